@@ -1,0 +1,60 @@
+#pragma once
+
+#include <vector>
+
+#include "platform/colour.h"
+
+namespace orvane {
+
+// A rectangle of pixels, right and bottom edges excluded.
+struct Rect {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+
+  bool empty() const { return right <= left || bottom <= top; }
+  int width() const { return right - left; }
+  int height() const { return bottom - top; }
+  // Smallest rectangle holding both; an empty side is ignored.
+  void unite(const Rect& other);
+  Rect intersected(const Rect& other) const;
+  bool operator==(const Rect&) const = default;
+};
+
+// 32-bit pixels 0x00BBGGRR, rows top to bottom, no padding.
+class Bitmap {
+ public:
+  Bitmap() = default;
+  Bitmap(int width, int height, Colour fill = 0);
+
+  int width() const { return width_; }
+  int height() const { return height_; }
+  Rect bounds() const { return {0, 0, width_, height_}; }
+  bool contains(int x, int y) const {
+    return x >= 0 && y >= 0 && x < width_ && y < height_;
+  }
+
+  Colour* row(int y) { return pixels_.data() + static_cast<std::size_t>(y) * width_; }
+  const Colour* row(int y) const {
+    return pixels_.data() + static_cast<std::size_t>(y) * width_;
+  }
+  Colour* data() { return pixels_.data(); }
+  const Colour* data() const { return pixels_.data(); }
+
+  // CLR_INVALID outside.
+  Colour pixel(int x, int y) const { return contains(x, y) ? row(y)[x] : CLR_INVALID; }
+  // Ignored outside.
+  void setPixel(int x, int y, Colour c) {
+    if (contains(x, y)) row(y)[x] = c & 0xFFFFFFu;
+  }
+
+  bool operator==(const Bitmap&) const = default;
+
+ private:
+  int width_ = 0;
+  int height_ = 0;
+  std::vector<Colour> pixels_;
+};
+
+}  // namespace orvane

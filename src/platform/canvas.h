@@ -1,0 +1,80 @@
+#pragma once
+
+#include <cstdint>
+
+#include "platform/bitmap.h"
+#include "platform/colour.h"
+#include "platform/mix_mode.h"
+
+namespace orvane {
+
+enum class PenStyle : std::uint8_t { Solid, Clear };
+enum class BrushStyle : std::uint8_t { Solid, Clear };
+enum class FloodFillType : std::uint8_t { Surface, Border };
+
+struct Pen {
+  Colour color = 0x000000;
+  int width = 1;  // 0 and 1 both draw the one-pixel line
+  PenStyle style = PenStyle::Solid;
+  int mode = R2_COPYPEN;  // mix mode code 0..15
+};
+
+struct Brush {
+  Colour color = 0xFFFFFF;
+  BrushStyle style = BrushStyle::Solid;
+};
+
+struct Point {
+  int x = 0;
+  int y = 0;
+  bool operator==(const Point&) const = default;
+};
+
+// The one drawing surface: a bitmap with a pen, a brush and a current position.
+// Pen and brush stay as the last operation set them. Every operation records the
+// rectangle it may have changed, so the screen converts only that part.
+class Canvas {
+ public:
+  Canvas() = default;
+  Canvas(int width, int height, Colour fill = 0);
+
+  Pen pen;
+  Brush brush;
+
+  int width() const { return bitmap_.width(); }
+  int height() const { return bitmap_.height(); }
+  const Bitmap& bitmap() const { return bitmap_; }
+  // Direct pixel access; the caller marks what it changed with markDirty.
+  Bitmap& bitmap() { return bitmap_; }
+
+  Point position() const { return position_; }
+  void MoveTo(int x, int y) { position_ = {x, y}; }
+  // Draws from the current position to (x, y) with the pen, then moves there.
+  void LineTo(int x, int y);
+
+  // Inside columns l..r-1 and rows t..b-1: inside with the brush, outline with the pen.
+  void Ellipse(int l, int t, int r, int b);
+  // The brush colour over [l, r) x [t, b), whatever the brush style.
+  void FillRect(int l, int t, int r, int b);
+
+  // CLR_INVALID outside the bitmap.
+  Colour Pixels(int x, int y) const { return bitmap_.pixel(x, y); }
+
+  // 4-connected flood fill with the brush colour. Surface: the area of colour c around
+  // (x, y); Border: everything up to pixels of colour c.
+  void FloodFill(int x, int y, Colour c, FloodFillType type);
+
+  // Copies a bitmap at its own size with its top-left corner at (x, y), clipped.
+  void Draw(int x, int y, const Bitmap& source);
+
+  // The rectangle changed since the last call, and forget it.
+  Rect takeDirty();
+  void markDirty(const Rect& r);
+
+ private:
+  Bitmap bitmap_;
+  Point position_;
+  Rect dirty_;
+};
+
+}  // namespace orvane
