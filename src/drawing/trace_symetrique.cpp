@@ -1,0 +1,43 @@
+#include "drawing/trace_symetrique.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+#include "drawing/copies_symetriques.h"
+#include "drawing/trace_segment.h"
+
+namespace orvane {
+
+namespace {
+
+// The width drawn from 0 .. w + current - 1, so that it wanders around w - 1 from call to
+// call; the sum is taken in 64 bits, as widths typed into the palette have no upper limit.
+int epaisseur_aleatoire(Aleatoire& aleatoire, int w, int actuelle) {
+  const std::int64_t etendue = static_cast<std::int64_t>(w) + actuelle;
+  return aleatoire.Random(static_cast<int>(
+      std::clamp<std::int64_t>(etendue, 0, std::numeric_limits<int>::max())));
+}
+
+}  // namespace
+
+void trace_symetrique(Canvas& canvas, const ReglagesTrace& reglages, Aleatoire& aleatoire,
+                      EtatTrace& etat, Point a, Point b, int mode, Colour couleur) {
+  canvas.pen.mode = mode;
+  canvas.pen.color = couleur;
+  canvas.pen.width = reglages.epaisseur_aleatoire
+                         ? epaisseur_aleatoire(aleatoire, reglages.epaisseur, canvas.pen.width)
+                         : reglages.epaisseur;
+
+  Colour couleur_segment = couleur;
+  copies_symetriques(reglages, {etat.centre_x, etat.centre_y}, a, b, [&](const Copie& c) {
+    trace_segment(canvas, reglages, aleatoire, etat, c, couleur_segment);
+  });
+}
+
+bool trace_met_sablier(const ReglagesTrace& reglages) {
+  const bool polaire = reglages.symetrie == 0 || reglages.symetrie == 1;
+  return polaire && reglages.spirale && reglages.peindre_dessiner != 0;
+}
+
+}  // namespace orvane
