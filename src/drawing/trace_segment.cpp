@@ -69,26 +69,32 @@ Colour teinte_ombre(const ReglagesTrace& reglages, Colour couleur, int i, int la
   return RGB(composante(rouge(couleur)), composante(vert(couleur)), composante(bleu(couleur)));
 }
 
-// The graded shadow: lines of width 2, each one pixel further right and down.
+// The graded shadow: lines of width 2, each one pixel further right and down. Only the
+// lines that can touch the canvas are drawn, so a wide shadow costs at most the canvas
+// size; the pen is left as the last line would leave it.
 void ombre(Canvas& canvas, const ReglagesTrace& reglages, const Copie& copie, double d,
            Colour couleur) {
   const int largeur = reglages.largeur_ombre;
   if (largeur < 1) return;
-  SegmentEntier s{};
-  const bool representable = arrondi_copie(copie, d, s);
-  const std::int64_t x_min = std::min(s.x1, s.x2), y_min = std::min(s.y1, s.y2);
   constexpr int epaisseur = 2;
-  for (int i = 0; i < largeur; ++i) {
-    canvas.pen.width = epaisseur;
-    if (representable &&
-        (x_min + i > canvas.width() + epaisseur || y_min + i > canvas.height() + epaisseur)) {
-      // This line and all further ones lie past the canvas: only the pen of the last remains.
-      canvas.pen.color = teinte_ombre(reglages, couleur, largeur - 1, largeur);
-      return;
-    }
-    canvas.pen.color = teinte_ombre(reglages, couleur, i, largeur);
-    if (representable) ligne(canvas, s, i);
+  canvas.pen.width = epaisseur;
+  const Colour derniere = teinte_ombre(reglages, couleur, largeur - 1, largeur);
+  SegmentEntier s{};
+  if (!arrondi_copie(copie, d, s)) {
+    canvas.pen.color = derniere;
+    return;
   }
+  // Lines before `debut` lie left of or above the canvas, lines from `fin` on past it.
+  const std::int64_t debut = std::max<std::int64_t>(
+      {0, -epaisseur - std::max(s.x1, s.x2), -epaisseur - std::max(s.y1, s.y2)});
+  const std::int64_t fin = std::min<std::int64_t>(
+      {largeur, canvas.width() + epaisseur + 1 - std::min(s.x1, s.x2),
+       canvas.height() + epaisseur + 1 - std::min(s.y1, s.y2)});
+  for (std::int64_t i = debut; i < fin; ++i) {
+    canvas.pen.color = teinte_ombre(reglages, couleur, static_cast<int>(i), largeur);
+    ligne(canvas, s, i);
+  }
+  canvas.pen.color = derniere;
 }
 
 void ligne_ou_ombre(Canvas& canvas, const ReglagesTrace& reglages, const Copie& copie,
