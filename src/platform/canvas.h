@@ -5,6 +5,8 @@
 #include "platform/bitmap.h"
 #include "platform/colour.h"
 #include "platform/mix_mode.h"
+#include "platform/point.h"
+#include "platform/row_spans.h"
 
 namespace orvane {
 
@@ -22,12 +24,6 @@ struct Pen {
 struct Brush {
   Colour color = 0xFFFFFF;
   BrushStyle style = BrushStyle::Solid;
-};
-
-struct Point {
-  int x = 0;
-  int y = 0;
-  bool operator==(const Point&) const = default;
 };
 
 // The one drawing surface: a bitmap with a pen, a brush and a current position.
@@ -52,7 +48,8 @@ class Canvas {
   // Draws from the current position to (x, y) with the pen, then moves there.
   void LineTo(int x, int y);
 
-  // Inside columns l..r-1 and rows t..b-1: inside with the brush, outline with the pen.
+  // Inside columns l..r-1 and rows t..b-1: inside with the brush, outline with the pen,
+  // both through the pen's mix mode. A box given with its sides swapped is put in order.
   void Ellipse(int l, int t, int r, int b);
   // The brush colour over [l, r) x [t, b), whatever the brush style.
   void FillRect(int l, int t, int r, int b);
@@ -72,9 +69,13 @@ class Canvas {
   void markDirty(const Rect& r);
 
  private:
+  void thinLine(Point from, Point to);
+  void wideLine(Point from, Point to);
+
   Bitmap bitmap_;
   Point position_;
   Rect dirty_;
+  RowSpans spans_;  // reused by every wide line, to spare an allocation per call
 };
 
 }  // namespace orvane

@@ -1,0 +1,60 @@
+#include "platform/canvas.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "platform/flood_fill.h"
+
+namespace orvane {
+
+namespace {
+
+// Sides clamped into int range, for boxes computed from far-away coordinates.
+int clampToInt(std::int64_t v) {
+  return static_cast<int>(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX));
+}
+
+}  // namespace
+
+Canvas::Canvas(int width, int height, Colour fill) : bitmap_(width, height, fill) {}
+
+void Canvas::FillRect(int l, int t, int r, int b) {
+  const Rect area = Rect{l, t, r, b}.intersected(bitmap_.bounds());
+  if (area.empty()) return;
+  const Colour c = brush.color & 0xFFFFFFu;
+  for (int y = area.top; y < area.bottom; ++y) {
+    std::fill(bitmap_.row(y) + area.left, bitmap_.row(y) + area.right, c);
+  }
+  dirty_.unite(area);
+}
+
+void Canvas::FloodFill(int x, int y, Colour c, FloodFillType type) {
+  const Rect painted = type == FloodFillType::Surface
+                           ? floodFillSurface(bitmap_, x, y, c, brush.color)
+                           : floodFillBorder(bitmap_, x, y, c, brush.color);
+  dirty_.unite(painted);
+}
+
+void Canvas::Draw(int x, int y, const Bitmap& source) {
+  const Rect target{clampToInt(x), clampToInt(y), clampToInt(std::int64_t{x} + source.width()),
+                    clampToInt(std::int64_t{y} + source.height())};
+  const Rect area = target.intersected(bitmap_.bounds());
+  if (area.empty()) return;
+  for (int row = area.top; row < area.bottom; ++row) {
+    const Colour* from = source.row(row - y) + (area.left - x);
+    Colour* to = bitmap_.row(row) + area.left;
+    // Masked so that a source with stray top bytes cannot break the stored-colour rule.
+    std::transform(from, from + area.width(), to, [](Colour c) { return c & 0xFFFFFFu; });
+  }
+  dirty_.unite(area);
+}
+
+Rect Canvas::takeDirty() {
+  const Rect r = dirty_;
+  dirty_ = {};
+  return r;
+}
+
+void Canvas::markDirty(const Rect& r) { dirty_.unite(r.intersected(bitmap_.bounds())); }
+
+}  // namespace orvane

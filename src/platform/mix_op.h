@@ -1,0 +1,63 @@
+#pragma once
+
+#include <algorithm>
+
+#include "platform/colour.h"
+#include "platform/mix_mode.h"
+
+namespace orvane {
+
+// A mix mode with its pen colour fixed. For each bit the result either is a constant or
+// the destination bit, kept or inverted, so every mode is (d & keep) ^ flip with two masks
+// worked out once per call from melange().
+struct MixOp {
+  Colour keep = 0;
+  Colour flip = 0;
+
+  static constexpr MixOp of(int mode, Colour pen) {
+    const Colour on_black = melange(mode, pen, 0);
+    const Colour on_white = melange(mode, pen, 0xFFFFFFu);
+    return {on_black ^ on_white, on_black};
+  }
+  constexpr bool isNop() const { return keep == 0xFFFFFFu && flip == 0; }
+  constexpr Colour apply(Colour d) const { return (d & keep) ^ flip; }
+};
+
+// Painters: one pixel or a run of n pixels. Each is chosen once per call so that the inner
+// loops carry no switch on the mode.
+struct SetPainter {
+  Colour colour;
+  void pixel(Colour* p) const { *p = colour; }
+  void span(Colour* p, int n) const { std::fill_n(p, n, colour); }
+};
+
+struct XorPainter {
+  Colour mask;
+  void pixel(Colour* p) const { *p = (*p ^ mask) & 0xFFFFFFu; }
+  void span(Colour* p, int n) const {
+    for (int i = 0; i < n; ++i) p[i] = (p[i] ^ mask) & 0xFFFFFFu;
+  }
+};
+
+struct MaskPainter {
+  MixOp op;
+  void pixel(Colour* p) const { *p = op.apply(*p); }
+  void span(Colour* p, int n) const {
+    for (int i = 0; i < n; ++i) p[i] = op.apply(p[i]);
+  }
+};
+
+// Calls f with the fastest painter for op; does nothing when op leaves pixels unchanged.
+template <class F>
+void withPainter(const MixOp& op, F&& f) {
+  if (op.isNop()) return;
+  if (op.keep == 0) {
+    f(SetPainter{op.flip});
+  } else if (op.keep == 0xFFFFFFu) {
+    f(XorPainter{op.flip});
+  } else {
+    f(MaskPainter{op});
+  }
+}
+
+}  // namespace orvane
