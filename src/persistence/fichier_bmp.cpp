@@ -1,0 +1,105 @@
+#include "persistence/fichier_bmp.h"
+
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QSaveFile>
+
+#include "persistence/longueur_bmp.h"
+
+namespace orvane {
+
+namespace {
+
+// Enough for the file header and every field of the info header that is checked.
+constexpr qint64 kOctetsEntete = 64;
+
+[[noreturn]] void refuser_lecture(const QString& chemin, const QString& raison) {
+  throw ErreurFichier(
+      QStringLiteral("Impossible de lire l'image « %1 » : %2.").arg(chemin, raison).toStdString());
+}
+
+[[noreturn]] void refuser_ecriture(const QString& chemin, const QString& raison) {
+  throw ErreurFichier(
+      QStringLiteral("Impossible d'écrire l'image « %1 » : %2.").arg(chemin, raison).toStdString());
+}
+
+void verifier_longueur(const QString& chemin, QSize taille) {
+  QFile fichier(chemin);
+  if (!fichier.open(QIODevice::ReadOnly))
+    refuser_lecture(chemin, QStringLiteral("fichier illisible (%1)").arg(fichier.errorString()));
+  const qint64 attendu = longueur_minimale_bmp(fichier.read(kOctetsEntete), taille);
+  if (fichier.size() < attendu)
+    refuser_lecture(chemin, QStringLiteral("fichier tronqué (%1 octets au lieu d'au moins %2)")
+                                .arg(fichier.size())
+                                .arg(attendu));
+}
+
+Bitmap vers_bitmap(const QImage& source) {
+  const QImage image = source.convertToFormat(QImage::Format_RGB32);
+  Bitmap resultat(image.width(), image.height());
+  for (int y = 0; y < image.height(); ++y) {
+    const QRgb* depart = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    Colour* arrivee = resultat.row(y);
+    for (int x = 0; x < image.width(); ++x)
+      arrivee[x] = RGB(qRed(depart[x]), qGreen(depart[x]), qBlue(depart[x]));
+  }
+  return resultat;
+}
+
+QImage vers_qimage(const Bitmap& source) {
+  QImage image(source.width(), source.height(), QImage::Format_RGB32);
+  for (int y = 0; y < source.height(); ++y) {
+    const Colour* depart = source.row(y);
+    QRgb* arrivee = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < source.width(); ++x)
+      arrivee[x] = qRgb(rouge(depart[x]), vert(depart[x]), bleu(depart[x]));
+  }
+  return image;
+}
+
+}  // namespace
+
+Bitmap lire_fichier_bmp(const QString& chemin) {
+  if (!QFile::exists(chemin)) refuser_lecture(chemin, QStringLiteral("fichier introuvable"));
+
+  QImageReader lecteur(chemin);
+  lecteur.setDecideFormatFromContent(true);
+  if (!lecteur.canRead() || lecteur.format() != "bmp")
+    refuser_lecture(chemin, QStringLiteral("ce n'est pas une image BMP"));
+
+  const QSize taille = lecteur.size();
+  if (taille.isEmpty()) refuser_lecture(chemin, QStringLiteral("en-tête BMP endommagé"));
+  if (4LL * taille.width() * taille.height() > kOctetsImageMax)
+    refuser_lecture(chemin, QStringLiteral("image trop grande (%1 x %2)")
+                                .arg(taille.width())
+                                .arg(taille.height()));
+  verifier_longueur(chemin, taille);
+
+  // Qt decodes into this image when size and format match, so pixels an RLE stream skips
+  // keep the value 0 (black, or the first palette colour) instead of stale memory.
+  QImage image(taille, lecteur.imageFormat());
+  if (image.isNull()) refuser_lecture(chemin, QStringLiteral("format de pixels inconnu"));
+  image.fill(0);
+  if (!lecteur.read(&image))
+    refuser_lecture(chemin, QStringLiteral("données illisibles (%1)").arg(lecteur.errorString()));
+  return vers_bitmap(image);
+}
+
+void ecrire_fichier_bmp(const QString& chemin, const Bitmap& image) {
+  if (image.width() <= 0 || image.height() <= 0)
+    refuser_ecriture(chemin, QStringLiteral("image vide"));
+
+  QSaveFile fichier(chemin);
+  if (!fichier.open(QIODevice::WriteOnly))
+    refuser_ecriture(chemin, fichier.errorString());
+  QImageWriter ecrivain(&fichier, "bmp");
+  if (!ecrivain.write(vers_qimage(image))) {
+    fichier.cancelWriting();
+    refuser_ecriture(chemin, ecrivain.errorString());
+  }
+  if (!fichier.commit()) refuser_ecriture(chemin, fichier.errorString());
+}
+
+}  // namespace orvane
