@@ -1,0 +1,17 @@
+#include "app/controls/tcombobox.h"
+
+namespace orvane {
+
+TComboBox::TComboBox(QWidget* parent) : QComboBox(parent) {
+  connect(this, &QComboBox::activated, this, [this] {
+    if (OnClick) OnClick();
+  });
+}
+
+void TComboBox::setItemIndex(int index) {
+  const bool blocked = blockSignals(true);
+  setCurrentIndex(index);
+  blockSignals(blocked);
+}
+
+}  // namespace orvane

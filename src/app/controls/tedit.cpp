@@ -1,0 +1,35 @@
+#include "app/controls/tedit.h"
+
+#include <QKeyEvent>
+
+#include "app/controls/couleurs_qt.h"
+#include "app/controls/tupdown.h"
+
+namespace orvane {
+
+TEdit::TEdit(QWidget* parent) : QLineEdit(parent) {
+  connect(this, &QLineEdit::textChanged, this, [this] {
+    if (OnChange) OnChange();
+  });
+}
+
+void TEdit::setFontColor(Colour c) {
+  QPalette p = palette();
+  p.setColor(QPalette::Text, vers_qcolor(c));
+  setPalette(p);
+}
+
+void TEdit::keyPressEvent(QKeyEvent* e) {
+  if (up_down_ && (e->key() == Qt::Key_Up || e->key() == Qt::Key_Down)) {
+    up_down_->pas(e->key() == Qt::Key_Up ? 1 : -1);
+    return;
+  }
+  if (OnKeyPress && e->text().size() == 1) {
+    QChar key = e->text().front();
+    OnKeyPress(key);
+    if (key.isNull()) return;
+  }
+  QLineEdit::keyPressEvent(e);
+}
+
+}  // namespace orvane

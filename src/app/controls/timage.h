@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <functional>
+
+#include "platform/canvas.h"
+
+namespace orvane {
+
+// Shows the picture. The canvas is the one drawing surface; after a handler has drawn,
+// only the rectangle that changed is converted for display and repainted.
+class TImage : public QWidget {
+  Q_OBJECT
+ public:
+  explicit TImage(QWidget* parent = nullptr);
+
+  bool hasPicture() const { return has_picture_; }
+  // The canvas; touching it schedules a refresh of what it changed.
+  Canvas& canvas();
+  const Canvas& canvas() const { return canvas_; }
+  // Replaces the picture; the new canvas has the default pen and brush.
+  void setPicture(Canvas canvas);
+  // Converts and repaints what changed now, rather than after the handler.
+  void rafraichir();
+  // The picture as shown on screen (tests).
+  const QImage& affichage() const { return display_; }
+
+  std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)> OnMouseDown;
+  std::function<void(Qt::KeyboardModifiers, int x, int y)> OnMouseMove;
+  std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)> OnMouseUp;
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+  void mousePressEvent(QMouseEvent*) override;
+  void mouseMoveEvent(QMouseEvent*) override;
+  void mouseReleaseEvent(QMouseEvent*) override;
+
+ private:
+  void programmer_rafraichissement();
+
+  Canvas canvas_;
+  QImage display_;
+  bool has_picture_ = false;
+  bool refresh_pending_ = false;
+};
+
+}  // namespace orvane

@@ -1,0 +1,19 @@
+#include "app/controls/tlabel.h"
+
+#include "app/controls/couleurs_qt.h"
+
+namespace orvane {
+
+TLabel::TLabel(QWidget* parent) : QLabel(parent) {
+  setAttribute(Qt::WA_TransparentForMouseEvents, false);
+  setMouseTracking(true);
+  setWordWrap(false);
+}
+
+void TLabel::setFontColor(Colour c) {
+  QPalette p = palette();
+  p.setColor(QPalette::WindowText, vers_qcolor(c));
+  setPalette(p);
+}
+
+}  // namespace orvane

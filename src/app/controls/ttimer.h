@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QTimer>
+#include <functional>
+
+namespace orvane {
+
+// A message timer; setting the interval it already has does not restart it.
+class TTimer : public QObject {
+  Q_OBJECT
+ public:
+  TTimer(QObject* parent, int interval);
+
+  int Interval() const { return timer_.interval(); }
+  void setInterval(int ms);
+  bool Enabled() const { return timer_.isActive(); }
+
+  std::function<void()> OnTimer;
+
+ private:
+  QTimer timer_;
+};
+
+}  // namespace orvane

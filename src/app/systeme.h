@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QPoint>
+#include <QSize>
+#include <QString>
+#include <optional>
+
+#include "platform/colour.h"
+
+class QWidget;
+
+namespace orvane {
+
+// Screen cursors, by their codes.
+enum CurseurEcran : int {
+  crDefault = 0,
+  crArrow = -2,
+  crCross = -3,
+  crHourGlass = -11,
+};
+
+// Everything the window asks of the desktop that a test must script or observe: the modal
+// dialogs, the screen size, the pointer and the screen-wide cursor.
+class Systeme {
+ public:
+  virtual ~Systeme() = default;
+
+  virtual QSize taille_ecran() = 0;
+  // The program's own full path.
+  virtual QString chemin_programme() = 0;
+  virtual void SetCursorPos(int x, int y) = 0;
+  virtual QPoint GetCursorPos() = 0;
+  virtual void curseur_ecran(int code) = 0;
+
+  // The colour dialog: the chosen colour, or nothing when cancelled.
+  virtual std::optional<Colour> choisir_couleur(QWidget* parent, Colour initiale) = 0;
+  // A question with "&Oui" (default) and "&Non" (cancel): true for "&Oui".
+  virtual bool question(QWidget* parent, const QString& titre, const QString& texte) = 0;
+  // A one-button message box; also the error box.
+  virtual void message(QWidget* parent, const QString& texte) = 0;
+  // The picture dialogs: the chosen path, or empty when cancelled.
+  virtual QString ouvrir_image(QWidget* parent, const QString& repertoire) = 0;
+  virtual QString enregistrer_image(QWidget* parent, const QString& chemin_propose) = 0;
+  // Ends the message loop: the program exits.
+  virtual void terminer() = 0;
+};
+
+// The real desktop.
+class SystemeQt : public Systeme {
+ public:
+  QSize taille_ecran() override;
+  QString chemin_programme() override;
+  void SetCursorPos(int x, int y) override;
+  QPoint GetCursorPos() override;
+  void curseur_ecran(int code) override;
+  std::optional<Colour> choisir_couleur(QWidget* parent, Colour initiale) override;
+  bool question(QWidget* parent, const QString& titre, const QString& texte) override;
+  void message(QWidget* parent, const QString& texte) override;
+  QString ouvrir_image(QWidget* parent, const QString& repertoire) override;
+  QString enregistrer_image(QWidget* parent, const QString& chemin_propose) override;
+  void terminer() override;
+
+ private:
+  int curseur_ = crDefault;
+};
+
+}  // namespace orvane

@@ -1,0 +1,258 @@
+#pragma once
+
+#include <QPlainTextEdit>
+#include <QToolButton>
+#include <QWidget>
+#include <array>
+#include <memory>
+
+#include "app/controls/tcheckbox.h"
+#include "app/controls/tcombobox.h"
+#include "app/controls/tedit.h"
+#include "app/controls/timage.h"
+#include "app/controls/tlabel.h"
+#include "app/controls/tpanel.h"
+#include "app/controls/tpanneau_flottant.h"
+#include "app/controls/tradiogroup.h"
+#include "app/controls/ttimer.h"
+#include "app/controls/tupdown.h"
+#include "app/systeme.h"
+#include "drawing/reglages_trace.h"
+#include "persistence/historique_images.h"
+#include "platform/aleatoire.h"
+#include "platform/canvas.h"
+
+namespace orvane {
+
+// Program-wide colours of the palette.
+inline constexpr Colour kCouleurPaletteDepart = RGB(255, 128, 64);
+inline constexpr Colour kCouleurBoutonsDepart = RGB(150, 228, 190);
+
+// The main window: the palette's controls, the drawing state and one handler per event.
+// Its methods are spread over files by concern (tform1_*.cpp).
+class TForm1 : public QWidget {
+  Q_OBJECT
+ public:
+  explicit TForm1(Systeme& systeme, QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  // ---- Controls (the settings model) ----
+  QWidget* ScrollBox1 = nullptr;
+  TImage* Image1 = nullptr;
+  TPanel* Panel1 = nullptr;
+  TPanneauFlottant* Panel8 = nullptr;
+  QToolButton* SpeedButton_exit_help = nullptr;
+  QPlainTextEdit* Memo1 = nullptr;
+  TTimer* Timer1 = nullptr;
+  TTimer* Timer2 = nullptr;
+
+  TLabel* Label1 = nullptr;
+  TLabel* Label2 = nullptr;
+  TLabel* Label3 = nullptr;
+  TLabel* Label4 = nullptr;
+  TLabel* Label5 = nullptr;
+  TLabel* Label6 = nullptr;
+  TLabel* Label7 = nullptr;
+  TLabel* Label_x = nullptr;
+  TLabel* Label_y = nullptr;
+  TLabel* Label_rep = nullptr;
+  TEdit* Edit1 = nullptr;
+  TUpDown* UpDown1 = nullptr;
+  TPanel* Panel_quit = nullptr;
+  TEdit* Edit2 = nullptr;
+  TPanel* Panel_new_fond_noir = nullptr;
+  TPanel* Panel2 = nullptr;
+  TPanel* Panel7 = nullptr;
+  TRadioGroup* RadioGroup_type_trace = nullptr;
+  TRadioGroup* RadioGroup_couleur_crayon = nullptr;
+  TRadioGroup* RadioGroup_peindre_dessiner = nullptr;
+  TRadioGroup* RadioGroup_symetrie = nullptr;
+  TPanel* Panel3 = nullptr;
+  TPanel* Panel_crayon = nullptr;
+  TPanel* Panel5 = nullptr;
+  TPanel* Panel6 = nullptr;
+  TEdit* Edit3 = nullptr;
+  TUpDown* UpDown2 = nullptr;
+  TPanel* Panel_peinture = nullptr;
+  TRadioGroup* RadioGroup_couleur_peinture = nullptr;
+  TCheckBox* CheckBox_epaisseur = nullptr;
+  TEdit* Edit4 = nullptr;
+  TUpDown* UpDown3 = nullptr;
+  TEdit* Edit5 = nullptr;
+  TUpDown* UpDown4 = nullptr;
+  TCheckBox* CheckBox_spirale = nullptr;
+  TRadioGroup* RadioGroup_coul_type = nullptr;
+  TComboBox* ComboBox1 = nullptr;
+  TPanel* Panel4 = nullptr;
+  TPanel* Panel9 = nullptr;
+  TPanel* Panel10 = nullptr;
+  TPanel* Panel12 = nullptr;
+  TPanel* Panel11 = nullptr;
+  TPanel* Panel13 = nullptr;
+  TEdit* Edit6 = nullptr;
+  TUpDown* UpDown5 = nullptr;
+  TCheckBox* CheckBox_ombre_1 = nullptr;
+  TEdit* Edit7 = nullptr;
+  TUpDown* UpDown6 = nullptr;
+  TCheckBox* CheckBox_ombre_2 = nullptr;
+  TCheckBox* CheckBox_panel_disparait_auto = nullptr;
+  TPanel* Panel_stop = nullptr;
+  TEdit* Edit_nom_generique = nullptr;
+
+  // ---- State of the window ----
+  bool trait_en_cours = false;
+  bool elastique_visible = false;
+  Colour couleur_crayon = 0;
+  Colour couleur_crayon_precedente = 0;
+  Colour couleur_peinture = 0;
+  Colour couleur_peinture_precedente = 0;
+  Colour couleur_fond = 0;
+  bool ligne_ancree = false;
+  int nb_points_ellipse = 0;
+  int point_controle_x = 0;
+  int point_controle_y = 0;
+  BrushStyle style_pinceau_sauve = BrushStyle::Solid;
+  PenStyle style_crayon_sauve = PenStyle::Solid;
+  int epaisseur_sauvee = 1;
+  int centre_x = 0;
+  int centre_y = 0;
+  int souris_x = 0;
+  int souris_y = 0;
+  bool choix_centre = false;
+  int mode_crayon = 0;
+  bool masquage_arme = false;
+  bool masquage_en_cours = false;
+  Point point_precedent;
+  Point point_courant;
+  Point elastique_debut;
+  Point elastique_fin;
+  int rouge_crayon = 0;
+  int vert_crayon = 0;
+  int bleu_crayon = 0;
+
+  // ---- Program-wide variables ----
+  Colour couleur_palette = kCouleurPaletteDepart;
+  Colour couleur_boutons = kCouleurBoutonsDepart;
+  int haut_palette = 0;
+  int nombre_clones = 1;
+  std::array<long double, 182> table_sinus{};
+  std::array<long double, 182> table_cosinus{};
+  bool arret_demande = false;
+  HistoriqueImages historique{QString()};
+  Aleatoire aleatoire;
+
+  // ---- Start-up, window and canvas ----
+  void FormCreate();
+  void FormActivate();
+  void FormResize();
+  void ModifierLeftDansPanel();
+  void nouvelle_toile();
+  void nouvelle_toile_couleur(Colour couleur);
+  void Panel_new_fond_noirClick();
+  void Panel2Click();
+  void demande_quitter();
+  void Panel_quitClick();
+  void sauve_crayon();
+  void restaure_crayon();
+  void _ws();
+  void charge_parametres();
+  void sauve_parametres();
+  void couleurs_perso();
+  Canvas& canvas() { return Image1->canvas(); }
+
+  // ---- Palette behaviour ----
+  void Panel1MouseMove(int x, int y);
+  void Panel1MouseDown(Qt::MouseButton bouton);
+  void Timer1Timer();
+  void Timer2Timer();
+  void Panel4Click();
+  void Panel10Click();
+  void Panel12Click();
+  void SpeedButton_exit_helpClick();
+  void Panel_crayonClick();
+  void Panel_peintureClick();
+  void Panel3Click();
+  void RadioGroup_couleur_crayonClick();
+  void RadioGroup_couleur_peintureClick();
+  void RadioGroup_symetrieClick();
+  void RadioGroup_type_traceClick();
+  void RadioGroup_peindre_dessinerClick();
+  void RadioGroup_peindre_dessinerEnter();
+  void regle_mode_peinture();
+  void ComboBox1Click();
+  void UpDown5Changing();
+  void Edit6Change();
+  void CheckBox_ombre_1Click();
+  void CheckBox_ombre_2Click();
+  void Panel7Click();
+  void Panel5Click();
+  void Panel6Click();
+  void Panel_stopClick();
+  bool conseils_palette() const { return conseils_palette_; }
+  void appliquer_conseils_palette();
+  // The colour dialog, opening on the colour last chosen in it.
+  std::optional<Colour> dialogue_couleur();
+
+  // ---- Keyboard ----
+  void FormKeyDown(int key, Qt::KeyboardModifiers shift);
+  // Returns true when the character is consumed.
+  bool FormKeyPress(unsigned char key);
+  void commande_touche(int code);
+  void change_epaisseur(int pas);
+  void Edit1KeyPress(QChar& key);
+  bool palette_visible_a_l_ecran() const;
+
+  // ---- Numbers of the edits ----
+  int nb_petales() const;
+  int nombre_dans(const TEdit* edit) const;
+
+  // ---- Strokes ----
+  void FormMouseDown(Qt::MouseButton bouton, Qt::KeyboardModifiers shift, int x, int y);
+  void FormMouseMove(Qt::KeyboardModifiers shift, int x, int y);
+  void FormMouseUp(Qt::MouseButton bouton, Qt::KeyboardModifiers shift, int x, int y);
+  void _FormMouseDown_ellipse(Qt::MouseButton bouton, Qt::KeyboardModifiers shift, int x, int y);
+  void _FormMouseMove_ellipse(Qt::KeyboardModifiers shift, int x, int y);
+  void _FormMouseUp_ellipse(Qt::MouseButton bouton, Qt::KeyboardModifiers shift, int x, int y);
+  void trace_symetrique(Point a, Point b, int mode, Colour couleur);
+  ReglagesTrace reglages_trace() const;
+
+  // ---- Colours ----
+  Colour coul_aleatoire();
+  void coloriage_aleatoire();
+
+  // ---- Picture history ----
+  void wb();
+  void lire_bmp(const QString& chemin);
+  void affiche_fic_precedent();
+  void affiche_fic_suivant();
+  void Panel11Click();
+  void Panel13Click();
+  // A fresh ring in `repertoire`, its captions going to Label5 and Label6.
+  void installer_historique(const QString& repertoire);
+
+  Systeme& systeme() { return systeme_; }
+  QSize taille_ecran() const { return systeme_.taille_ecran(); }
+
+ protected:
+  void resizeEvent(QResizeEvent*) override;
+  bool event(QEvent* e) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void creer_controles();
+  void creer_panneau_aide();
+  void lier_gestionnaires();
+  void construire_tables();
+
+  Systeme& systeme_;
+  bool active_une_fois_ = false;
+  bool retour_du_panneau_aide_ = false;
+  bool palette_detachee_ = false;
+  Colour couleur_dialogue_ = 0x000000;
+  bool conseils_palette_ = true;
+};
+
+// The one window of the program.
+extern TForm1* Form1;
+
+}  // namespace orvane

@@ -1,0 +1,169 @@
+// Start-up: the window, its first canvas and its activation.
+#include <QApplication>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QResizeEvent>
+#include <cmath>
+
+#include "app/controls/couleurs_qt.h"
+#include "app/nombres.h"
+#include "app/tform1.h"
+#include "app/touches.h"
+
+namespace orvane {
+
+TForm1* Form1 = nullptr;
+
+namespace {
+
+// The directory of the program's own path, without a trailing '/' except for the root.
+QString repertoire_de(const QString& chemin_programme) {
+  QString dir = chemin_programme.left(chemin_programme.lastIndexOf(u'/') + 1);
+  while (dir.size() > 1 && dir.endsWith(u'/')) dir.chop(1);
+  return dir.isEmpty() ? QStringLiteral("/") : dir;
+}
+
+}  // namespace
+
+TForm1::TForm1(Systeme& systeme, QWidget* parent)
+    : QWidget(parent), systeme_(systeme) {
+  Form1 = this;
+  setAttribute(Qt::WA_DeleteOnClose, false);
+  creer_controles();
+  lier_gestionnaires();
+  qApp->installEventFilter(this);
+  FormCreate();
+}
+
+TForm1::~TForm1() {
+  qApp->removeEventFilter(this);
+  if (Panel8 && Panel8->flottant()) delete Panel8;
+  if (Form1 == this) Form1 = nullptr;
+}
+
+void TForm1::FormCreate() {
+  const QSize ecran = taille_ecran();
+  // The window covers the whole screen, without caption or frame; a bare X server has no
+  // window manager to maximise it, so the geometry is set here.
+  setWindowFlag(Qt::FramelessWindowHint, true);
+  setGeometry(0, 0, ecran.width(), ecran.height());
+  ScrollBox1->setGeometry(rect());
+
+  centre_x = ecran.width() / 2;
+  centre_y = ecran.height() / 2;
+  trait_en_cours = false;
+  choix_centre = false;
+  ligne_ancree = false;
+  couleur_crayon = 0x008000;
+  couleur_fond = 0x000000;
+  couleur_peinture = 0xFFFF00;
+  Panel_peinture->setColor(0xFFFF00);
+  Panel_crayon->setColor(couleur_crayon);
+  Panel9->setColor(Panel_crayon->Color());
+  couleur_palette = kCouleurPaletteDepart;
+  couleur_boutons = kCouleurBoutonsDepart;
+  ModifierLeftDansPanel();
+  Panel1->setGeometry(0, height() - Panel1->height(), width(), Panel1->height());
+  Panel1->setColor(couleur_palette);
+  Panel1->setVisible(true);
+  Panel1->raise();
+  for (TPanel* bouton : {Panel_quit, Panel3, Panel4, Panel5, Panel7, Panel6, Panel11, Panel13,
+                         Panel12, Panel_stop}) {
+    bouton->setColor(couleur_boutons);
+  }
+  Panel8->setColor(couleur_boutons);
+  Panel8->move((ecran.width() - Panel8->width()) / 2, (ecran.height() - Panel8->height()) / 2);
+  Label1->setCaption(QString());
+  aleatoire.semer_horloge();
+  RadioGroup_couleur_crayon->setItemIndex(0);
+  RadioGroup_couleur_peinture->setItemIndex(0);
+  RadioGroup_symetrie->setItemIndex(0);
+  RadioGroup_type_trace->setItemIndex(0);
+  couleur_crayon_precedente = 0x008000;
+  ComboBox1->setItemIndex(0);
+  mode_crayon = R2_COPYPEN;
+  installer_historique(repertoire_de(systeme_.chemin_programme()));
+  Label_rep->setCaption(historique.repertoire_programme());
+  Panel1->setVisible(!CheckBox_panel_disparait_auto->Checked());
+  haut_palette = Panel1->y();
+  masquage_arme = false;
+  masquage_en_cours = false;
+  nombre_clones = StrToInt(Edit6->Text());
+  _ws();
+  nb_points_ellipse = 0;
+  elastique_visible = false;
+  point_controle_x = -50;
+  point_controle_y = -50;
+  construire_tables();
+  couleurs_perso();
+}
+
+void TForm1::construire_tables() {
+  const long double pi = 3.141592653589793238462643383279502884L;
+  for (int i = 0; i < 182; ++i) {
+    const long double x = static_cast<long double>(i) * pi / 2.0L / 181.0L;
+    table_sinus[static_cast<size_t>(i)] = std::sin(x);
+    table_cosinus[static_cast<size_t>(i)] = std::cos(x);
+  }
+}
+
+void TForm1::ModifierLeftDansPanel() {
+  const int decalage = (taille_ecran().width() - Panel1->width()) / 2;
+  for (QObject* enfant : Panel1->children()) {
+    if (auto* controle = qobject_cast<QWidget*>(enfant)) {
+      controle->move(controle->x() + decalage, controle->y());
+    }
+  }
+}
+
+void TForm1::FormActivate() {
+  charge_parametres();
+  Edit2->setFocus();
+}
+
+void TForm1::FormResize() {
+  nouvelle_toile();
+  canvas().pen.color = couleur_crayon;
+}
+
+void TForm1::resizeEvent(QResizeEvent* e) {
+  QWidget::resizeEvent(e);
+  ScrollBox1->setGeometry(rect());
+  if (!palette_detachee_) {
+    Panel1->setGeometry(0, height() - Panel1->height(), width(), Panel1->height());
+    haut_palette = Panel1->y();
+  }
+  FormResize();
+}
+
+bool TForm1::event(QEvent* e) {
+  if (e->type() == QEvent::WindowActivate) {
+    // A modal dialog of ours hands the focus back without a new activation.
+    if (!active_une_fois_ || QApplication::activeModalWidget() == nullptr) {
+      const bool premiere = !active_une_fois_;
+      active_une_fois_ = true;
+      if (premiere || retour_du_panneau_aide_) FormActivate();
+    }
+    retour_du_panneau_aide_ = false;
+  } else if (e->type() == QEvent::WindowDeactivate) {
+    retour_du_panneau_aide_ = Panel8->flottant() && Panel8->isActiveWindow();
+  }
+  return QWidget::event(e);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return false;
+  auto* widget = qobject_cast<QWidget*>(watched);
+  if (!widget || (widget->window() != this && widget->window() != Panel8)) return false;
+  // An unhandled key climbs the parents and passes here again: take it at its first stop.
+  QWidget* focus = QApplication::focusWidget();
+  if (widget != (focus ? focus : widget->window())) return false;
+  // Key preview: the window sees each key before the focused control.
+  auto* touche = static_cast<QKeyEvent*>(event);
+  FormKeyDown(code_touche(touche->key()), touche->modifiers());
+  const std::optional<unsigned char> caractere = caractere_ansi(touche->text());
+  if (caractere && FormKeyPress(*caractere)) return true;
+  return false;
+}
+
+}  // namespace orvane

@@ -1,0 +1,24 @@
+// The picture history: a snapshot after every stroke, undo and redo through the ring.
+#include "app/tform1.h"
+
+namespace orvane {
+
+void TForm1::installer_historique(const QString& repertoire) {
+  historique = HistoriqueImages(repertoire);
+  historique.legende_sauvegarde = [this](const QString& t) { Label6->setCaption(t); };
+  historique.legende_chargement = [this](const QString& t) { Label5->setCaption(t); };
+}
+
+void TForm1::wb() { historique.wb(Image1->canvas().bitmap()); }
+
+void TForm1::lire_bmp(const QString& chemin) { historique.lire_bmp(chemin, canvas()); }
+
+void TForm1::affiche_fic_precedent() { historique.affiche_fic_precedent(canvas()); }
+
+void TForm1::affiche_fic_suivant() { historique.affiche_fic_suivant(canvas()); }
+
+void TForm1::Panel11Click() { affiche_fic_precedent(); }
+
+void TForm1::Panel13Click() { affiche_fic_suivant(); }
+
+}  // namespace orvane

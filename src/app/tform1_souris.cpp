@@ -1,0 +1,124 @@
+// Mouse strokes on the canvas.
+#include <exception>
+
+#include "app/tform1.h"
+
+namespace orvane {
+
+namespace {
+constexpr int kTypeCrayon = 0;
+constexpr int kTypeLignes = 1;
+constexpr int kTypeEventail = 2;
+constexpr int kTypePoints = 3;
+constexpr int kTypeLosanges = 4;
+constexpr int kTypeElliptique = 5;
+
+bool outil_ligne(int t) { return t == kTypeLignes || t == kTypeLosanges; }
+}  // namespace
+
+void TForm1::FormMouseDown(Qt::MouseButton bouton, Qt::KeyboardModifiers shift, int x, int y) {
+  const int t = RadioGroup_type_trace->ItemIndex();
+  if (choix_centre) {
+    centre_x = x;
+    centre_y = y;
+    return;
+  }
+  if (t == kTypeElliptique) {
+    _FormMouseDown_ellipse(bouton, shift, x, y);
+    return;
+  }
+  if (t != kTypeLignes && bouton == Qt::RightButton) return;
+  trait_en_cours = true;
+  point_precedent = {x, y};
+  if (outil_ligne(t)) {
+    if (bouton != Qt::LeftButton) {
+      ligne_ancree = false;
+      trace_symetrique(elastique_debut, elastique_fin, R2_XORPEN, couleur_crayon);
+      point_courant = {x, y};
+      point_precedent = point_courant;
+    } else if (!ligne_ancree) {
+      ligne_ancree = true;
+      point_courant = point_precedent;
+      canvas().pen.width = nombre_dans(Edit3);
+    } else {
+      trace_symetrique(elastique_debut, point_precedent, R2_COPYPEN, couleur_crayon);
+      ligne_ancree = false;
+    }
+    return;
+  }
+  point_courant = point_precedent;
+  if (RadioGroup_peindre_dessiner->ItemIndex() != 0) {
+    trace_symetrique(point_courant, point_courant, mode_crayon, couleur_crayon);
+  }
+}
+
+void TForm1::FormMouseMove(Qt::KeyboardModifiers shift, int x, int y) {
+  const int t = RadioGroup_type_trace->ItemIndex();
+  if (t == kTypeElliptique) {
+    _FormMouseMove_ellipse(shift, x, y);
+    return;
+  }
+  souris_x = x;
+  souris_y = y;
+  if (choix_centre || RadioGroup_peindre_dessiner->ItemIndex() != 0) return;
+  if (outil_ligne(t) && ligne_ancree) {
+    trace_symetrique(point_precedent, point_courant, R2_XORPEN, couleur_crayon);
+    point_courant = {x, y};
+    trace_symetrique(point_precedent, point_courant, R2_XORPEN, couleur_crayon);
+    elastique_debut = point_precedent;
+    elastique_fin = point_courant;
+    return;
+  }
+  if (!trait_en_cours) return;
+  point_courant = {x, y};
+  if (t == kTypeCrayon) {
+    trace_symetrique(point_precedent, point_courant, mode_crayon, couleur_crayon);
+    point_precedent = point_courant;
+  } else if (t == kTypeEventail) {
+    trace_symetrique(point_precedent, point_courant, mode_crayon, couleur_crayon);
+  } else if (t == kTypePoints) {
+    Canvas& c = canvas();
+    c.pen.mode = mode_crayon;
+    c.Ellipse(point_courant.x - 2, point_courant.y - 2, point_courant.x + 2, point_courant.y + 2);
+  }
+}
+
+void TForm1::FormMouseUp(Qt::MouseButton bouton, Qt::KeyboardModifiers shift, int x, int y) {
+  const int t = RadioGroup_type_trace->ItemIndex();
+  if (t == kTypeElliptique) {
+    _FormMouseUp_ellipse(bouton, shift, x, y);
+    return;
+  }
+  // A snapshot that cannot be written is reported once the release has done the rest of
+  // its work: the stroke must not stay "in progress" behind the error box.
+  std::exception_ptr erreur_instantane;
+  try {
+    wb();
+  } catch (...) {
+    erreur_instantane = std::current_exception();
+  }
+  trait_en_cours = false;
+  choix_centre = false;
+  systeme_.curseur_ecran(crArrow);
+  Label1->setCaption(QString());
+  if (bouton == Qt::RightButton && !outil_ligne(t)) commande_touche(0x20);
+  const int peindre = RadioGroup_peindre_dessiner->ItemIndex();
+  if (peindre == 0 && RadioGroup_couleur_crayon->ItemIndex() == 0) {
+    couleur_crayon_precedente = couleur_crayon;
+    couleur_crayon = coul_aleatoire();
+    Panel_crayon->setColor(couleur_crayon);
+    Panel9->setColor(Panel_crayon->Color());
+  }
+  if (peindre != 0 && RadioGroup_couleur_peinture->ItemIndex() == 0) {
+    couleur_peinture_precedente = couleur_peinture;
+    couleur_peinture = coul_aleatoire();
+    Panel_peinture->setColor(couleur_peinture);
+  }
+  if (bouton == Qt::LeftButton && Panel1->Visible() && Panel1->y() == haut_palette) {
+    masquage_arme = true;
+    masquage_en_cours = false;
+  }
+  if (erreur_instantane) std::rethrow_exception(erreur_instantane);
+}
+
+}  // namespace orvane

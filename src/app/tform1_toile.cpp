@@ -1,0 +1,70 @@
+// The canvas, its re-creation and the confirmed exit.
+#include "app/tform1.h"
+
+namespace orvane {
+
+void TForm1::_ws() {
+  masquage_arme = false;
+  masquage_en_cours = false;
+}
+
+void TForm1::sauve_crayon() {
+  const Canvas& c = Image1->canvas();
+  style_pinceau_sauve = c.brush.style;
+  style_crayon_sauve = c.pen.style;
+  epaisseur_sauvee = c.pen.width;
+}
+
+void TForm1::restaure_crayon() {
+  Canvas& c = canvas();
+  c.brush.style = style_pinceau_sauve;
+  c.pen.style = style_crayon_sauve;
+  c.pen.width = epaisseur_sauvee;
+}
+
+void TForm1::nouvelle_toile() {
+  const bool palette_visible = Panel1->Visible();
+  Panel1->setVisible(false);
+  Image1->setGeometry(0, 0, ScrollBox1->width(), ScrollBox1->height());
+  sauve_crayon();
+  // The new picture starts with the default pen and brush.
+  Image1->setPicture(Canvas(Image1->width(), Image1->height()));
+  Canvas& c = canvas();
+  c.brush.color = couleur_fond;
+  c.FillRect(0, 0, Image1->width(), Image1->height());
+  c.pen.color = 0x008000;
+  restaure_crayon();
+  Panel1->setVisible(palette_visible);
+  RadioGroup_peindre_dessiner->setItemIndex(0);
+  systeme_.SetCursorPos(taille_ecran().width() / 2, taille_ecran().height() / 2);
+}
+
+void TForm1::nouvelle_toile_couleur(Colour couleur) {
+  couleur_fond = couleur;
+  nouvelle_toile();
+}
+
+void TForm1::Panel_new_fond_noirClick() {
+  nouvelle_toile_couleur(0x000000);
+  systeme_.SetCursorPos(taille_ecran().width() / 2, taille_ecran().height() / 2);
+  _ws();
+}
+
+void TForm1::Panel2Click() {
+  nouvelle_toile_couleur(0xFFFFFF);
+  systeme_.SetCursorPos(taille_ecran().width() / 2, taille_ecran().height() / 2);
+  _ws();
+}
+
+void TForm1::demande_quitter() {
+  systeme_.SetCursorPos(taille_ecran().width() / 2 - 50, taille_ecran().height() / 2);
+  if (!systeme_.question(this, QStringLiteral("Confirmation"), QStringLiteral("Quitter ?"))) {
+    return;
+  }
+  sauve_parametres();
+  systeme_.terminer();
+}
+
+void TForm1::Panel_quitClick() { demande_quitter(); }
+
+}  // namespace orvane

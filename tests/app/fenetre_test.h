@@ -1,0 +1,34 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "app/tform1.h"
+#include "systeme_simule.h"
+
+namespace orvane {
+
+// A main window on a scripted desktop, shown as at start-up, its snapshots kept in a
+// directory of its own.
+class FenetreTest : public ::testing::Test {
+ protected:
+  explicit FenetreTest(QSize ecran = QSize(1366, 768)) : systeme(ecran) {}
+
+  void SetUp() override {
+    systeme.programme = repertoire.filePath(QStringLiteral("orvane"));
+    form = std::make_unique<TForm1>(systeme);
+    form->show();
+    QApplication::processEvents();
+  }
+
+  void TearDown() override { form.reset(); }
+
+  SystemeSimule systeme;
+  QTemporaryDir repertoire;
+  std::unique_ptr<TForm1> form;
+};
+
+}  // namespace orvane

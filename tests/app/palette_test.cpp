@@ -1,0 +1,92 @@
+#include "app/tform1.h"
+#include "fenetre_test.h"
+
+namespace orvane {
+namespace {
+
+class Palette : public FenetreTest {};
+
+TEST_F(Palette, PickingPeindTantQueUnderLignesKeepsTheFillAndSelectsCrayon) {
+  form->RadioGroup_type_trace->setItemIndex(1);
+  EXPECT_EQ(form->RadioGroup_peindre_dessiner->ItemIndex(), 0);
+  form->RadioGroup_peindre_dessiner->setItemIndex(1);
+  EXPECT_EQ(form->RadioGroup_peindre_dessiner->ItemIndex(), 1);
+  EXPECT_EQ(form->RadioGroup_type_trace->ItemIndex(), 0);
+}
+
+TEST_F(Palette, PeindJusquaRestoresTheLastStrokesColourOnlyFromRandom) {
+  form->couleur_crayon_precedente = 0x112233;
+  form->couleur_crayon = 0x445566;
+  form->RadioGroup_peindre_dessiner->setItemIndex(2);
+  EXPECT_EQ(form->couleur_crayon, 0x112233u);
+  EXPECT_EQ(form->Panel_crayon->Color(), 0x112233u);
+  EXPECT_EQ(form->RadioGroup_couleur_crayon->ItemIndex(), 1);
+  EXPECT_EQ(form->RadioGroup_peindre_dessiner->ItemIndex(), 2);
+  EXPECT_EQ(form->RadioGroup_type_trace->ItemIndex(), 0);
+
+  form->RadioGroup_peindre_dessiner->setItemIndex(0);
+  form->couleur_crayon = 0x445566;
+  form->RadioGroup_peindre_dessiner->setItemIndex(2);  // already "choisie": no change
+  EXPECT_EQ(form->couleur_crayon, 0x445566u);
+}
+
+TEST_F(Palette, ColourDialogsSetModesAndCancelChangesNoColour) {
+  systeme.reponses_couleur = {RGB(1, 2, 3), std::nullopt};
+  form->Panel_crayonClick();
+  EXPECT_EQ(form->couleur_crayon, RGB(1, 2, 3));
+  EXPECT_EQ(form->Panel9->Color(), RGB(1, 2, 3));
+  EXPECT_EQ(form->RadioGroup_couleur_crayon->ItemIndex(), 1);
+  EXPECT_EQ(form->RadioGroup_peindre_dessiner->ItemIndex(), 0);
+  form->Panel_peintureClick();  // cancelled
+  EXPECT_EQ(form->couleur_peinture, 0xFFFF00u);
+  EXPECT_EQ(form->RadioGroup_peindre_dessiner->ItemIndex(), 1);
+  // One dialog: it opens on the colour last chosen in it.
+  ASSERT_EQ(systeme.couleurs_proposees.size(), 2u);
+  EXPECT_EQ(systeme.couleurs_proposees[1], RGB(1, 2, 3));
+}
+
+TEST_F(Palette, ShadowBoxesExcludeEachOther) {
+  form->CheckBox_ombre_1->setChecked(true);
+  form->CheckBox_ombre_2->setChecked(true);
+  EXPECT_FALSE(form->CheckBox_ombre_1->Checked());
+  form->CheckBox_ombre_2->setChecked(false);
+  EXPECT_FALSE(form->CheckBox_ombre_1->Checked());
+  EXPECT_FALSE(form->CheckBox_ombre_2->Checked());
+}
+
+TEST_F(Palette, PenModeListSetsTheCanvasModeAtOnce) {
+  form->ComboBox1->setItemIndex(4);
+  form->ComboBox1Click();
+  EXPECT_EQ(form->mode_crayon, R2_XORPEN);
+  EXPECT_EQ(form->canvas().pen.mode, R2_XORPEN);
+}
+
+TEST_F(Palette, CloneCountFollowsEdit6) {
+  form->UpDown5->pas(1);
+  EXPECT_EQ(form->nombre_clones, 2);
+  form->UpDown5->pas(-1);
+  form->UpDown5->pas(-1);
+  EXPECT_EQ(form->nombre_clones, 0);
+}
+
+TEST_F(Palette, CentreButtonArmsTheCentreChoice) {
+  form->masquage_arme = true;
+  form->Panel3Click();
+  EXPECT_TRUE(form->choix_centre);
+  EXPECT_EQ(form->Label1->Caption(), QStringLiteral("clik au centre"));
+  EXPECT_EQ(systeme.curseur, crCross);
+  EXPECT_FALSE(form->masquage_arme);
+}
+
+TEST_F(Palette, HelpPanelTogglesAndFloatsWhenDraggedOut) {
+  form->Panel12Click();
+  EXPECT_TRUE(form->Panel8->isVisible());
+  form->Panel8->detacher(QPoint(10, 10));
+  EXPECT_TRUE(form->Panel8->flottant());
+  EXPECT_TRUE(form->Panel8->isVisible());
+  form->SpeedButton_exit_helpClick();
+  EXPECT_FALSE(form->Panel8->isVisible());
+}
+
+}  // namespace
+}  // namespace orvane

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QStringList>
+#include <deque>
+
+#include "app/systeme.h"
+
+namespace orvane {
+
+// The desktop as a test scripts and observes it.
+class SystemeSimule : public Systeme {
+ public:
+  explicit SystemeSimule(QSize ecran = QSize(1366, 768)) : ecran_(ecran) {}
+
+  QSize taille_ecran() override { return ecran_; }
+  QString chemin_programme() override { return programme; }
+  void SetCursorPos(int x, int y) override { pointeur = QPoint(x, y); }
+  QPoint GetCursorPos() override { return pointeur; }
+  void curseur_ecran(int code) override { curseur = code; }
+  std::optional<Colour> choisir_couleur(QWidget*, Colour initiale) override {
+    couleurs_proposees.push_back(initiale);
+    if (reponses_couleur.empty()) return std::nullopt;
+    const std::optional<Colour> r = reponses_couleur.front();
+    reponses_couleur.pop_front();
+    return r;
+  }
+  bool question(QWidget*, const QString& titre, const QString& texte) override {
+    questions << titre + QStringLiteral(": ") + texte;
+    return reponse_question;
+  }
+  void message(QWidget*, const QString& texte) override { messages << texte; }
+  QString ouvrir_image(QWidget*, const QString&) override { return chemin_ouvert; }
+  QString enregistrer_image(QWidget*, const QString&) override { return chemin_enregistre; }
+  void terminer() override { ++terminaisons; }
+
+  QSize ecran_;
+  QString programme = QStringLiteral("/nulle/part/orvane");
+  QPoint pointeur;
+  int curseur = crDefault;
+  std::deque<std::optional<Colour>> reponses_couleur;
+  std::vector<Colour> couleurs_proposees;
+  bool reponse_question = false;
+  QStringList questions;
+  QStringList messages;
+  QString chemin_ouvert;
+  QString chemin_enregistre;
+  int terminaisons = 0;
+};
+
+}  // namespace orvane
