@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -145,6 +146,13 @@ TEST(CopiesSymetriques, OutwardSpiralStopsOnceOutOfRange) {
   // 10 000 rotations asked for; only the few that can still reach 32-bit pixels come.
   EXPECT_LT(v.size(), 40u);
   EXPECT_GT(v.size(), 10u);
+  // It went on until the copies themselves left the 32-bit range.
+  const auto hors_32_bits = [](const Copie& c) {
+    return std::max({std::fabs(c.x1), std::fabs(c.y1), std::fabs(c.x2), std::fabs(c.y2)}) >
+           2147483647.0;
+  };
+  EXPECT_TRUE(hors_32_bits(v.back()));
+  EXPECT_FALSE(hors_32_bits(v.front()));
   for (const Copie& c : v) {
     EXPECT_TRUE(std::isfinite(c.x1) && std::isfinite(c.y1) && std::isfinite(c.x2) &&
                 std::isfinite(c.y2));
