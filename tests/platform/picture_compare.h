@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "platform/bitmap.h"
@@ -15,3 +16,12 @@ namespace orvane::test {
                                        const std::string& name);
 
 }  // namespace orvane::test
+
+namespace orvane {
+
+// Readable rectangles in assertion messages.
+inline void PrintTo(const Rect& r, std::ostream* out) {
+  *out << "{" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << "}";
+}
+
+}  // namespace orvane
