@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+#include "platform/bitmap.h"
+#include "platform/canvas.h"
+
+namespace orvane {
+
+// The ring of ten snapshot files ~100.bmp .. ~109.bmp in the program's directory, giving
+// undo and redo over the canvas. Only the ring position is kept; the files stay on disk
+// between runs and are reached again by stepping.
+class HistoriqueImages {
+ public:
+  static constexpr int kTailleAnneau = 10;
+
+  explicit HistoriqueImages(QString repertoire_programme);
+
+  // Captions for the window: Label6 gets "save " + path, Label5 "load " + path.
+  std::function<void(const QString&)> legende_sauvegarde;
+  std::function<void(const QString&)> legende_chargement;
+
+  int indice_historique() const { return indice_historique_; }
+  const QString& nom_instantane() const { return nom_instantane_; }
+  const QString& repertoire_programme() const { return repertoire_programme_; }
+
+  // The snapshot file of ring position 0..9.
+  QString fichier_instantane(int position) const;
+
+  // Writes the next snapshot. Throws ErreurFichier if it cannot be written; the ring
+  // position then stays where it was and the file of the next position is untouched.
+  void wb(const Bitmap& image);
+
+  // Paints a BMP file at (0, 0) of the canvas at its own size. A missing file is ignored;
+  // a file that cannot be read throws and leaves the canvas unchanged.
+  void lire_bmp(const QString& chemin, Canvas& canvas);
+
+  // One step back: paints the current position, then moves back (9 after 0).
+  // Nothing before the first snapshot or step forward of the run.
+  void affiche_fic_precedent(Canvas& canvas);
+  // One step forward: moves on (0 after 9), then paints that position.
+  void affiche_fic_suivant(Canvas& canvas);
+
+ private:
+  QString repertoire_programme_;
+  int indice_historique_ = -1;  // -1: nothing written or shown yet in this run
+  QString nom_instantane_;
+};
+
+}  // namespace orvane
