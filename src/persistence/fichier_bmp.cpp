@@ -12,6 +12,9 @@ namespace orvane {
 
 namespace {
 
+// Largest picture accepted, in bytes of 32-bit pixels: Qt's own allocation limit.
+constexpr qint64 kOctetsImageMax = 128LL * 1024 * 1024;
+
 // Enough for the file header and every field of the info header that is checked.
 constexpr qint64 kOctetsEntete = 64;
 
@@ -71,7 +74,7 @@ Bitmap lire_fichier_bmp(const QString& chemin) {
 
   const QSize taille = lecteur.size();
   if (taille.isEmpty()) refuser_lecture(chemin, QStringLiteral("en-tête BMP endommagé"));
-  if (4LL * taille.width() * taille.height() > kOctetsImageMax)
+  if (qint64{4} * taille.width() * taille.height() > kOctetsImageMax)
     refuser_lecture(chemin, QStringLiteral("image trop grande (%1 x %2)")
                                 .arg(taille.width())
                                 .arg(taille.height()));

@@ -7,9 +7,6 @@
 
 namespace orvane {
 
-// Largest picture accepted, in bytes of 32-bit pixels: Qt's own allocation limit.
-inline constexpr long long kOctetsImageMax = 128LL * 1024 * 1024;
-
 // Reads any BMP file Qt can decode (every bit depth, RLE, OS/2 headers). Throws
 // ErreurFichier for a missing, unreadable, non-BMP, damaged, truncated or oversized file.
 Bitmap lire_fichier_bmp(const QString& chemin);

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QImage>
 #include <QTemporaryDir>
+#include <random>
 
 #include "persistence/bmp_fabrique.h"
 
@@ -223,6 +224,35 @@ TEST_P(Refus, LeveUneErreurQuiNommeLeFichier) {
 
 INSTANTIATE_TEST_SUITE_P(Fichiers, Refus, ::testing::ValuesIn(kRefus),
                          [](const auto& info) { return std::string(info.param.nom); });
+
+// Random damage to the headers: each file is either read or refused with our error, never
+// another exception (an allocation failure for an absurd size, say) or a crash.
+TEST_F(FichierBmp, EntetesAbimesLusOuRefuses) {
+  const QByteArray modeles[] = {bmp_qt_24_bits(16, 16),
+                                bmp_32_bits(4, 4, std::vector<std::uint32_t>(16, 0x123456)),
+                                bmp_rle8(8, 2, QByteArray::fromHex("08c80000" "08400000" "0001"),
+                                         0, 10)};
+  std::mt19937 aleatoire(77);
+  int lus = 0;
+  int refuses = 0;
+  for (int essai = 0; essai < 600; ++essai) {
+    QByteArray octets = modeles[essai % 3];
+    const int degats = 1 + essai % 4;
+    for (int d = 0; d < degats; ++d)
+      octets[aleatoire() % 54] = char(aleatoire() % 256);
+    const QString fichier = chemin(QStringLiteral("abime_%1.bmp").arg(essai));
+    ecrire_octets(fichier, octets);
+    try {
+      const Bitmap lue = lire_fichier_bmp(fichier);
+      ASSERT_GT(lue.width(), 0);
+      ++lus;
+    } catch (const ErreurFichier&) {
+      ++refuses;
+    }
+  }
+  EXPECT_GT(lus, 0);
+  EXPECT_GT(refuses, 0);
+}
 
 TEST_F(FichierBmp, RefuseUnFichierAbsentOuUnDossier) {
   attendre_refus(chemin("absent.bmp"));
