@@ -1,5 +1,6 @@
 // The form description: every control with its parent, place, size, look and default.
 #include <QFont>
+#include <algorithm>
 
 #include "app/controls/couleurs_qt.h"
 #include "app/nombres.h"
@@ -9,9 +10,11 @@ namespace orvane {
 
 namespace {
 
+// The palette was laid out for a narrower face than the ones a Linux desktop has; a
+// slightly smaller size keeps every caption inside its control.
 QFont police(int pixels, bool gras = false) {
   QFont f(QStringLiteral("DejaVu Sans Condensed"));
-  f.setPixelSize(pixels);
+  f.setPixelSize(std::max(8, pixels * 5 / 6));
   f.setBold(gras);
   return f;
 }
