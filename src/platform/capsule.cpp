@@ -53,10 +53,23 @@ void capsuleSpans(Point a, Point b, int width, const Rect& clip, RowSpans& out) 
   const double clampLo = clip.left - 1.0;
   const double clampHi = clip.right + 1.0;
 
+  auto toSpan = [&](double lo, double hi) {
+    if (lo > hi) return Span{};
+    return Span{std::max(ceilToInt(std::clamp(x0 + lo, clampLo, clampHi)), clip.left),
+                std::min(floorToInt(std::clamp(x0 + hi, clampLo, clampHi)) + 1, clip.right)};
+  };
+  // A row further than r from both ends' rows meets neither cap, and there the band's
+  // ends lie beyond the row (its edges project inside the segment): only the two sides.
+  const double middleFrom = r;
+  const double middleTo = dy - r;
+
   const int rows = static_cast<int>(lastRow - firstRow) + 1;
-  out.rows.resize(static_cast<std::size_t>(rows));
   for (int n = 0; n < rows; ++n) {
     const double v = (firstRow + n) - y0;
+    if (v > middleFrom && v < middleTo) {
+      out.add(toSpan(v * crossSlope - crossHalf, v * crossSlope + crossHalf));
+      continue;
+    }
     double lo = kInfinity;
     double hi = -kInfinity;
     if (std::abs(v) <= r) {
@@ -92,13 +105,7 @@ void capsuleSpans(Point a, Point b, int width, const Rect& clip, RowSpans& out) 
         hi = std::max(hi, bandHi);
       }
     }
-    Span& span = out.rows[static_cast<std::size_t>(n)];
-    if (lo > hi) {
-      span = {};
-      continue;
-    }
-    span.left = std::max(ceilToInt(std::clamp(x0 + lo, clampLo, clampHi)), clip.left);
-    span.right = std::min(floorToInt(std::clamp(x0 + hi, clampLo, clampHi)) + 1, clip.right);
+    out.add(toSpan(lo, hi));
   }
 }
 
