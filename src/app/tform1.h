@@ -126,6 +126,8 @@ class TForm1 : public QWidget {
   Point point_courant;
   Point elastique_debut;
   Point elastique_fin;
+  bool elastique_affiche = false;  // the line tools' rubber band is on screen
+  Colour couleur_elastique = 0;     // and the colour it was drawn in
   int rouge_crayon = 0;
   int vert_crayon = 0;
   int bleu_crayon = 0;

@@ -33,14 +33,24 @@ void TForm1::FormMouseDown(Qt::MouseButton bouton, Qt::KeyboardModifiers shift, 
   if (outil_ligne(t)) {
     if (bouton != Qt::LeftButton) {
       ligne_ancree = false;
-      trace_symetrique(elastique_debut, elastique_fin, R2_XORPEN, couleur_crayon);
+      // Only a band still on screen is erased: XOR-drawing one that is not there would
+      // leave it behind.
+      if (elastique_affiche) {
+        elastique_affiche = false;
+        trace_symetrique(elastique_debut, elastique_fin, R2_XORPEN, couleur_elastique);
+      }
       point_courant = {x, y};
       point_precedent = point_courant;
     } else if (!ligne_ancree) {
       ligne_ancree = true;
       point_courant = point_precedent;
+      // The anchor is kept even if no move comes before the second click.
+      elastique_debut = point_precedent;
+      elastique_fin = point_precedent;
+      elastique_affiche = false;
       canvas().pen.width = nombre_dans(Edit3);
     } else {
+      elastique_affiche = false;
       trace_symetrique(elastique_debut, point_precedent, R2_COPYPEN, couleur_crayon);
       ligne_ancree = false;
     }
@@ -62,9 +72,16 @@ void TForm1::FormMouseMove(Qt::KeyboardModifiers shift, int x, int y) {
   souris_y = y;
   if (choix_centre || RadioGroup_peindre_dessiner->ItemIndex() != 0) return;
   if (outil_ligne(t) && ligne_ancree) {
-    trace_symetrique(point_precedent, point_courant, R2_XORPEN, couleur_crayon);
+    // The band is erased in the colour it was drawn in: a release in between (a drag that
+    // set the anchor) may have drawn a new random pencil colour.
+    if (elastique_affiche) {
+      trace_symetrique(point_precedent, point_courant, R2_XORPEN, couleur_elastique);
+    }
+    elastique_affiche = false;
     point_courant = {x, y};
-    trace_symetrique(point_precedent, point_courant, R2_XORPEN, couleur_crayon);
+    couleur_elastique = couleur_crayon;
+    trace_symetrique(point_precedent, point_courant, R2_XORPEN, couleur_elastique);
+    elastique_affiche = true;
     elastique_debut = point_precedent;
     elastique_fin = point_courant;
     return;
