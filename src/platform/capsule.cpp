@@ -1,6 +1,7 @@
 #include "platform/capsule.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <limits>
 #include <utility>
@@ -22,90 +23,132 @@ int ceilToInt(double v) {
   return i < v ? i + 1 : i;
 }
 
+// The segment, with its start moved to the pixel grid's origin for the shape's rows.
+struct Geometry {
+  double x0, y0, dx, dy, r;
+  double rSquared;
+  // Band around the segment, for a row v above the start, in x relative to the start:
+  // |cross| <= r*length gives v*crossSlope -+ crossHalf; 0 <= dot <= length^2 gives
+  // v*dotSlope + [0, dotLength] (bounds swapped when dx < 0).
+  double crossSlope, crossHalf, dotSlope, dotLength;
+};
+
+// Row v's pixels relative to x0, as [lo, hi] with lo > hi when none: the union of both
+// caps and the band, which is one interval since the shape is convex.
+void generalRow(const Geometry& g, double v, double& lo, double& hi) {
+  lo = kInfinity;
+  hi = -kInfinity;
+  if (std::abs(v) <= g.r) {
+    const double h = std::sqrt(g.rSquared - v * v);
+    lo = -h;
+    hi = h;
+  }
+  const double u = v - g.dy;
+  if (std::abs(u) <= g.r) {
+    const double h = std::sqrt(g.rSquared - u * u);
+    lo = std::min(lo, g.dx - h);
+    hi = std::max(hi, g.dx + h);
+  }
+  if (g.dy == 0) {
+    if (std::abs(v) <= g.r) {
+      lo = std::min(lo, 0.0);
+      hi = std::max(hi, g.dx);
+    }
+    return;
+  }
+  double bandLo = v * g.crossSlope - g.crossHalf;
+  double bandHi = v * g.crossSlope + g.crossHalf;
+  if (g.dx > 0) {
+    bandLo = std::max(bandLo, v * g.dotSlope);
+    bandHi = std::min(bandHi, v * g.dotSlope + g.dotLength);
+  } else if (g.dx < 0) {
+    bandLo = std::max(bandLo, v * g.dotSlope + g.dotLength);
+    bandHi = std::min(bandHi, v * g.dotSlope);
+  } else if (v < 0 || v > g.dy) {
+    return;
+  }
+  if (bandLo <= bandHi) {
+    lo = std::min(lo, bandLo);
+    hi = std::max(hi, bandHi);
+  }
+}
+
 }  // namespace
 
 void capsuleSpans(Point a, Point b, int width, const Rect& clip, RowSpans& out) {
   // One order for both directions, so that a line and its reverse are the same pixels.
   if (a.y > b.y || (a.y == b.y && a.x > b.x)) std::swap(a, b);
-  const double r = width / 2.0;
+  Geometry g{};
+  g.r = width / 2.0;
   const double offset = width % 2 == 0 ? 0.5 : 0.0;
-  const double x0 = a.x + offset;
-  const double y0 = a.y + offset;
-  const double dx = static_cast<double>(b.x) - a.x;
-  const double dy = static_cast<double>(b.y) - a.y;  // >= 0
-
-  const double firstRow = std::max(std::ceil(y0 - r), static_cast<double>(clip.top));
-  const double lastRow = std::min(std::floor(y0 + dy + r), clip.bottom - 1.0);
-  out.reset(static_cast<int>(std::min(firstRow, static_cast<double>(clip.bottom))));
-  if (clip.empty() || firstRow > lastRow) return;
-
-  const double rSquared = r * r;
-  const double lengthSquared = dx * dx + dy * dy;
+  g.x0 = a.x + offset;
+  g.y0 = a.y + offset;
+  g.dx = static_cast<double>(b.x) - a.x;
+  g.dy = static_cast<double>(b.y) - a.y;  // >= 0
+  g.rSquared = g.r * g.r;
+  const double lengthSquared = g.dx * g.dx + g.dy * g.dy;
   const double length = std::sqrt(lengthSquared);
-  // Band around the segment, for a row at height v above the start, in x relative to the
-  // start: |cross| <= r*length gives v*crossSlope -+ crossHalf; 0 <= dot <= length^2
-  // gives v*dotSlope + [0, dotLength] (bounds swapped when dx < 0).
-  const double crossSlope = dy > 0 ? dx / dy : 0.0;
-  const double crossHalf = dy > 0 ? r * length / dy : 0.0;
-  const double dotSlope = dx != 0 ? -dy / dx : 0.0;
-  const double dotLength = dx != 0 ? lengthSquared / dx : 0.0;
+  g.crossSlope = g.dy > 0 ? g.dx / g.dy : 0.0;
+  g.crossHalf = g.dy > 0 ? g.r * length / g.dy : 0.0;
+  g.dotSlope = g.dx != 0 ? -g.dy / g.dx : 0.0;
+  g.dotLength = g.dx != 0 ? lengthSquared / g.dx : 0.0;
+
+  const double firstRow = std::max(std::ceil(g.y0 - g.r), static_cast<double>(clip.top));
+  const double lastRow = std::min(std::floor(g.y0 + g.dy + g.r), clip.bottom - 1.0);
+  if (clip.empty() || firstRow > lastRow) {
+    out.reset(clip.top, 0);
+    return;
+  }
+  const int rows = static_cast<int>(lastRow - firstRow) + 1;
+  Span* spans = out.reset(static_cast<int>(firstRow), rows);
+
   // Span ends are clamped to one pixel beyond the clip before conversion.
   const double clampLo = clip.left - 1.0;
   const double clampHi = clip.right + 1.0;
-
-  auto toSpan = [&](double lo, double hi) {
-    if (lo > hi) return Span{};
-    return Span{std::max(ceilToInt(std::clamp(x0 + lo, clampLo, clampHi)), clip.left),
-                std::min(floorToInt(std::clamp(x0 + hi, clampLo, clampHi)) + 1, clip.right)};
+  int minLeft = INT_MAX;
+  int maxRight = INT_MIN;
+  int firstFilled = -1;
+  int lastFilled = -1;
+  auto store = [&](int n, double lo, double hi) {
+    Span s{};
+    if (lo <= hi) {
+      s.left = std::max(ceilToInt(std::clamp(g.x0 + lo, clampLo, clampHi)), clip.left);
+      s.right = std::min(floorToInt(std::clamp(g.x0 + hi, clampLo, clampHi)) + 1, clip.right);
+    }
+    spans[n] = s;
+    if (s.right > s.left) {
+      if (firstFilled < 0) firstFilled = n;
+      lastFilled = n;
+      minLeft = std::min(minLeft, s.left);
+      maxRight = std::max(maxRight, s.right);
+    }
   };
-  // A row further than r from both ends' rows meets neither cap, and there the band's
-  // ends lie beyond the row (its edges project inside the segment): only the two sides.
-  const double middleFrom = r;
-  const double middleTo = dy - r;
 
-  const int rows = static_cast<int>(lastRow - firstRow) + 1;
-  for (int n = 0; n < rows; ++n) {
-    const double v = (firstRow + n) - y0;
-    if (v > middleFrom && v < middleTo) {
-      out.add(toSpan(v * crossSlope - crossHalf, v * crossSlope + crossHalf));
-      continue;
-    }
-    double lo = kInfinity;
-    double hi = -kInfinity;
-    if (std::abs(v) <= r) {
-      const double h = std::sqrt(rSquared - v * v);
-      lo = -h;
-      hi = h;
-    }
-    const double u = v - dy;
-    if (std::abs(u) <= r) {
-      const double h = std::sqrt(rSquared - u * u);
-      lo = std::min(lo, dx - h);
-      hi = std::max(hi, dx + h);
-    }
-    if (dy == 0) {
-      if (std::abs(v) <= r) {
-        lo = std::min(lo, 0.0);
-        hi = std::max(hi, dx);
-      }
-    } else {
-      double bandLo = v * crossSlope - crossHalf;
-      double bandHi = v * crossSlope + crossHalf;
-      if (dx > 0) {
-        bandLo = std::max(bandLo, v * dotSlope);
-        bandHi = std::min(bandHi, v * dotSlope + dotLength);
-      } else if (dx < 0) {
-        bandLo = std::max(bandLo, v * dotSlope + dotLength);
-        bandHi = std::min(bandHi, v * dotSlope);
-      } else if (v < 0 || v > dy) {
-        bandLo = kInfinity;
-      }
-      if (bandLo <= bandHi) {
-        lo = std::min(lo, bandLo);
-        hi = std::max(hi, bandHi);
-      }
-    }
-    out.add(toSpan(lo, hi));
+  // A row further than r from both ends' rows meets neither cap, and there the band's
+  // ends lie beyond the row (its edges project inside the segment): only the two sides
+  // count. Those middle rows are n in [middleBegin, middleEnd).
+  const double rowOffset = firstRow - g.y0;  // v of row n is rowOffset + n
+  const int middleBegin = static_cast<int>(
+      std::clamp(std::floor(g.r - rowOffset) + 1, 0.0, static_cast<double>(rows)));
+  const int middleEnd = static_cast<int>(std::clamp(std::ceil(g.dy - g.r - rowOffset),
+                                                    static_cast<double>(middleBegin),
+                                                    static_cast<double>(rows)));
+  double lo = 0;
+  double hi = 0;
+  for (int n = 0; n < middleBegin; ++n) {
+    generalRow(g, rowOffset + n, lo, hi);
+    store(n, lo, hi);
+  }
+  for (int n = middleBegin; n < middleEnd; ++n) {
+    const double centre = (rowOffset + n) * g.crossSlope;
+    store(n, centre - g.crossHalf, centre + g.crossHalf);
+  }
+  for (int n = middleEnd; n < rows; ++n) {
+    generalRow(g, rowOffset + n, lo, hi);
+    store(n, lo, hi);
+  }
+  if (firstFilled >= 0) {
+    out.setBounds({minLeft, out.top() + firstFilled, maxRight, out.top() + lastFilled + 1});
   }
 }
 

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <algorithm>
-#include <climits>
 #include <vector>
 
 #include "platform/bitmap.h"
@@ -19,37 +17,23 @@ class RowSpans {
  public:
   int top() const { return top_; }
   const std::vector<Span>& rows() const { return rows_; }
-  // The smallest rectangle holding every span.
-  Rect bounds() const {
-    if (firstFilled_ < 0) return {};
-    return {minLeft_, top_ + firstFilled_, maxRight_, top_ + lastFilled_ + 1};
-  }
+  // The smallest rectangle holding every span, as given by whoever filled the rows.
+  const Rect& bounds() const { return bounds_; }
 
-  void reset(int firstRow) {
+  // Empties the shape and makes room for `count` rows from `firstRow`, to be written
+  // through the returned pointer.
+  Span* reset(int firstRow, int count) {
     top_ = firstRow;
-    rows_.clear();
-    firstFilled_ = lastFilled_ = -1;
-    minLeft_ = INT_MAX;
-    maxRight_ = INT_MIN;
+    rows_.resize(static_cast<std::size_t>(count));
+    bounds_ = {};
+    return rows_.data();
   }
-  void add(Span s) {
-    if (s.right > s.left) {
-      const int n = static_cast<int>(rows_.size());
-      if (firstFilled_ < 0) firstFilled_ = n;
-      lastFilled_ = n;
-      minLeft_ = std::min(minLeft_, s.left);
-      maxRight_ = std::max(maxRight_, s.right);
-    }
-    rows_.push_back(s);
-  }
+  void setBounds(const Rect& bounds) { bounds_ = bounds; }
 
  private:
   int top_ = 0;
   std::vector<Span> rows_;
-  int firstFilled_ = -1;  // row indices of the first and last non-empty spans
-  int lastFilled_ = -1;
-  int minLeft_ = INT_MAX;
-  int maxRight_ = INT_MIN;
+  Rect bounds_;
 };
 
 // Paints every span of a shape lying inside the bitmap.
