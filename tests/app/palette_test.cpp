@@ -90,3 +90,26 @@ TEST_F(Palette, HelpPanelTogglesAndFloatsWhenDraggedOut) {
 
 }  // namespace
 }  // namespace orvane
+
+namespace orvane {
+namespace {
+
+TEST_F(Palette, AnArmedPaletteSlidesOutOneLinePerTickOnceTheBoxIsChecked) {
+  form->masquage_arme = true;
+  form->Timer1Timer();
+  EXPECT_TRUE(form->masquage_en_cours);
+  form->Timer2Timer();  // box unchecked: the palette stays
+  EXPECT_EQ(form->Panel1->y(), form->haut_palette);
+  form->CheckBox_panel_disparait_auto->setChecked(true);
+  for (int i = 0; i < 132; ++i) form->Timer2Timer();
+  EXPECT_EQ(form->Panel1->y(), 768);
+  EXPECT_TRUE(form->masquage_en_cours);
+  form->Timer2Timer();
+  EXPECT_FALSE(form->masquage_en_cours);
+  EXPECT_FALSE(form->palette_visible_a_l_ecran());
+  form->Panel1MouseMove(5, 5);
+  EXPECT_EQ(form->Panel1->y(), form->haut_palette);
+}
+
+}  // namespace
+}  // namespace orvane

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Start-up to the first painted frame under Xvfb: from launching the program until the screen
+# shows the palette's colour and the black canvas. Prints each run and the median, in ms.
+# Usage: bench/startup.sh build/orvane [runs]
+set -euo pipefail
+binaire=$(realpath "${1:?usage: startup.sh path/to/orvane [runs]}")
+essais=${2:-7}
+travail=$(mktemp -d)
+trap 'kill $xvfb 2>/dev/null || true; rm -rf "$travail"' EXIT
+
+for n in $(seq 150 190); do
+  [ -e "/tmp/.X11-unix/X$n" ] && continue
+  Xvfb ":$n" -screen 0 1366x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+  xvfb=$!
+  export DISPLAY=":$n"
+  break
+done
+until xdpyinfo >/dev/null 2>&1; do sleep 0.05; done
+
+pixel() {
+  import -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null |
+    sed -n 's/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p' | head -n 1
+}
+
+mesures=()
+for i in $(seq 1 "$essais"); do
+  cp "$binaire" "$travail/orvane"
+  debut=$(date +%s%N)
+  "$travail/orvane" >/dev/null 2>&1 &
+  pid=$!
+  until [ "$(pixel 1360 650)" = "255,128,64" ] && [ "$(pixel 10 10)" = "0,0,0" ]; do
+    [ $(( $(date +%s%N) - debut )) -lt 20000000000 ] || { echo "no frame after 20 s" >&2; exit 1; }
+  done
+  fin=$(date +%s%N)
+  kill "$pid"; wait "$pid" 2>/dev/null || true
+  ms=$(( (fin - debut) / 1000000 ))
+  mesures+=("$ms")
+  echo "run $i: $ms ms"
+done
+median=$(printf '%s\n' "${mesures[@]}" | sort -n | sed -n "$(( (essais + 1) / 2 ))p")
+echo "median start-up to first painted frame: $median ms (each reading is up to ~30 ms late)"
