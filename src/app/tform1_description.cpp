@@ -253,6 +253,7 @@ void TForm1::creer_controles() {
   Edit_nom_generique->setText(QStringLiteral("image.bmp"));
 
   creer_panneau_aide();
+  appliquer_conseils_palette();
 
   Timer1 = new TTimer(this, 1000);
   Timer2 = new TTimer(this, 1000);

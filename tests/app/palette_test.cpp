@@ -113,3 +113,22 @@ TEST_F(Palette, AnArmedPaletteSlidesOutOneLinePerTickOnceTheBoxIsChecked) {
 
 }  // namespace
 }  // namespace orvane
+
+namespace orvane {
+namespace {
+
+TEST_F(Palette, PaletteHintsShowOnlyInTheMargins) {
+  const QString conseil = QStringLiteral("click droit pour changer la couleur  du menu ");
+  EXPECT_EQ(form->Panel1->toolTip(), conseil);
+  form->Panel1MouseMove(form->RadioGroup_peindre_dessiner->x() + 10, 5);
+  EXPECT_TRUE(form->Panel1->toolTip().isEmpty());
+  EXPECT_TRUE(form->Edit_nom_generique->toolTip().isEmpty());
+  EXPECT_EQ(form->Panel3->toolTip(), QStringLiteral("choisir le centre (C)"));  // always
+  form->Panel1MouseMove(form->Panel4->x() + 51, 5);
+  EXPECT_EQ(form->Panel1->toolTip(), conseil);
+  EXPECT_EQ(form->Label_rep->toolTip(),
+            QStringLiteral("répertoire de la dernière images enregistrée "));
+}
+
+}  // namespace
+}  // namespace orvane
