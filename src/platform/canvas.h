@@ -45,7 +45,9 @@ class Canvas {
 
   Point position() const { return position_; }
   void MoveTo(int x, int y) { position_ = {x, y}; }
-  // Draws from the current position to (x, y) with the pen, then moves there.
+  // Draws from the current position to (x, y) with the pen, then moves there. Widths 0
+  // and 1: one pixel per step of the major axis, the last pixel left out. Wider pens: the
+  // round-capped shape of capsule.h, each pixel painted once. A clear pen only moves.
   void LineTo(int x, int y);
 
   // Inside columns l..r-1 and rows t..b-1: inside with the brush, outline with the pen,

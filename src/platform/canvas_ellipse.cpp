@@ -1,7 +1,8 @@
+#include "platform/canvas.h"
+
 #include <algorithm>
 #include <cstdint>
 
-#include "platform/canvas.h"
 #include "platform/ellipse_rows.h"
 #include "platform/mix_op.h"
 

@@ -1,5 +1,7 @@
 #include "platform/canvas.h"
 
+#include <algorithm>
+
 #include "platform/capsule.h"
 #include "platform/mix_op.h"
 #include "platform/thin_line.h"

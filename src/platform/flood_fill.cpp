@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/colour4.h"
+
 namespace orvane {
 
 namespace {
@@ -16,19 +18,22 @@ struct Pending {
   int dir;
 };
 
-// Fills the area of pixels for which inside() holds around the seed with `paint`, which
-// must not count as inside, and calls painted(y, left, right) for each run.
-template <class Inside, class Painted>
-void scanlineFill(Bitmap& bitmap, int x, int y, Inside inside, Colour paint,
-                  Painted painted) {
+// Fills the area of pixels for which inside() holds around the seed, which must be inside,
+// with `paint`, which must not count as inside; returns the rectangle painted.
+template <class Inside>
+Rect scanlineFill(Bitmap& bitmap, int x, int y, Inside inside, Colour paint) {
   const int width = bitmap.width();
   const int height = bitmap.height();
   std::vector<Pending> stack;
   stack.reserve(256);
 
+  Rect box{x, y, x + 1, y + 1};
   auto paintRun = [&](Colour* row, int y, int left, int right) {
     std::fill(row + left, row + right + 1, paint);
-    painted(y, left, right);
+    box.left = std::min(box.left, left);
+    box.right = std::max(box.right, right + 1);
+    box.top = std::min(box.top, y);
+    box.bottom = std::max(box.bottom, y + 1);
   };
 
   {
@@ -67,43 +72,47 @@ void scanlineFill(Bitmap& bitmap, int x, int y, Inside inside, Colour paint,
       cx = right + 2;
     }
   }
+  return box;
 }
 
-struct BoundsTracker {
-  Rect* box;
-  void operator()(int y, int left, int right) const { box->unite({left, y, right + 1, y + 1}); }
-};
+// Every pixel of colour `from` in the rectangle becomes `to`, four at a time.
+void replaceColour(Bitmap& bitmap, const Rect& area, Colour from, Colour to) {
+  const Colour4 from4 = {from, from, from, from};
+  const Colour4 to4 = {to, to, to, to};
+  for (int y = area.top; y < area.bottom; ++y) {
+    Colour* p = bitmap.row(y) + area.left;
+    const int n = area.width();
+    int i = 0;
+    for (; i + 4 <= n; i += 4) {
+      Colour4& v = *reinterpret_cast<Colour4*>(p + i);
+      const Colour4 hit = v == from4;
+      v = (v & ~hit) | (to4 & hit);
+    }
+    for (; i < n; ++i) {
+      if (p[i] == from) p[i] = to;
+    }
+  }
+}
 
 }  // namespace
 
 Rect floodFillSurface(Bitmap& bitmap, int x, int y, Colour surface, Colour paint) {
   paint &= 0xFFFFFFu;
-  Rect box;
   // Painting the surface colour over itself changes nothing and would never end.
-  if (!bitmap.contains(x, y) || bitmap.pixel(x, y) != surface || paint == surface) return box;
-  scanlineFill(
-      bitmap, x, y, [surface](Colour c) { return c == surface; }, paint, BoundsTracker{&box});
-  return box;
+  if (!bitmap.contains(x, y) || bitmap.pixel(x, y) != surface || paint == surface) return {};
+  return scanlineFill(bitmap, x, y, [surface](Colour c) { return c == surface; }, paint);
 }
 
 Rect floodFillBorder(Bitmap& bitmap, int x, int y, Colour border, Colour paint) {
   paint &= 0xFFFFFFu;
-  Rect box;
-  if (!bitmap.contains(x, y) || bitmap.pixel(x, y) == border) return box;
+  if (!bitmap.contains(x, y) || bitmap.pixel(x, y) == border) return {};
   // The painted area must stop counting as inside, which the paint colour does not ensure
-  // here: fill with a mark no stored colour has (top byte set), then paint the runs.
+  // here: fill with a mark no stored colour has (top byte set), then turn the mark into
+  // the paint colour.
   constexpr Colour kMark = 0xFF000000u;
-  struct Run {
-    int y, left, right;
-  };
-  std::vector<Run> runs;
-  scanlineFill(
-      bitmap, x, y, [border](Colour c) { return c != border && c <= 0xFFFFFFu; }, kMark,
-      [&](int ry, int left, int right) {
-        runs.push_back({ry, left, right});
-        box.unite({left, ry, right + 1, ry + 1});
-      });
-  for (const Run& r : runs) std::fill(bitmap.row(r.y) + r.left, bitmap.row(r.y) + r.right + 1, paint);
+  const Rect box = scanlineFill(
+      bitmap, x, y, [border](Colour c) { return c != border && c <= 0xFFFFFFu; }, kMark);
+  replaceColour(bitmap, box, kMark, paint);
   return box;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/colour.h"
+#include "platform/colour4.h"
 #include "platform/mix_mode.h"
 
 namespace orvane {
@@ -22,10 +23,6 @@ struct MixOp {
   constexpr bool isNop() const { return keep == 0xFFFFFFu && flip == 0; }
   constexpr Colour apply(Colour d) const { return (d & keep) ^ flip; }
 };
-
-// Four pixels at a time through the compiler's generic vectors (SSE on x86-64, scalar code
-// elsewhere): the default optimisation level does not vectorise these loops by itself.
-typedef Colour Colour4 __attribute__((vector_size(16), aligned(4), may_alias));
 
 // Painters: one pixel or a run of n pixels. Each is chosen once per call so that the inner
 // loops carry no switch on the mode.
