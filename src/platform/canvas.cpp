@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "platform/flood_fill.h"
+#include "platform/mix_op.h"
 
 namespace orvane {
 
@@ -21,10 +22,8 @@ Canvas::Canvas(int width, int height, Colour fill) : bitmap_(width, height, fill
 void Canvas::FillRect(int l, int t, int r, int b) {
   const Rect area = Rect{l, t, r, b}.intersected(bitmap_.bounds());
   if (area.empty()) return;
-  const Colour c = brush.color & 0xFFFFFFu;
-  for (int y = area.top; y < area.bottom; ++y) {
-    std::fill(bitmap_.row(y) + area.left, bitmap_.row(y) + area.right, c);
-  }
+  const SetPainter painter{brush.color & 0xFFFFFFu};
+  for (int y = area.top; y < area.bottom; ++y) painter.span(bitmap_.row(y) + area.left, area.width());
   dirty_.unite(area);
 }
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/colour4.h"
+#include "platform/mix_op.h"
 
 namespace orvane {
 
@@ -28,12 +29,13 @@ Rect scanlineFill(Bitmap& bitmap, int x, int y, Inside inside, Colour paint) {
   stack.reserve(256);
 
   Rect box{x, y, x + 1, y + 1};
-  auto paintRun = [&](Colour* row, int y, int left, int right) {
-    std::fill(row + left, row + right + 1, paint);
+  const SetPainter painter{paint};
+  auto paintRun = [&](Colour* row, int rowY, int left, int right) {
+    painter.span(row + left, right - left + 1);
     box.left = std::min(box.left, left);
     box.right = std::max(box.right, right + 1);
-    box.top = std::min(box.top, y);
-    box.bottom = std::max(box.bottom, y + 1);
+    box.top = std::min(box.top, rowY);
+    box.bottom = std::max(box.bottom, rowY + 1);
   };
 
   {
