@@ -23,7 +23,9 @@ void Canvas::FillRect(int l, int t, int r, int b) {
   const Rect area = Rect{l, t, r, b}.intersected(bitmap_.bounds());
   if (area.empty()) return;
   const SetPainter painter{brush.color & 0xFFFFFFu};
-  for (int y = area.top; y < area.bottom; ++y) painter.span(bitmap_.row(y) + area.left, area.width());
+  for (int y = area.top; y < area.bottom; ++y) {
+    painter.span(bitmap_.row(y) + area.left, area.width());
+  }
   dirty_.unite(area);
 }
 
