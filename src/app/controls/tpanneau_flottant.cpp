@@ -31,10 +31,17 @@ void TPanneauFlottant::mouseMoveEvent(QMouseEvent* e) {
   const QPoint global = e->globalPosition().toPoint();
   if (!glisse_ && (global - depart_).manhattanLength() < kSeuilGlissement) return;
   glisse_ = true;
-  if (!isWindow()) detacher(global - prise_);
+  if (!isWindow()) {
+    detacher(global - prise_);
+    // The new window does not inherit the press's implicit grab: keep the drag going.
+    grabMouse();
+  }
   move(global - prise_);
 }
 
-void TPanneauFlottant::mouseReleaseEvent(QMouseEvent*) { glisse_ = false; }
+void TPanneauFlottant::mouseReleaseEvent(QMouseEvent*) {
+  glisse_ = false;
+  if (mouseGrabber() == this) releaseMouse();
+}
 
 }  // namespace orvane
