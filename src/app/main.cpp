@@ -7,7 +7,9 @@ int main(int argc, char** argv) {
   orvane::SystemeQt systeme;
   app.setSysteme(&systeme);
   orvane::TForm1 fenetre(systeme);
-  fenetre.show();
+  // The geometry is already the whole screen (a bare X server has no window manager);
+  // where there is one, full-screen also puts the window above its panels.
+  fenetre.showFullScreen();
   fenetre.raise();
   fenetre.activateWindow();
   return app.exec();
