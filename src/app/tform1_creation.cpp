@@ -73,6 +73,7 @@ void TForm1::FormCreate() {
   }
   Panel8->setColor(couleur_boutons);
   Panel8->move((ecran.width() - Panel8->width()) / 2, (ecran.height() - Panel8->height()) / 2);
+  Panel8->raise();  // above the palette on a short screen
   Label1->setCaption(QString());
   aleatoire.semer_horloge();
   RadioGroup_couleur_crayon->setItemIndex(0);
