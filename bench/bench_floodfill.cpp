@@ -95,30 +95,25 @@ void OpenCV_WholeCanvas_Bgr(benchmark::State& state) {
 }
 
 // The busy picture, restored before each round outside the timing.
-void Orvane_Busy(benchmark::State& state) {
+void remplir_image_chargee(benchmark::State& state, Colour c, FloodFillType type) {
   Canvas canvas(kWidth, kHeight, 0);
   canvas.brush.color = 0x00FF00;
   for (auto _ : state) {
     state.PauseTiming();
     canvas.Draw(0, 0, busyPicture());
     state.ResumeTiming();
-    canvas.FloodFill(kSeed.x, kSeed.y, 0, FloodFillType::Surface);
+    canvas.FloodFill(kSeed.x, kSeed.y, c, type);
     benchmark::DoNotOptimize(canvas.bitmap().data());
   }
   state.counters["filled"] = countColour(canvas.bitmap(), 0x00FF00);
 }
 
+void Orvane_Busy(benchmark::State& state) {
+  remplir_image_chargee(state, 0, FloodFillType::Surface);
+}
+
 void Orvane_Busy_Border(benchmark::State& state) {
-  Canvas canvas(kWidth, kHeight, 0);
-  canvas.brush.color = 0x00FF00;
-  for (auto _ : state) {
-    state.PauseTiming();
-    canvas.Draw(0, 0, busyPicture());
-    state.ResumeTiming();
-    canvas.FloodFill(kSeed.x, kSeed.y, 0xFFFFFF, FloodFillType::Border);
-    benchmark::DoNotOptimize(canvas.bitmap().data());
-  }
-  state.counters["filled"] = countColour(canvas.bitmap(), 0x00FF00);
+  remplir_image_chargee(state, 0xFFFFFF, FloodFillType::Border);
 }
 
 void OpenCV_Busy_Int32(benchmark::State& state) {
