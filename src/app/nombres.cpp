@@ -46,10 +46,12 @@ QString filtre_nombre(const QString& s, QChar d) {
 
 QString filtre_nombre(const QString& s) { return filtre_nombre(s, separateur_decimal()); }
 
-int StrToInt(const QString& texte) {
+int StrToInt(const QString& texte) { return StrToInt(texte, texte); }
+
+int StrToInt(const QString& texte, const QString& montre) {
   const auto erreur = [&] {
     return ErreurConversion(
-        QStringLiteral("'%1' n'est pas une valeur entière correcte").arg(texte).toStdString());
+        QStringLiteral("'%1' n'est pas une valeur entière correcte").arg(montre).toStdString());
   };
   qsizetype i = 0;
   bool negatif = false;

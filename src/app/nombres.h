@@ -24,8 +24,10 @@ QChar separateur_decimal();
 QString filtre_nombre(const QString& s, QChar d);
 QString filtre_nombre(const QString& s);
 
-// The text as a signed 32-bit decimal integer, or ErreurConversion.
+// The text as a signed 32-bit decimal integer, or ErreurConversion quoting `montre` (the
+// text as the user sees it, when `texte` was filtered from it).
 int StrToInt(const QString& texte);
+int StrToInt(const QString& texte, const QString& montre);
 
 // A whole number as an up-down writes it into its edit, with the user's group separator.
 QString texte_entier(int valeur);

@@ -6,11 +6,13 @@
 
 namespace orvane {
 
-int TForm1::nombre_dans(const TEdit* edit) const { return StrToInt(filtre_nombre(edit->Text())); }
+int TForm1::nombre_dans(const TEdit* edit) const {
+  return StrToInt(filtre_nombre(edit->Text()), edit->Text());
+}
 
 int TForm1::nb_petales() const {
   const QString t = filtre_nombre(Edit1->Text());
-  const int n = t.isEmpty() ? 1 : StrToInt(t);
+  const int n = t.isEmpty() ? 1 : StrToInt(t, Edit1->Text());
   return n == 0 ? 1 : n;
 }
 
