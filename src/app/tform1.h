@@ -190,7 +190,6 @@ class TForm1 : public QWidget {
   void Panel5Click();
   void Panel6Click();
   void Panel_stopClick();
-  bool conseils_palette() const { return conseils_palette_; }
   void appliquer_conseils_palette();
   // The colour dialog, opening on the colour last chosen in it.
   std::optional<Colour> dialogue_couleur();
@@ -232,7 +231,6 @@ class TForm1 : public QWidget {
   // A fresh ring in `repertoire`, its captions going to Label5 and Label6.
   void installer_historique(const QString& repertoire);
 
-  Systeme& systeme() { return systeme_; }
   QSize taille_ecran() const { return systeme_.taille_ecran(); }
 
  protected:

@@ -28,7 +28,6 @@ QString repertoire_de(const QString& chemin_programme) {
 TForm1::TForm1(Systeme& systeme, QWidget* parent)
     : QWidget(parent), systeme_(systeme) {
   Form1 = this;
-  setAttribute(Qt::WA_DeleteOnClose, false);
   creer_controles();
   lier_gestionnaires();
   qApp->installEventFilter(this);

@@ -132,9 +132,6 @@ const QStringList kTexteAide = {
 
 }  // namespace
 
-const QStringList& items_ComboBox1() { return kModesCrayon; }
-const QStringList& lignes_Memo1() { return kTexteAide; }
-
 void TForm1::creer_controles() {
   setWindowTitle(QStringLiteral("Orvane"));
   setGeometry(328, 153, 1433, 659);
