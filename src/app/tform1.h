@@ -159,6 +159,7 @@ class TForm1 : public QWidget {
   void _ws();
   void charge_parametres();
   void sauve_parametres();
+  QString chemin_parametres() const;
   void couleurs_perso();
   Canvas& canvas() { return Image1->canvas(); }
 

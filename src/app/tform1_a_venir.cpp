@@ -5,8 +5,6 @@
 
 namespace orvane {
 
-void TForm1::charge_parametres() {}
-void TForm1::sauve_parametres() {}
 void TForm1::couleurs_perso() {}
 void TForm1::coloriage_aleatoire() {}
 void TForm1::Panel6Click() {}
