@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -32,6 +33,7 @@ class SystemeSimule : public Systeme {
   }
   bool question(QWidget*, const QString& titre, const QString& texte) override {
     questions << titre + QStringLiteral(": ") + texte;
+    if (pendant_question) pendant_question();
     return reponse_question;
   }
   void message(QWidget*, const QString& texte) override { messages << texte; }
@@ -54,6 +56,7 @@ class SystemeSimule : public Systeme {
   std::vector<CasesPerso> cases_proposees;
   std::map<int, Colour> cases_editees;  // slot -> colour the user puts there next time
   bool reponse_question = false;
+  std::function<void()> pendant_question;  // what the open question does to the program
   QStringList questions;
   QStringList messages;
   QString chemin_ouvert;
