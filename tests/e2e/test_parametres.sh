@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Escape, Escape (cancel), Escape, Enter: the keyboard comes back to the window after the
 # question closes, and the confirmed quit writes orvane.prm with its twenty lines. A second
-# start applies the file.
+# start applies the file; a colour chosen in the dialog is the one written next.
 source "$(dirname "$0")/lib.sh"
 demarrer_x
 
@@ -44,6 +44,15 @@ sed -i '5s/.*/255\r/' "$TRAVAIL/orvane.prm"
 "$TRAVAIL/orvane" >>"$TRAVAIL/orvane.log" 2>&1 &
 ORVANE_PID=$!
 attendre 20 pixel_est 1360 650 "255,0,0" || echec "the stored palette colour is not applied: $(pixel 1360 650)"
+
+# A colour chosen in the colour dialog stays once it closes (its closing is no new
+# activation of the window) and is the one written at the quit.
+xdotool mousemove 1360 650 click 3
+attendre 10 xdotool search --onlyvisible --name '^Select Color$' || echec "no colour dialog"
+xdotool mousemove 827 488 click --repeat 3 1 type '#0000ff'
+xdotool key Return
+attendre 10 bash -c "! xdotool search --onlyvisible --name '^Select Color\$'" || echec "the colour dialog stays open"
+attendre 10 pixel_est 1360 650 "0,0,255" || echec "the palette is not blue: $(pixel 1360 650)"
 quitter_apres_un_refus
-[ "$(ligne 5)" = "255" ] || echec "line 5 is '$(ligne 5)' after the second run"
+[ "$(ligne 5)" = "16711680" ] || echec "line 5 is '$(ligne 5)' after the second run"
 echo "PASS"
