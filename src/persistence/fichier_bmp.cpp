@@ -6,6 +6,7 @@
 #include <QImageWriter>
 #include <QSaveFile>
 
+#include "persistence/achever_ecriture.h"
 #include "persistence/image_qt.h"
 #include "persistence/longueur_bmp.h"
 
@@ -73,14 +74,14 @@ void ecrire_fichier_bmp(const QString& chemin, const Bitmap& image) {
     refuser_ecriture(chemin, QStringLiteral("image vide"));
 
   QSaveFile fichier(chemin);
-  if (!fichier.open(QIODevice::WriteOnly))
-    refuser_ecriture(chemin, fichier.errorString());
+  if (!fichier.open(QIODevice::WriteOnly)) refuser_ecriture(chemin, fichier.errorString());
   QImageWriter ecrivain(&fichier, "bmp");
   if (!ecrivain.write(vers_qimage(image))) {
     fichier.cancelWriting();
     refuser_ecriture(chemin, ecrivain.errorString());
   }
-  if (!fichier.commit()) refuser_ecriture(chemin, fichier.errorString());
+  const QString raison = achever_ecriture(fichier);
+  if (!raison.isEmpty()) refuser_ecriture(chemin, raison);
 }
 
 }  // namespace orvane

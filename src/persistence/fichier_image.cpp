@@ -5,6 +5,7 @@
 #include <QImageWriter>
 #include <QSaveFile>
 
+#include "persistence/achever_ecriture.h"
 #include "persistence/fichier_bmp.h"
 #include "persistence/image_qt.h"
 
@@ -61,7 +62,8 @@ void enregistrer_image(const QString& chemin, const Bitmap& image) {
     fichier.cancelWriting();
     refuser_ecriture(chemin, ecrivain.errorString());
   }
-  if (!fichier.commit()) refuser_ecriture(chemin, fichier.errorString());
+  const QString raison = achever_ecriture(fichier);
+  if (!raison.isEmpty()) refuser_ecriture(chemin, raison);
 }
 
 QString filtre_images_lisibles() {

@@ -2,8 +2,9 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <vector>
+
+#include "persistence/achever_ecriture.h"
 
 namespace orvane {
 
@@ -100,7 +101,8 @@ void ecrire_parametres(const std::map<int, QString>& valeurs, const QString& che
     fichier.cancelWriting();
     refuser(QStringLiteral("d'écrire"), chemin, raison);
   }
-  if (!fichier.commit()) refuser(QStringLiteral("d'écrire"), chemin, fichier.errorString());
+  const QString raison = achever_ecriture(fichier);
+  if (!raison.isEmpty()) refuser(QStringLiteral("d'écrire"), chemin, raison);
 }
 
 QString bool_en_texte(bool b) { return b ? QStringLiteral("true") : QStringLiteral("false"); }

@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include "persistence/limite_taille_fichier.h"
+
 namespace orvane {
 namespace {
 
@@ -117,6 +119,16 @@ TEST_F(FichierParametres, AFileThatCannotBeWrittenFailsAndKeepsThePreviousFile) 
   }
   EXPECT_TRUE(QFileInfo(chemin()).isDir());
   EXPECT_THROW(lire_ligne(chemin(), 1), ErreurFichier);
+}
+
+TEST_F(FichierParametres, AWriteCutShortLeavesThePreviousFileWhole) {
+  ecrire("10\r\n0\r\n");
+  {
+    test::LimiteTailleFichier limite(40);  // a disk that fills up during the write
+    EXPECT_THROW(ecrire_parametres({{6, QString(100, u'x')}}, chemin()), ErreurFichier);
+  }
+  EXPECT_EQ(contenu(), QByteArray("10\r\n0\r\n"));
+  EXPECT_EQ(QDir(dossier_.path()).entryList(QDir::Files), QStringList{"orvane.prm"});
 }
 
 TEST(TexteBool, OnlyLowerCaseTrueIsTrue) {
