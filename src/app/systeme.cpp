@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "app/controls/couleurs_qt.h"
+
 namespace orvane {
 
 QSize SystemeQt::taille_ecran() {
@@ -37,14 +39,11 @@ void SystemeQt::curseur_ecran(int code) {
 
 namespace {
 
-QColor vers_qcolor(Colour c) { return QColor(rouge(c), vert(c), bleu(c)); }
-
 // Runs a modal dialog, then hands the keyboard back to the window that had it. A window
 // manager would do this; a bare X server leaves the focus on the vanished dialog.
 int executer(QDialog& dialogue) {
   const QPointer<QWidget> avant = QApplication::activeWindow();
   const int resultat = dialogue.exec();
-  dialogue.hide();
   QWidget* fenetre = avant ? avant.data() : dialogue.parentWidget();
   if (fenetre) fenetre = fenetre->window();
   if (fenetre && fenetre->isVisible()) fenetre->activateWindow();
