@@ -70,7 +70,8 @@ std::optional<Colour> SystemeQt::choisir_couleur(QWidget* parent, Colour initial
                                                  CasesPerso& perso) {
   // Qt keeps one set of slots for the whole process (and may store it between runs): the
   // program's own set is put in at every use.
-  for (int i = 0; i < 16; ++i) QColorDialog::setCustomColor(i, vers_qcolor(perso[static_cast<size_t>(i)]));
+  for (int i = 0; i < 16; ++i)
+    QColorDialog::setCustomColor(i, vers_qcolor(perso[static_cast<size_t>(i)]));
   QColorDialog dialogue(vers_qcolor(initiale), parent);
   // Native dialogs have no custom colours.
   dialogue.setOption(QColorDialog::DontUseNativeDialog);

@@ -22,7 +22,8 @@ std::vector<QByteArray> lire_lignes(const QString& chemin, int nombre) {
   std::vector<QByteArray> lignes;
   if (!QFileInfo::exists(chemin)) return lignes;
   QFile fichier(chemin);
-  if (!fichier.open(QIODevice::ReadOnly)) refuser(QStringLiteral("de lire"), chemin, fichier.errorString());
+  if (!fichier.open(QIODevice::ReadOnly))
+    refuser(QStringLiteral("de lire"), chemin, fichier.errorString());
 
   QByteArray ligne;
   bool ligne_ouverte = false;  // text read since the last line end
@@ -76,10 +77,13 @@ void ecrire_parametre(const QString& valeur, const QString& chemin, int n) {
 void ecrire_parametres(const std::map<int, QString>& valeurs, const QString& chemin) {
   for (const auto& [n, valeur] : valeurs) {
     if (n > max_parametre)
-      throw ErreurFichier(QStringLiteral(" max_parametre = %1\n augmenter ce nombre dans le source...")
-                              .arg(max_parametre)
-                              .toStdString());
-    if (n < 1) throw ErreurFichier(QStringLiteral("Ligne de réglage %1 inexistante.").arg(n).toStdString());
+      throw ErreurFichier(
+          QStringLiteral(" max_parametre = %1\n augmenter ce nombre dans le source...")
+              .arg(max_parametre)
+              .toStdString());
+    if (n < 1)
+      throw ErreurFichier(
+          QStringLiteral("Ligne de réglage %1 inexistante.").arg(n).toStdString());
   }
 
   std::vector<QByteArray> table = lire_lignes(chemin, max_parametre);
@@ -95,7 +99,8 @@ void ecrire_parametres(const std::map<int, QString>& valeurs, const QString& che
   for (const QByteArray& ligne : table) contenu += ligne + "\r\n";
 
   QSaveFile fichier(chemin);
-  if (!fichier.open(QIODevice::WriteOnly)) refuser(QStringLiteral("d'écrire"), chemin, fichier.errorString());
+  if (!fichier.open(QIODevice::WriteOnly))
+    refuser(QStringLiteral("d'écrire"), chemin, fichier.errorString());
   if (fichier.write(contenu) != contenu.size()) {
     const QString raison = fichier.errorString();
     fichier.cancelWriting();

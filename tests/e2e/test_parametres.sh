@@ -30,7 +30,8 @@ attendre 10 pixel_est 1360 650 "255,128,64" || echec "palette not shown: $(pixel
 quitter_apres_un_refus
 
 [ -f "$TRAVAIL/orvane.prm" ] || echec "no orvane.prm after the quit"
-[ "$(wc -l <"$TRAVAIL/orvane.prm")" -eq 20 ] || echec "orvane.prm has $(wc -l <"$TRAVAIL/orvane.prm") lines"
+lignes=$(wc -l <"$TRAVAIL/orvane.prm")
+[ "$lignes" -eq 20 ] || echec "orvane.prm has $lignes lines"
 [ "$(grep -c $'\r$' "$TRAVAIL/orvane.prm")" -eq 20 ] || echec "lines not ended by CR LF"
 attendu=("10" "0" "0" "false" "4227327" "$TRAVAIL" "image.bmp")
 for i in "${!attendu[@]}"; do
@@ -43,7 +44,8 @@ for i in $(seq 8 20); do [ -z "$(ligne "$i")" ] || echec "line $i not empty"; do
 sed -i '5s/.*/255\r/' "$TRAVAIL/orvane.prm"
 "$TRAVAIL/orvane" >>"$TRAVAIL/orvane.log" 2>&1 &
 ORVANE_PID=$!
-attendre 20 pixel_est 1360 650 "255,0,0" || echec "the stored palette colour is not applied: $(pixel 1360 650)"
+attendre 20 pixel_est 1360 650 "255,0,0" ||
+  echec "the stored palette colour is not applied: $(pixel 1360 650)"
 
 # A colour chosen in the colour dialog stays once it closes (its closing is no new
 # activation of the window) and is the one written at the quit.
@@ -51,7 +53,8 @@ xdotool mousemove 1360 650 click 3
 attendre 10 xdotool search --onlyvisible --name '^Select Color$' || echec "no colour dialog"
 xdotool mousemove 827 488 click --repeat 3 1 type '#0000ff'
 xdotool key Return
-attendre 10 bash -c "! xdotool search --onlyvisible --name '^Select Color\$'" || echec "the colour dialog stays open"
+attendre 10 bash -c "! xdotool search --onlyvisible --name '^Select Color\$'" ||
+  echec "the colour dialog stays open"
 attendre 10 pixel_est 1360 650 "0,0,255" || echec "the palette is not blue: $(pixel 1360 650)"
 quitter_apres_un_refus
 [ "$(ligne 5)" = "16711680" ] || echec "line 5 is '$(ligne 5)' after the second run"

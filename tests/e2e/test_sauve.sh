@@ -31,7 +31,8 @@ xdotool key Return
 attendre 10 dialogue_visible image.bmp || echec "the save dialog does not propose image.bmp"
 xdotool key Return
 attendre 10 test -s "$TRAVAIL/image.bmp" || echec "image.bmp not written"
-attendre 10 bash -c "! xdotool search --onlyvisible --name \"enregistre l'image\"" || echec "the save dialog stays open"
+attendre 10 bash -c "! xdotool search --onlyvisible --name \"enregistre l'image\"" ||
+  echec "the save dialog stays open"
 meme_pixel "$TRAVAIL/image.bmp" $(( cx + 80 )) "$cy"
 meme_pixel "$TRAVAIL/image.bmp" 10 10
 

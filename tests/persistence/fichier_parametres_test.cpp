@@ -36,7 +36,8 @@ class FichierParametres : public ::testing::Test {
 // Twenty lines ended by CR LF, `debut` giving the first ones.
 QByteArray vingt_lignes(const QList<QByteArray>& debut) {
   QByteArray r;
-  for (int i = 0; i < max_parametre; ++i) r += (i < debut.size() ? debut[i] : QByteArray()) + "\r\n";
+  for (int i = 0; i < max_parametre; ++i)
+    r += (i < debut.size() ? debut[i] : QByteArray()) + "\r\n";
   return r;
 }
 
@@ -84,7 +85,8 @@ TEST_F(FichierParametres, OneWriteOfSevenLinesEqualsSevenLineWrites) {
   for (int n = 1; n <= 7; ++n) toutes[n] = valeurs[n - 1];
   ecrire_parametres(toutes, chemin());
   EXPECT_EQ(contenu(), ligne_par_ligne);
-  EXPECT_EQ(contenu(), vingt_lignes({"10", "0", "0", "false", "4227327", "/tmp", "image.bmp", "huit"}));
+  EXPECT_EQ(contenu(),
+            vingt_lignes({"10", "0", "0", "false", "4227327", "/tmp", "image.bmp", "huit"}));
 }
 
 TEST_F(FichierParametres, AValueCannotSplitIntoTwoLines) {
