@@ -164,6 +164,9 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
   auto* widget = qobject_cast<QWidget*>(watched);
   if (!widget || (widget->window() != this && widget->window() != Panel8)) return false;
   // An unhandled key climbs the parents and passes here again: take it at its first stop.
+  // The stops after it are not spontaneous, which tells them apart even when the key's
+  // command opened a dialog that took the focus away meanwhile.
+  if (!event->spontaneous()) return false;
   QWidget* focus = QApplication::focusWidget();
   if (widget != (focus ? focus : widget->window())) return false;
   // Key preview: the window sees each key before the focused control.
