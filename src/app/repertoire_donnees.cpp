@@ -12,10 +12,13 @@ QString repertoire_de(const QString& chemin_programme) {
   return dir.isEmpty() ? QStringLiteral("/") : dir;
 }
 
+QString marque_installation(const QString& chemin_programme) {
+  // Left for the file system to resolve: a bin/ reached through a link has its own "..".
+  return repertoire_de(chemin_programme) + u'/' + QStringLiteral(ORVANE_MARQUE_INSTALLATION);
+}
+
 bool programme_installe(const QString& chemin_programme) {
-  const QString marque = repertoire_de(chemin_programme) + u'/' +
-                         QStringLiteral(ORVANE_MARQUE_INSTALLATION);
-  return QFileInfo(marque).isFile();
+  return QFileInfo(marque_installation(chemin_programme)).isFile();
 }
 
 QString repertoire_donnees(const QString& chemin_programme) {

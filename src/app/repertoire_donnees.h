@@ -7,8 +7,9 @@ namespace orvane {
 // The directory of a program path, without a trailing '/' except for the root.
 QString repertoire_de(const QString& chemin_programme);
 
-// Whether the program at this path was installed: the installation puts a file beside its
-// share directory that a build tree or a copied folder does not have.
+// The file an installation puts beside its share directory, where a program at this path
+// would find it; a build tree or a copied folder does not have it.
+QString marque_installation(const QString& chemin_programme);
 bool programme_installe(const QString& chemin_programme);
 
 // Where the settings file and the snapshots live. Run from its build tree or a copied
