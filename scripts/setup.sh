@@ -5,7 +5,7 @@
 #   bench    the program's, plus Google Benchmark and its peers Cairo and OpenCV
 #   fuzz     the program's, plus clang and its sanitizer and libFuzzer runtimes
 # As root it calls apt-get itself, otherwise through sudo. Silent when nothing is missing.
-# With --list it only prints the missing packages, one a line.
+# With --list it only prints the groups' packages, one a line.
 set -euo pipefail
 
 lister=false
@@ -37,6 +37,11 @@ for groupe in "${groupes[@]}"; do
   esac
 done
 
+if $lister; then
+  printf '%s\n' "${packages[@]}" | sort -u
+  exit 0
+fi
+
 # One query for all of them: a package dpkg has never heard of is simply absent.
 installes=$(dpkg-query -W -f='${Package} ${Status}\n' "${packages[@]}" 2>/dev/null |
   awk '$NF == "installed" { print $1 }' || true)
@@ -45,10 +50,6 @@ for p in "${packages[@]}"; do
   grep -qxF "$p" <<<"$installes" || manquants+=("$p")
 done
 
-if $lister; then
-  [ ${#manquants[@]} -eq 0 ] || printf '%s\n' "${manquants[@]}" | sort -u
-  exit 0
-fi
 [ ${#manquants[@]} -eq 0 ] && exit 0
 mapfile -t manquants < <(printf '%s\n' "${manquants[@]}" | sort -u)
 
