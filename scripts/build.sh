@@ -34,4 +34,4 @@ fi
 cibles=()
 [ "${groupes[*]}" = program ] && cibles=(--target orvane)
 { cmake --build "$build" -j "$(nproc)" "${cibles[@]}" || exit 1; } |
-  { grep -v '^ninja: no work to do\.$' || true; }
+  { grep -Ev '^(ninja: no work to do\.|\[0/[0-9]+\] Re-checking globbed directories\.\.\.)$' || true; }
