@@ -256,6 +256,7 @@ class TForm1 : public QWidget {
   bool palette_detachee_ = false;
   Colour couleur_dialogue_ = 0x000000;
   bool conseils_palette_ = true;
+  bool echec_instantane_signale_ = false;  // until a snapshot is written again
 };
 
 // The one window of the program.
