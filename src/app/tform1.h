@@ -17,6 +17,7 @@
 #include "app/controls/ttimer.h"
 #include "app/controls/tupdown.h"
 #include "app/systeme.h"
+#include "drawing/outil_ellipse.h"
 #include "drawing/reglages_trace.h"
 #include "persistence/historique_images.h"
 #include "platform/aleatoire.h"
@@ -101,16 +102,12 @@ class TForm1 : public QWidget {
 
   // ---- State of the window ----
   bool trait_en_cours = false;
-  bool elastique_visible = false;
   Colour couleur_crayon = 0;
   Colour couleur_crayon_precedente = 0;
   Colour couleur_peinture = 0;
   Colour couleur_peinture_precedente = 0;
   Colour couleur_fond = 0;
   bool ligne_ancree = false;
-  int nb_points_ellipse = 0;
-  int point_controle_x = 0;
-  int point_controle_y = 0;
   BrushStyle style_pinceau_sauve = BrushStyle::Solid;
   PenStyle style_crayon_sauve = PenStyle::Solid;
   int epaisseur_sauvee = 1;
@@ -137,8 +134,10 @@ class TForm1 : public QWidget {
   Colour couleur_boutons = kCouleurBoutonsDepart;
   int haut_palette = 0;
   int nombre_clones = 1;
-  std::array<long double, 182> table_sinus{};
-  std::array<long double, 182> table_cosinus{};
+  TableQuart table_sinus{};
+  TableQuart table_cosinus{};
+  // The elliptic tool: its points, control point and the figures it shows.
+  OutilEllipse outil_ellipse{table_sinus, table_cosinus};
   bool arret_demande = false;
   HistoriqueImages historique{QString()};
   Aleatoire aleatoire;
@@ -150,6 +149,8 @@ class TForm1 : public QWidget {
   void ModifierLeftDansPanel();
   void nouvelle_toile();
   void nouvelle_toile_couleur(Colour couleur);
+  // The canvas was replaced or painted over: no rubber figure or marker is on it any more.
+  void oublier_figures_elastiques();
   void Panel_new_fond_noirClick();
   void Panel2Click();
   void demande_quitter();
@@ -211,6 +212,8 @@ class TForm1 : public QWidget {
   void FormMouseDown(Qt::MouseButton bouton, Qt::KeyboardModifiers shift, int x, int y);
   void FormMouseMove(Qt::KeyboardModifiers shift, int x, int y);
   void FormMouseUp(Qt::MouseButton bouton, Qt::KeyboardModifiers shift, int x, int y);
+  // choix_centre cleared, the arrow cursor back and Label1 emptied.
+  void termine_choix_centre();
   void _FormMouseDown_ellipse(Qt::MouseButton bouton, Qt::KeyboardModifiers shift, int x, int y);
   void _FormMouseMove_ellipse(Qt::KeyboardModifiers shift, int x, int y);
   void _FormMouseUp_ellipse(Qt::MouseButton bouton, Qt::KeyboardModifiers shift, int x, int y);

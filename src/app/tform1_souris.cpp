@@ -100,9 +100,18 @@ void TForm1::FormMouseMove(Qt::KeyboardModifiers shift, int x, int y) {
   }
 }
 
+void TForm1::termine_choix_centre() {
+  choix_centre = false;
+  systeme_.curseur_ecran(crArrow);
+  Label1->setCaption(QString());
+}
+
 void TForm1::FormMouseUp(Qt::MouseButton bouton, Qt::KeyboardModifiers shift, int x, int y) {
   const int t = RadioGroup_type_trace->ItemIndex();
   if (t == kTypeElliptique) {
+    // The press of a centre choice never reached the tool: its release ends the choice,
+    // or every later press would move the centre again.
+    if (choix_centre) termine_choix_centre();
     _FormMouseUp_ellipse(bouton, shift, x, y);
     return;
   }
@@ -115,9 +124,7 @@ void TForm1::FormMouseUp(Qt::MouseButton bouton, Qt::KeyboardModifiers shift, in
     erreur_instantane = std::current_exception();
   }
   trait_en_cours = false;
-  choix_centre = false;
-  systeme_.curseur_ecran(crArrow);
-  Label1->setCaption(QString());
+  termine_choix_centre();
   if (bouton == Qt::RightButton && !outil_ligne(t)) commande_touche(0x20);
   const int peindre = RadioGroup_peindre_dessiner->ItemIndex();
   if (peindre == 0 && RadioGroup_couleur_crayon->ItemIndex() == 0) {

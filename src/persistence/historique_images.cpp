@@ -39,25 +39,27 @@ void HistoriqueImages::wb(const Bitmap& image) {
   }
 }
 
-void HistoriqueImages::lire_bmp(const QString& chemin, Canvas& canvas) {
+bool HistoriqueImages::lire_bmp(const QString& chemin, Canvas& canvas) {
   const QFileInfo fichier(chemin);
-  if (!fichier.exists() || fichier.isDir()) return;
+  if (!fichier.exists() || fichier.isDir()) return false;
   const Bitmap image = lire_fichier_bmp(chemin);
   canvas.Draw(0, 0, image);
   legender(legende_chargement, QStringLiteral("load ") + chemin);
+  return true;
 }
 
-void HistoriqueImages::affiche_fic_precedent(Canvas& canvas) {
-  if (indice_historique_ < 0) return;
+bool HistoriqueImages::affiche_fic_precedent(Canvas& canvas) {
+  if (indice_historique_ < 0) return false;
   nom_instantane_ = fichier_instantane(indice_historique_);
-  lire_bmp(nom_instantane_, canvas);
+  const bool peinte = lire_bmp(nom_instantane_, canvas);
   indice_historique_ = indice_historique_ == 0 ? kTailleAnneau - 1 : indice_historique_ - 1;
+  return peinte;
 }
 
-void HistoriqueImages::affiche_fic_suivant(Canvas& canvas) {
+bool HistoriqueImages::affiche_fic_suivant(Canvas& canvas) {
   indice_historique_ = (indice_historique_ + 1) % kTailleAnneau;
   nom_instantane_ = fichier_instantane(indice_historique_);
-  lire_bmp(nom_instantane_, canvas);
+  return lire_bmp(nom_instantane_, canvas);
 }
 
 }  // namespace orvane

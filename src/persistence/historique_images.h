@@ -32,15 +32,15 @@ class HistoriqueImages {
   // position then stays where it was and the file of the next position is untouched.
   void wb(const Bitmap& image);
 
-  // Paints a BMP file at (0, 0) of the canvas at its own size. A missing file is ignored;
-  // a file that cannot be read throws and leaves the canvas unchanged.
-  void lire_bmp(const QString& chemin, Canvas& canvas);
+  // Paints a BMP file at (0, 0) of the canvas at its own size; true when it did. A missing
+  // file is ignored; a file that cannot be read throws and leaves the canvas unchanged.
+  bool lire_bmp(const QString& chemin, Canvas& canvas);
 
   // One step back: paints the current position, then moves back (9 after 0).
-  // Nothing before the first snapshot or step forward of the run.
-  void affiche_fic_precedent(Canvas& canvas);
-  // One step forward: moves on (0 after 9), then paints that position.
-  void affiche_fic_suivant(Canvas& canvas);
+  // Nothing before the first snapshot or step forward of the run. True when it painted.
+  bool affiche_fic_precedent(Canvas& canvas);
+  // One step forward: moves on (0 after 9), then paints that position; true when it did.
+  bool affiche_fic_suivant(Canvas& canvas);
 
  private:
   QString repertoire_programme_;
