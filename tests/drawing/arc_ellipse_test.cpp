@@ -4,6 +4,8 @@
 
 #include <cmath>
 #include <cstdint>
+#include <random>
+#include <string>
 #include <vector>
 
 #include "comparaison_images.h"
@@ -144,6 +146,47 @@ TEST_F(ArcEllipse, ShadedArcRunsDarkenAsTheShadowCurveSays) {
     EXPECT_EQ(canvas.pen.width, 12);
     EXPECT_EQ(canvas.pen.color, RGB(k.dernier, 0, 0));
     EXPECT_EQ(canvas.pen.mode, R2_COPYPEN);
+  }
+}
+
+// The shaded arc as written down: for each point, w dots of width w one after the other.
+Canvas arc_ombre_point_par_point(Canvas canvas, const std::vector<Point>& points,
+                                 const OmbreArc& ombre, Colour couleur) {
+  canvas.pen.width = ombre.largeur;
+  canvas.pen.mode = R2_COPYPEN;
+  for (Point p : points) {
+    for (int s = 0; s < ombre.largeur; ++s) {
+      double f = 1 - static_cast<double>(s) / ombre.largeur;
+      if (ombre.ombre_1) f = f * f;
+      if (ombre.ombre_2) f = std::fabs(std::sin(3.14 * f));
+      canvas.pen.color = RGB(static_cast<int>(std::nearbyint(rouge(couleur) * f)),
+                             static_cast<int>(std::nearbyint(vert(couleur) * f)),
+                             static_cast<int>(std::nearbyint(bleu(couleur) * f)));
+      canvas.MoveTo(p.x + s, p.y + s);
+      canvas.LineTo(p.x + s, p.y + s);
+    }
+  }
+  return canvas;
+}
+
+TEST_F(ArcEllipse, ShadedArcsMatchTheirDotByDotDrawing) {
+  std::mt19937 hasard(2024);
+  const auto tirage = [&](int min, int max) {
+    return std::uniform_int_distribution<int>(min, max)(hasard);
+  };
+  for (int essai = 0; essai < 300; ++essai) {
+    const Canvas fond = canvas_bariole(120, 90);
+    const Point a{tirage(-80, 200), tirage(-80, 170)}, b{tirage(-80, 200), tirage(-80, 170)},
+        c{tirage(-80, 200), tirage(-80, 170)};
+    const int choix = tirage(0, 2);
+    const OmbreArc ombre{choix != 1, choix != 0, essai % 30 == 0 ? tirage(100, 200) : tirage(1, 40)};
+    const Colour couleur = static_cast<Colour>(hasard()) & 0xFFFFFF;
+    Canvas canvas = fond;
+    arc(canvas, a, b, c, R2_COPYPEN, couleur, 3, ombre);
+    const Canvas attendu = b == c ? fond : arc_ombre_point_par_point(fond, points(a, b, c), ombre, couleur);
+    ASSERT_TRUE(memes_images(canvas.bitmap(), attendu.bitmap(), "arc_ombre_" + std::to_string(essai)))
+        << "A " << a.x << "," << a.y << " B " << b.x << "," << b.y << " C " << c.x << "," << c.y
+        << " w " << ombre.largeur;
   }
 }
 
