@@ -38,8 +38,8 @@ void BM_ArcOmbre12(benchmark::State& state) {
   const Tables t;
   Canvas canvas(1920, 1080, 0);
   for (auto _ : state) {
-    trace_arc_ellipse(canvas, t.sinus, t.cosinus, {400, 300}, {1400, 300}, {1400, 900},
-                      R2_COPYPEN, 0x008000, 1, OmbreArc{true, false, 12});
+    trace_arc_ellipse(canvas, t.sinus, t.cosinus, {400, 300}, {1400, 300}, {1400, 900}, R2_COPYPEN,
+                      0x008000, 1, OmbreArc{true, false, 12});
     benchmark::DoNotOptimize(canvas.bitmap().data());
     benchmark::ClobberMemory();
   }

@@ -179,12 +179,15 @@ TEST_F(ArcEllipse, ShadedArcsMatchTheirDotByDotDrawing) {
     const Point a{tirage(-80, 200), tirage(-80, 170)}, b{tirage(-80, 200), tirage(-80, 170)},
         c{tirage(-80, 200), tirage(-80, 170)};
     const int choix = tirage(0, 2);
-    const OmbreArc ombre{choix != 1, choix != 0, essai % 30 == 0 ? tirage(100, 200) : tirage(1, 40)};
+    const OmbreArc ombre{choix != 1, choix != 0,
+                         essai % 30 == 0 ? tirage(100, 200) : tirage(1, 40)};
     const Colour couleur = static_cast<Colour>(hasard()) & 0xFFFFFF;
     Canvas canvas = fond;
     arc(canvas, a, b, c, R2_COPYPEN, couleur, 3, ombre);
-    const Canvas attendu = b == c ? fond : arc_ombre_point_par_point(fond, points(a, b, c), ombre, couleur);
-    ASSERT_TRUE(memes_images(canvas.bitmap(), attendu.bitmap(), "arc_ombre_" + std::to_string(essai)))
+    const Canvas attendu =
+        b == c ? fond : arc_ombre_point_par_point(fond, points(a, b, c), ombre, couleur);
+    ASSERT_TRUE(
+        memes_images(canvas.bitmap(), attendu.bitmap(), "arc_ombre_" + std::to_string(essai)))
         << "A " << a.x << "," << a.y << " B " << b.x << "," << b.y << " C " << c.x << "," << c.y
         << " w " << ombre.largeur;
   }
@@ -202,10 +205,10 @@ TEST_F(ArcEllipse, AShadowOfWidthOneOrLessLeavesNothing) {
 TEST_F(ArcEllipse, AWideShadowFarOffTheCanvasCostsNothing) {
   Canvas canvas(300, 300, noir);
   // 182 points of 2 000 000 dots each, all of them beyond the canvas.
-  arc(canvas, {-2000000000, 0}, {2000000000, -2000000000}, {2000000000, 2000000000},
-      R2_COPYPEN, rouge_pur, 5, OmbreArc{true, false, 2000000});
-  arc(canvas, {-2000000000, 0}, {2000000000, -2000000000}, {2000000000, 2000000000},
-      R2_XORPEN, rouge_pur, 3);
+  arc(canvas, {-2000000000, 0}, {2000000000, -2000000000}, {2000000000, 2000000000}, R2_COPYPEN,
+      rouge_pur, 5, OmbreArc{true, false, 2000000});
+  arc(canvas, {-2000000000, 0}, {2000000000, -2000000000}, {2000000000, 2000000000}, R2_XORPEN,
+      rouge_pur, 3);
   EXPECT_TRUE(memes_images(canvas.bitmap(), Bitmap(300, 300, noir), "arc_lointain"));
 }
 

@@ -134,8 +134,7 @@ TEST_F(OutilEllipseTest, FiguresOfAReplacedCanvasAreNeverDrawnAgain) {
   clic({320, 250});
   outil.fin_de_courbe(canvas);
   // Only the arc of the last click, drawn on the new canvas.
-  EXPECT_TRUE(memes_images(canvas.bitmap(),
-                           arcs({{{200, 200}, {200, 300}, {320, 250}}}).bitmap(),
+  EXPECT_TRUE(memes_images(canvas.bitmap(), arcs({{{200, 200}, {200, 300}, {320, 250}}}).bitmap(),
                            "toile_remplacee"));
 }
 
@@ -176,8 +175,8 @@ TEST_F(OutilEllipseTest, RandomSequencesLeaveOnlyTheFinishedArcs) {
         n = n == 100 ? 1 : n + 1;
         p[n] = q;
         const auto arc = [&](Point a, Point b, Point c) {
-          trace_arc_ellipse(replay, sinus, cosinus, a, b, c, R2_COPYPEN,
-                            reglages.couleur_crayon, reglages.epaisseur, reglages.ombre);
+          trace_arc_ellipse(replay, sinus, cosinus, a, b, c, R2_COPYPEN, reglages.couleur_crayon,
+                            reglages.epaisseur, reglages.ombre);
         };
         if (n == 3) {
           arc(p[1], p[2], p[3]);
@@ -189,8 +188,8 @@ TEST_F(OutilEllipseTest, RandomSequencesLeaveOnlyTheFinishedArcs) {
       } else if (choix < 90 && !longue) {
         outil.fin_de_courbe(canvas);
         n = 0;
-        ASSERT_TRUE(memes_images(canvas.bitmap(), replay.bitmap(),
-                                 "sequence_" + std::to_string(graine)))
+        ASSERT_TRUE(
+            memes_images(canvas.bitmap(), replay.bitmap(), "sequence_" + std::to_string(graine)))
             << "seed " << graine << " event " << evenement;
       } else if (choix < 95) {
         reglages.couleur_crayon = static_cast<Colour>(hasard()) & 0xFFFFFF;
@@ -202,8 +201,8 @@ TEST_F(OutilEllipseTest, RandomSequencesLeaveOnlyTheFinishedArcs) {
       ASSERT_EQ(outil.nb_points_ellipse, n);
     }
     outil.fin_de_courbe(canvas);
-    ASSERT_TRUE(memes_images(canvas.bitmap(), replay.bitmap(),
-                             "sequence_" + std::to_string(graine)))
+    ASSERT_TRUE(
+        memes_images(canvas.bitmap(), replay.bitmap(), "sequence_" + std::to_string(graine)))
         << "seed " << graine;
   }
 }
