@@ -149,8 +149,13 @@ class TForm1 : public QWidget {
   void ModifierLeftDansPanel();
   void nouvelle_toile();
   void nouvelle_toile_couleur(Colour couleur);
-  // The canvas was replaced or painted over: no rubber figure or marker is on it any more.
+  // The canvas was replaced: no rubber figure or marker is on it any more.
   void oublier_figures_elastiques();
+  // The rubber figures and the marker erased where they are shown, before a picture is
+  // painted over the canvas; the line and the curve under way go on.
+  void effacer_figures_elastiques();
+  // The line tools' band erased if it is shown.
+  void efface_elastique_ligne();
   void Panel_new_fond_noirClick();
   void Panel2Click();
   void demande_quitter();

@@ -7,22 +7,17 @@ void TForm1::installer_historique(const QString& repertoire) {
   historique = HistoriqueImages(repertoire);
   historique.legende_sauvegarde = [this](const QString& t) { Label6->setCaption(t); };
   historique.legende_chargement = [this](const QString& t) { Label5->setCaption(t); };
+  // A picture that covers only part of the canvas must not leave figures beside it.
+  historique.avant_peinture = [this] { effacer_figures_elastiques(); };
 }
 
 void TForm1::wb() { historique.wb(Image1->canvas().bitmap()); }
 
-// A picture painted over the canvas takes the rubber figures with it.
-void TForm1::lire_bmp(const QString& chemin) {
-  if (historique.lire_bmp(chemin, canvas())) oublier_figures_elastiques();
-}
+void TForm1::lire_bmp(const QString& chemin) { historique.lire_bmp(chemin, canvas()); }
 
-void TForm1::affiche_fic_precedent() {
-  if (historique.affiche_fic_precedent(canvas())) oublier_figures_elastiques();
-}
+void TForm1::affiche_fic_precedent() { historique.affiche_fic_precedent(canvas()); }
 
-void TForm1::affiche_fic_suivant() {
-  if (historique.affiche_fic_suivant(canvas())) oublier_figures_elastiques();
-}
+void TForm1::affiche_fic_suivant() { historique.affiche_fic_suivant(canvas()); }
 
 void TForm1::Panel11Click() { affiche_fic_precedent(); }
 

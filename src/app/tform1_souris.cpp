@@ -33,12 +33,7 @@ void TForm1::FormMouseDown(Qt::MouseButton bouton, Qt::KeyboardModifiers shift, 
   if (outil_ligne(t)) {
     if (bouton != Qt::LeftButton) {
       ligne_ancree = false;
-      // Only a band still on screen is erased: XOR-drawing one that is not there would
-      // leave it behind.
-      if (elastique_affiche) {
-        elastique_affiche = false;
-        trace_symetrique(elastique_debut, elastique_fin, R2_XORPEN, couleur_elastique);
-      }
+      efface_elastique_ligne();
       point_courant = {x, y};
       point_precedent = point_courant;
     } else if (!ligne_ancree) {
@@ -60,6 +55,14 @@ void TForm1::FormMouseDown(Qt::MouseButton bouton, Qt::KeyboardModifiers shift, 
   if (RadioGroup_peindre_dessiner->ItemIndex() != 0) {
     trace_symetrique(point_courant, point_courant, mode_crayon, couleur_crayon);
   }
+}
+
+// Only a band still on screen is erased: XOR-drawing one that is not there would leave it
+// behind.
+void TForm1::efface_elastique_ligne() {
+  if (!elastique_affiche) return;
+  elastique_affiche = false;
+  trace_symetrique(elastique_debut, elastique_fin, R2_XORPEN, couleur_elastique);
 }
 
 void TForm1::FormMouseMove(Qt::KeyboardModifiers shift, int x, int y) {

@@ -45,6 +45,11 @@ void TForm1::oublier_figures_elastiques() {
   outil_ellipse.oublier_figures();
 }
 
+void TForm1::effacer_figures_elastiques() {
+  efface_elastique_ligne();
+  outil_ellipse.effacer_figures(canvas());
+}
+
 void TForm1::nouvelle_toile_couleur(Colour couleur) {
   couleur_fond = couleur;
   nouvelle_toile();

@@ -129,11 +129,15 @@ void OutilEllipse::mouvement(Canvas& canvas, Colour couleur_crayon, Point p) {
 }
 
 void OutilEllipse::fin_de_courbe(Canvas& canvas) {
-  efface_elastique(canvas);
-  efface_marqueur(canvas);
+  effacer_figures(canvas);
   point_controle_x = -50;
   point_controle_y = -50;
   nb_points_ellipse = 0;
+}
+
+void OutilEllipse::effacer_figures(Canvas& canvas) {
+  efface_elastique(canvas);
+  efface_marqueur(canvas);
 }
 
 void OutilEllipse::oublier_figures() {

@@ -43,9 +43,10 @@ class OutilEllipse {
   void mouvement(Canvas& canvas, Colour couleur_crayon, Point p);
   // Right release: the rubber figure and the marker go, the curve ends.
   void fin_de_courbe(Canvas& canvas);
-  // The canvas was replaced or repainted: the figures drawn on it are gone with it.
-  // The curve itself goes on.
+  // The canvas was replaced: the figures drawn on it are gone with it. The curve goes on.
   void oublier_figures();
+  // The rubber figure and the marker erased where they are shown; the curve goes on.
+  void effacer_figures(Canvas& canvas);
   // Whether the next press draws an arc, and so needs the shadow width.
   bool appui_trace_un_arc() const;
 

@@ -39,27 +39,26 @@ void HistoriqueImages::wb(const Bitmap& image) {
   }
 }
 
-bool HistoriqueImages::lire_bmp(const QString& chemin, Canvas& canvas) {
+void HistoriqueImages::lire_bmp(const QString& chemin, Canvas& canvas) {
   const QFileInfo fichier(chemin);
-  if (!fichier.exists() || fichier.isDir()) return false;
+  if (!fichier.exists() || fichier.isDir()) return;
   const Bitmap image = lire_fichier_bmp(chemin);
+  if (avant_peinture) avant_peinture();
   canvas.Draw(0, 0, image);
   legender(legende_chargement, QStringLiteral("load ") + chemin);
-  return true;
 }
 
-bool HistoriqueImages::affiche_fic_precedent(Canvas& canvas) {
-  if (indice_historique_ < 0) return false;
+void HistoriqueImages::affiche_fic_precedent(Canvas& canvas) {
+  if (indice_historique_ < 0) return;
   nom_instantane_ = fichier_instantane(indice_historique_);
-  const bool peinte = lire_bmp(nom_instantane_, canvas);
+  lire_bmp(nom_instantane_, canvas);
   indice_historique_ = indice_historique_ == 0 ? kTailleAnneau - 1 : indice_historique_ - 1;
-  return peinte;
 }
 
-bool HistoriqueImages::affiche_fic_suivant(Canvas& canvas) {
+void HistoriqueImages::affiche_fic_suivant(Canvas& canvas) {
   indice_historique_ = (indice_historique_ + 1) % kTailleAnneau;
   nom_instantane_ = fichier_instantane(indice_historique_);
-  return lire_bmp(nom_instantane_, canvas);
+  lire_bmp(nom_instantane_, canvas);
 }
 
 }  // namespace orvane

@@ -20,6 +20,8 @@ class HistoriqueImages {
   // Captions for the window: Label6 gets "save " + path, Label5 "load " + path.
   std::function<void(const QString&)> legende_sauvegarde;
   std::function<void(const QString&)> legende_chargement;
+  // Called once a picture has been read, just before it is painted over the canvas.
+  std::function<void()> avant_peinture;
 
   int indice_historique() const { return indice_historique_; }
   const QString& nom_instantane() const { return nom_instantane_; }
@@ -32,15 +34,15 @@ class HistoriqueImages {
   // position then stays where it was and the file of the next position is untouched.
   void wb(const Bitmap& image);
 
-  // Paints a BMP file at (0, 0) of the canvas at its own size; true when it did. A missing
-  // file is ignored; a file that cannot be read throws and leaves the canvas unchanged.
-  bool lire_bmp(const QString& chemin, Canvas& canvas);
+  // Paints a BMP file at (0, 0) of the canvas at its own size. A missing file is ignored;
+  // a file that cannot be read throws and leaves the canvas unchanged.
+  void lire_bmp(const QString& chemin, Canvas& canvas);
 
   // One step back: paints the current position, then moves back (9 after 0).
-  // Nothing before the first snapshot or step forward of the run. True when it painted.
-  bool affiche_fic_precedent(Canvas& canvas);
-  // One step forward: moves on (0 after 9), then paints that position; true when it did.
-  bool affiche_fic_suivant(Canvas& canvas);
+  // Nothing before the first snapshot or step forward of the run.
+  void affiche_fic_precedent(Canvas& canvas);
+  // One step forward: moves on (0 after 9), then paints that position.
+  void affiche_fic_suivant(Canvas& canvas);
 
  private:
   QString repertoire_programme_;

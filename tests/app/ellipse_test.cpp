@@ -1,5 +1,6 @@
 #include <QFileInfo>
 #include <QTest>
+#include <array>
 #include <functional>
 #include <string>
 
@@ -7,6 +8,7 @@
 #include "app/tform1.h"
 #include "drawing/arc_ellipse.h"
 #include "fenetre_test.h"
+#include "persistence/fichier_bmp.h"
 
 namespace orvane {
 namespace {
@@ -204,6 +206,34 @@ TEST_F(Ellipse, AStepThatFindsNoSnapshotLeavesTheFiguresKnown) {
   clic(Qt::RightButton, {650, 450});
   EXPECT_TRUE(memes_images(image(), Bitmap(image().width(), image().height(), 0),
                            "pas_d_instantane"));
+}
+
+TEST_F(Ellipse, APictureSmallerThanTheCanvasLeavesNoFigureBesideIt) {
+  const QString petite = repertoire.filePath("petite.bmp");
+  ecrire_fichier_bmp(petite, Bitmap(300, 200, 0x0000FF));
+  for (int type : {1, kElliptique}) {
+    form->Panel_new_fond_noirClick();
+    form->RadioGroup_type_trace->setItemIndex(type);
+    const int clics = type == 1 ? 1 : 4;
+    const Point points[] = {{200, 150}, {700, 320}, {720, 500}, {600, 600}};
+    for (int i = 0; i < clics; ++i) clic(Qt::LeftButton, points[i]);
+    bouger({650, 420});  // figures on both sides of the picture's edge
+    form->lire_bmp(petite);
+    for (Point p : {Point{660, 430}, Point{100, 100}}) bouger(p);
+    clic(Qt::RightButton, {100, 100});
+    Canvas attendu(image().width(), image().height(), 0);
+    attendu.Draw(0, 0, Bitmap(300, 200, 0x0000FF));
+    if (type == kElliptique) {
+      // The finished arcs stay beside the picture.
+      for (const auto& [a, b, c] : {std::array<Point, 3>{points[0], points[1], points[2]},
+                                    std::array<Point, 3>{points[2], {740, 680}, points[3]}}) {
+        trace_arc_ellipse(attendu, form->table_sinus, form->table_cosinus, a, b, c, R2_COPYPEN,
+                          form->couleur_crayon, 1, {});
+      }
+      attendu.Draw(0, 0, Bitmap(300, 200, 0x0000FF));
+    }
+    EXPECT_TRUE(memes_images(image(), attendu.bitmap(), "petite_image_" + std::to_string(type)));
+  }
 }
 
 }  // namespace
