@@ -33,18 +33,20 @@ void BM_ElastiqueUnMouvement(benchmark::State& state) {
 }
 BENCHMARK(BM_ElastiqueUnMouvement)->Unit(benchmark::kMicrosecond);
 
-// One arc in copy mode under "ombre 1" of width 12: 182 runs of 12 dots of width 12.
-void BM_ArcOmbre12(benchmark::State& state) {
+// One arc in copy mode under "ombre 1": 182 runs of w dots of width w, for the palette's
+// start width (12) and its up-down's greatest (100).
+void BM_ArcOmbre(benchmark::State& state) {
+  const int w = static_cast<int>(state.range(0));
   const Tables t;
   Canvas canvas(1920, 1080, 0);
   for (auto _ : state) {
     trace_arc_ellipse(canvas, t.sinus, t.cosinus, {400, 300}, {1400, 300}, {1400, 900}, R2_COPYPEN,
-                      0x008000, 1, OmbreArc{true, false, 12});
+                      0x008000, 1, OmbreArc{true, false, w});
     benchmark::DoNotOptimize(canvas.bitmap().data());
     benchmark::ClobberMemory();
   }
 }
-BENCHMARK(BM_ArcOmbre12)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ArcOmbre)->Arg(12)->Arg(100)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
