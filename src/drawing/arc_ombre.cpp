@@ -90,7 +90,6 @@ void ajouter(Intervalles& pris, Intervalle n) {
 // here gives the same pixels.
 struct Run {
   double x0, y0, r;
-  Entier debut, fin;
   Entier largeur;
 
   // Columns of row `base` = j - y0 under dot s, clipped; empty when a > b.
@@ -139,7 +138,7 @@ void runs_copie(Canvas& canvas, const OmbreArc& ombre, Colour couleur,
   for (auto point = points.rbegin(); point != points.rend(); ++point) {
     const Etendue e = etendue_run(canvas, w, point->x, point->y);
     if (e.debut >= e.fin) continue;
-    const Run run{point->x + decalage, point->y + decalage, r, e.debut, e.fin, largeur};
+    const Run run{point->x + decalage, point->y + decalage, r, largeur};
     const Entier premiere = std::max<Entier>(
         0, static_cast<Entier>(std::ceil(run.y0 + static_cast<double>(e.debut) - r)));
     const Entier derniere = std::min<Entier>(
