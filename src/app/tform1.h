@@ -18,6 +18,7 @@
 #include "app/controls/tupdown.h"
 #include "app/systeme.h"
 #include "colour/couleurs_perso.h"
+#include "drawing/outil_ellipse.h"
 #include "drawing/reglages_trace.h"
 #include "persistence/historique_images.h"
 #include "platform/aleatoire.h"
@@ -104,16 +105,12 @@ class TForm1 : public QWidget {
 
   // ---- State of the window ----
   bool trait_en_cours = false;
-  bool elastique_visible = false;
   Colour couleur_crayon = 0;
   Colour couleur_crayon_precedente = 0;
   Colour couleur_peinture = 0;
   Colour couleur_peinture_precedente = 0;
   Colour couleur_fond = 0;
   bool ligne_ancree = false;
-  int nb_points_ellipse = 0;
-  int point_controle_x = 0;
-  int point_controle_y = 0;
   BrushStyle style_pinceau_sauve = BrushStyle::Solid;
   PenStyle style_crayon_sauve = PenStyle::Solid;
   int epaisseur_sauvee = 1;
@@ -140,8 +137,10 @@ class TForm1 : public QWidget {
   Colour couleur_boutons = kCouleurBoutonsDepart;
   int haut_palette = 0;
   int nombre_clones = 1;
-  std::array<long double, 182> table_sinus{};
-  std::array<long double, 182> table_cosinus{};
+  TableQuart table_sinus{};
+  TableQuart table_cosinus{};
+  // The elliptic tool: its points, control point and the figures it shows.
+  OutilEllipse outil_ellipse{table_sinus, table_cosinus};
   bool arret_demande = false;
   HistoriqueImages historique{QString()};
   Aleatoire aleatoire;
@@ -153,6 +152,13 @@ class TForm1 : public QWidget {
   void ModifierLeftDansPanel();
   void nouvelle_toile();
   void nouvelle_toile_couleur(Colour couleur);
+  // The canvas was replaced: no rubber figure or marker is on it any more.
+  void oublier_figures_elastiques();
+  // The rubber figures and the marker erased where they are shown, before a picture is
+  // painted over the canvas; the line and the curve under way go on.
+  void effacer_figures_elastiques();
+  // The line tools' band erased if it is shown.
+  void efface_elastique_ligne();
   void Panel_new_fond_noirClick();
   void Panel2Click();
   void demande_quitter();
@@ -217,6 +223,8 @@ class TForm1 : public QWidget {
   void FormMouseDown(Qt::MouseButton bouton, Qt::KeyboardModifiers shift, int x, int y);
   void FormMouseMove(Qt::KeyboardModifiers shift, int x, int y);
   void FormMouseUp(Qt::MouseButton bouton, Qt::KeyboardModifiers shift, int x, int y);
+  // choix_centre cleared, the arrow cursor back and Label1 emptied.
+  void termine_choix_centre();
   void _FormMouseDown_ellipse(Qt::MouseButton bouton, Qt::KeyboardModifiers shift, int x, int y);
   void _FormMouseMove_ellipse(Qt::KeyboardModifiers shift, int x, int y);
   void _FormMouseUp_ellipse(Qt::MouseButton bouton, Qt::KeyboardModifiers shift, int x, int y);
