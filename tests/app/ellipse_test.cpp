@@ -146,7 +146,13 @@ TEST_F(Ellipse, RubberFiguresNeverOutliveTheCanvasTheyWereDrawnOn) {
       {"F5", [](TForm1& f) { f.FormKeyDown(0x74, {}); }},
       {"moins", [](TForm1& f) { f.Panel11Click(); }},
       {"plus", [](TForm1& f) { f.Panel13Click(); }},
+      {"ouvrir",
+       [this](TForm1& f) {
+         systeme.chemin_ouvert = repertoire.filePath("ouverte.bmp");
+         f.Panel5Click();
+       }},
   };
+  ecrire_fichier_bmp(repertoire.filePath("ouverte.bmp"), Bitmap(900, 600, 0x0000FF));
   struct Outil {
     const char* nom;
     int type;
