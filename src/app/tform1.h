@@ -243,6 +243,8 @@ class TForm1 : public QWidget {
   void creer_panneau_aide();
   void lier_gestionnaires();
   void construire_tables();
+  // The walk of the colouring pass, showing its progress.
+  void parcours_coloriage();
 
   Systeme& systeme_;
   bool active_une_fois_ = false;
