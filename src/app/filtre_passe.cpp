@@ -8,8 +8,6 @@
 
 namespace orvane {
 
-FiltrePasse* FiltrePasse::actif_ = nullptr;
-
 namespace {
 
 enum class Sort { Passe, Jete, Retenu };
@@ -60,19 +58,22 @@ QWidget* widget_de(const QObject* fenetre) {
 }  // namespace
 
 FiltrePasse::FiltrePasse(const QWidget* bouton_arret, std::vector<const QObject*> minuteries,
-                         const QObject* fenetre)
-    : bouton_arret_(bouton_arret), minuteries_(std::move(minuteries)), fenetre_(fenetre) {
-  if (actif_) return;
-  actif_ = this;
-  installe_ = true;
+                         const QObject* fenetre, QObject* parent)
+    : QObject(parent),
+      bouton_arret_(bouton_arret),
+      minuteries_(std::move(minuteries)),
+      fenetre_(fenetre) {
   qApp->installEventFilter(this);
 }
 
-FiltrePasse::~FiltrePasse() {
-  if (!installe_) return;
-  qApp->removeEventFilter(this);
-  actif_ = nullptr;
-  for (Retenu& r : retenus_) {
+FiltrePasse::~FiltrePasse() { qApp->removeEventFilter(this); }
+
+void FiltrePasse::finir() {
+  if (--profondeur_ > 0) return;
+  bouton_enfonce_ = false;
+  std::vector<Retenu> retenus;
+  retenus.swap(retenus_);
+  for (Retenu& r : retenus) {
     if (r.cible) QCoreApplication::postEvent(r.cible, r.evenement.release());
   }
 }
@@ -80,6 +81,7 @@ FiltrePasse::~FiltrePasse() {
 void FiltrePasse::traiter_evenements() { QCoreApplication::processEvents(); }
 
 bool FiltrePasse::eventFilter(QObject* cible, QEvent* evenement) {
+  if (!actif()) return false;
   const QEvent::Type type = evenement->type();
   if (type == QEvent::Timer) {
     if (std::find(minuteries_.begin(), minuteries_.end(), cible) == minuteries_.end()) {
@@ -144,13 +146,6 @@ void FiltrePasse::retenir(QObject* cible, const QEvent* evenement) {
     copie = evenement->clone();
   }
   retenus_.push_back({cible, std::unique_ptr<QEvent>(copie)});
-}
-
-void vide_clavier() {
-  // Under a filter the waiting keys reach nothing; the mouse events it holds go back to the
-  // queue when it ends.
-  FiltrePasse filtre;
-  FiltrePasse::traiter_evenements();
 }
 
 }  // namespace orvane

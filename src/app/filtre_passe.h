@@ -10,19 +10,22 @@ class QWidget;
 
 namespace orvane {
 
-// While a long operation runs inside a handler: the screen goes on being repainted and the
-// stop button can be clicked, and no other event reaches the program's handlers. Keys are
+// Lets a long pass run inside a handler while the screen goes on being repainted and the
+// stop button can be clicked, and no other event reaches the program's handlers: keys are
 // dropped; mouse and window events and the ticks of the given timers are held and put back
-// in the queue, in their order, when the filter ends, so they are handled afterwards.
-// A filter made while another one is active leaves everything to the outer one.
+// in the queue, in their order, when the pass ends, so they are handled afterwards.
+// It is installed once, with the window: an application filter installed while an event
+// goes through the filters makes the toolkit hand that event to the next filter twice.
 class FiltrePasse : public QObject {
  public:
-  explicit FiltrePasse(const QWidget* bouton_arret = nullptr,
-                       std::vector<const QObject*> minuteries = {},
-                       const QObject* fenetre = nullptr);
+  FiltrePasse(const QWidget* bouton_arret, std::vector<const QObject*> minuteries,
+              const QObject* fenetre, QObject* parent);
   ~FiltrePasse() override;
-  FiltrePasse(const FiltrePasse&) = delete;
-  FiltrePasse& operator=(const FiltrePasse&) = delete;
+
+  // Passes may nest; the held events go back when the outermost one ends.
+  void commencer() { ++profondeur_; }
+  void finir();
+  bool actif() const { return profondeur_ > 0; }
 
   // Handles what is waiting: repaints, clicks on the stop button.
   static void traiter_evenements();
@@ -39,16 +42,24 @@ class FiltrePasse : public QObject {
   bool vers_le_bouton_arret(QObject* cible, const QEvent* evenement);
   void retenir(QObject* cible, const QEvent* evenement);
 
-  static FiltrePasse* actif_;
-  bool installe_ = false;
   const QWidget* bouton_arret_;
   std::vector<const QObject*> minuteries_;
   const QObject* fenetre_;  // the window whose resizing would replace the picture
+  int profondeur_ = 0;
   bool bouton_enfonce_ = false;
   std::vector<Retenu> retenus_;
 };
 
-// Drops every key event waiting to be handled; mouse events stay queued.
-void vide_clavier();
+// The filter active for the lifetime of a scope.
+class PasseFiltree {
+ public:
+  explicit PasseFiltree(FiltrePasse& filtre) : filtre_(filtre) { filtre_.commencer(); }
+  ~PasseFiltree() { filtre_.finir(); }
+  PasseFiltree(const PasseFiltree&) = delete;
+  PasseFiltree& operator=(const PasseFiltree&) = delete;
+
+ private:
+  FiltrePasse& filtre_;
+};
 
 }  // namespace orvane

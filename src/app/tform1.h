@@ -24,6 +24,8 @@
 
 namespace orvane {
 
+class FiltrePasse;
+
 // Program-wide colours of the palette.
 inline constexpr Colour kCouleurPaletteDepart = RGB(255, 128, 64);
 inline constexpr Colour kCouleurBoutonsDepart = RGB(150, 228, 190);
@@ -220,6 +222,8 @@ class TForm1 : public QWidget {
   // ---- Colours ----
   Colour coul_aleatoire();
   void coloriage_aleatoire();
+  // Drops the keys typed meanwhile; mouse events stay queued.
+  void vide_clavier();
 
   // ---- Picture history ----
   void wb();
@@ -247,6 +251,7 @@ class TForm1 : public QWidget {
   void parcours_coloriage();
 
   Systeme& systeme_;
+  FiltrePasse* filtre_passe_ = nullptr;  // holds events back during the colouring pass
   bool active_une_fois_ = false;
   bool retour_du_panneau_aide_ = false;
   bool palette_detachee_ = false;

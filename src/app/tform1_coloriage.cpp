@@ -28,7 +28,7 @@ void TForm1::Panel_stopClick() { arret_demande = true; }
 
 void TForm1::coloriage_aleatoire() {
   systeme_.curseur_ecran(crHourGlass);
-  FiltrePasse filtre(Panel_stop, {Timer1->horloge(), Timer2->horloge()}, this);
+  const PasseFiltree passe(*filtre_passe_);
   for (TLabel* label : {Label_x, Label_y}) {
     ecrire(label, QStringLiteral("---"));
     label->repaint();
@@ -54,6 +54,13 @@ void TForm1::coloriage_aleatoire() {
   restaurer();
   wb();
   vide_clavier();
+}
+
+void TForm1::vide_clavier() {
+  // Under the filter the waiting keys reach nothing; the mouse events it holds go back to
+  // the queue when the pass ends.
+  const PasseFiltree passe(*filtre_passe_);
+  FiltrePasse::traiter_evenements();
 }
 
 void TForm1::parcours_coloriage() {

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "app/controls/couleurs_qt.h"
+#include "app/filtre_passe.h"
 #include "app/nombres.h"
 #include "app/tform1.h"
 #include "app/touches.h"
@@ -31,6 +32,8 @@ TForm1::TForm1(Systeme& systeme, QWidget* parent)
   creer_controles();
   lier_gestionnaires();
   qApp->installEventFilter(this);
+  // After the key preview, so that it sees the events first.
+  filtre_passe_ = new FiltrePasse(Panel_stop, {Timer1->horloge(), Timer2->horloge()}, this, this);
   FormCreate();
 }
 
