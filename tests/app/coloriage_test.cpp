@@ -2,6 +2,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTest>
+#include <QTimer>
 
 #include "app/tform1.h"
 #include "fenetre_test.h"
@@ -118,6 +119,17 @@ TEST_F(ColoriageFenetre, ClicksDuringThePassAreHandledAfterItAndKeysNever) {
   EXPECT_TRUE(form->choix_centre);
   EXPECT_EQ(pixels_de(0), noirs);
   EXPECT_LT(noirs, 1366 * 768);
+}
+
+TEST_F(ColoriageFenetre, PaletteTimerTicksWaitForTheEndOfThePass) {
+  form->Timer1->setInterval(1000);  // its first tick sets 10000
+  const auto* horloge = qobject_cast<const QTimer*>(form->Timer1->horloge());
+  ASSERT_NE(horloge, nullptr);
+  QCoreApplication::postEvent(const_cast<QTimer*>(horloge), new QTimerEvent(horloge->timerId()));
+  form->coloriage_aleatoire();
+  EXPECT_EQ(form->Timer1->Interval(), 1000);
+  QApplication::processEvents();
+  EXPECT_EQ(form->Timer1->Interval(), 10000);
 }
 
 TEST_F(ColoriageFenetre, AFailingRendererStillGivesTheSelectionsAndTheCursorBack) {

@@ -35,7 +35,6 @@ class Coloriage : public testing::Test {
       if (couleurs.empty()) return coul_aleatoire(COUL_NORMALE, 0, aleatoire);
       const Colour c = couleurs.front();
       couleurs.pop_front();
-      tirees.push_back(c);
       return c;
     };
     env.remplir = [this](Point p, Colour c) {
@@ -80,7 +79,6 @@ class Coloriage : public testing::Test {
   Aleatoire aleatoire{7};
   Point pointeur;
   std::deque<Colour> couleurs;
-  std::vector<Colour> tirees;
   std::vector<Colour> montrees;
   std::vector<Point> remplis;
   std::vector<std::string> journal;
@@ -178,6 +176,7 @@ TEST_F(Coloriage, RowOutsideThePictureStillPaintsAndKeepsARealPaintColour) {
   pointeur = {0, 20};
   couleurs = {0x111111, 0x222222, 0x333333, 0x444444, 0x555555};
   en_ligne();
+  ASSERT_EQ(remplis.size(), 5u);
   EXPECT_EQ(remplis.front(), (Point{0, -15}));
   EXPECT_EQ(peinture, 0x555555u);
   EXPECT_EQ(pixels_de(0x555555), 100 * 60);
