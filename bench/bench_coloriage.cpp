@@ -163,6 +163,27 @@ void pass_fenetre(benchmark::State& state, int symetrie) {
   state.counters["largeur"] = vue.width();
   state.counters["hauteur"] = vue.height();
 }
+// One look at the screen during a pass after a fill of the whole picture: the changed
+// rectangle converted for display, painted and sent to the screen.
+void BM_AffichagePleinEcran(benchmark::State& state) {
+  SystemeBanc systeme;
+  TForm1 form(systeme);
+  form.show();
+  QApplication::processEvents();
+  Canvas& toile = form.canvas();
+  Colour c = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    c ^= 0x123456;
+    toile.brush.color = c;
+    toile.FillRect(0, 0, toile.width(), toile.height());
+    state.ResumeTiming();
+    form.Image1->rafraichir();
+    QApplication::processEvents();
+  }
+}
+BENCHMARK(BM_AffichagePleinEcran)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 void BM_PasseFenetre_Rosace24(benchmark::State& state) { pass_fenetre(state, 0); }
 void BM_PasseFenetre_4Quarts(benchmark::State& state) { pass_fenetre(state, 3); }
 BENCHMARK(BM_PasseFenetre_Rosace24)->Unit(benchmark::kMillisecond)->UseRealTime();
