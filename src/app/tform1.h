@@ -26,6 +26,8 @@
 
 namespace orvane {
 
+class FiltrePasse;
+
 // Program-wide colours of the palette.
 inline constexpr Colour kCouleurPaletteDepart = RGB(255, 128, 64);
 inline constexpr Colour kCouleurBoutonsDepart = RGB(150, 228, 190);
@@ -234,6 +236,8 @@ class TForm1 : public QWidget {
   // ---- Colours ----
   Colour coul_aleatoire();
   void coloriage_aleatoire();
+  // Drops the keys typed meanwhile; mouse events stay queued.
+  void vide_clavier();
 
   // ---- Picture history ----
   void wb();
@@ -257,8 +261,11 @@ class TForm1 : public QWidget {
   void creer_panneau_aide();
   void lier_gestionnaires();
   void construire_tables();
+  // The walk of the colouring pass, showing its progress.
+  void parcours_coloriage();
 
   Systeme& systeme_;
+  FiltrePasse* filtre_passe_ = nullptr;  // holds events back during the colouring pass
   bool active_une_fois_ = false;
   bool retour_du_panneau_aide_ = false;
   bool palette_detachee_ = false;

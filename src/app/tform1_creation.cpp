@@ -6,6 +6,7 @@
 
 #include "app/controls/couleurs_qt.h"
 #include "app/controls/frontiere.h"
+#include "app/filtre_passe.h"
 #include "app/nombres.h"
 #include "app/repertoire_donnees.h"
 #include "app/tform1.h"
@@ -23,6 +24,8 @@ TForm1::TForm1(Systeme& systeme, QWidget* parent)
   creer_controles();
   lier_gestionnaires();
   qApp->installEventFilter(this);
+  // After the key preview, so that it sees the events first.
+  filtre_passe_ = new FiltrePasse(Panel_stop, {Timer1->horloge(), Timer2->horloge()}, this, this);
   // An error during start-up is shown like any other; the window still opens.
   a_la_frontiere([this] { FormCreate(); });
 }
