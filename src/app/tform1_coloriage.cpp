@@ -27,6 +27,8 @@ void TForm1::Panel6Click() { coloriage_aleatoire(); }
 void TForm1::Panel_stopClick() { arret_demande = true; }
 
 void TForm1::coloriage_aleatoire() {
+  // The pass paints over everything: a rubber figure on screen goes first.
+  effacer_figures_elastiques();
   systeme_.curseur_ecran(crHourGlass);
   const PasseFiltree passe(*filtre_passe_);
   for (TLabel* label : {Label_x, Label_y}) {

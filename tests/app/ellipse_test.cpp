@@ -146,6 +146,12 @@ TEST_F(Ellipse, RubberFiguresNeverOutliveTheCanvasTheyWereDrawnOn) {
       {"F5", [](TForm1& f) { f.FormKeyDown(0x74, {}); }},
       {"moins", [](TForm1& f) { f.Panel11Click(); }},
       {"plus", [](TForm1& f) { f.Panel13Click(); }},
+      {"K",
+       [](TForm1& f) {
+         const int type = f.RadioGroup_type_trace->ItemIndex();
+         f.FormKeyDown(0x4B, {});  // the pass leaves the tool on "crayon": back to ours
+         f.RadioGroup_type_trace->setItemIndex(type);
+       }},
       {"ouvrir",
        [this](TForm1& f) {
          systeme.chemin_ouvert = repertoire.filePath("ouverte.bmp");
@@ -177,6 +183,8 @@ TEST_F(Ellipse, RubberFiguresNeverOutliveTheCanvasTheyWereDrawnOn) {
       QApplication::processEvents();
       form->Panel_new_fond_noirClick();
       form->RadioGroup_type_trace->setItemIndex(outil.type);
+      // No anchor left from the case before (K leaves the tool on "crayon").
+      clic(outil.annulation, {300, 200});
       form->centre_x = 683;
       form->centre_y = 384;
       // Snapshots at positions 0..3, shown back to position 1, so that F5 and "+" find
