@@ -11,11 +11,16 @@ px=$(( (LARGEUR - 1377) / 2 )); py=$(( HAUTEUR - 132 ))
 clic() { xdotool mousemove $(( px + $1 )) $(( py + $2 )) click 1; }
 touche() { xdotool key "$@"; }
 # The palette back in place, whatever its slide-out did.
-palette() { xdotool mousemove "$cx" $(( HAUTEUR - 2 )); attendre 5 pixel_est 3 $(( HAUTEUR - 60 )) "255,128,64"; }
-cacher_palette() { touche space; attendre 5 pixel_n_est_pas 3 $(( HAUTEUR - 60 )) "255,128,64"; }
+# A spot of bare palette, between "stop" and the generic name.
+palette_montree() { pixel_est $(( px + 1000 )) $(( py + 10 )) "255,128,64"; }
+palette() {
+  xdotool mousemove "$cx" $(( HAUTEUR - 2 ))
+  attendre 5 palette_montree || { touche space; attendre 5 palette_montree; } || echec "no palette"
+}
+cacher_palette() { touche space; attendre 5 pixel_n_est_pas $(( px + 1000 )) $(( py + 10 )) "255,128,64"; }
 capture() { sleep 0.3; import -window root "$docs/$1.png"; echo "docs/$1.png"; }
 nouveau() {
-  [ -n "$ORVANE_PID" ] && kill "$ORVANE_PID" 2>/dev/null && wait "$ORVANE_PID" 2>/dev/null
+  if [ -n "$ORVANE_PID" ]; then kill "$ORVANE_PID" 2>/dev/null; wait "$ORVANE_PID" 2>/dev/null || true; fi
   rm -f "$TRAVAIL"/~1*.bmp "$TRAVAIL/orvane.prm"
   demarrer_orvane
   attendre 10 pixel_est 10 10 "0,0,0" || echec "no black canvas"
@@ -60,7 +65,7 @@ touche k
 attendre 60 pixel_n_est_pas 10 10 "0,0,0" || echec "the pass left the corner black"
 capture coloriage
 
-# 5. A chain of elliptic arcs through clicked points, "unique" symmetry aside: a rosace.
+# 5. One smooth chain of elliptic arcs through five clicked points, ended by a right click.
 nouveau
 palette
 clic 484 103       # délié elliptique
