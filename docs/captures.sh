@@ -34,6 +34,10 @@ etoile() {
   done
 }
 
+# 0. Orvane as it starts, its palette docked along the bottom.
+nouveau
+capture orvane
+
 # 1. The start-up rosace of 24 petals, random colours.
 nouveau
 etoile 60
