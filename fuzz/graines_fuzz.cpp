@@ -1,7 +1,8 @@
 // Writes the fuzzers' seed corpus: small BMP files of every bit depth and header kind,
 // RLE-compressed ones, truncated and inconsistent ones, a snapshot as the program writes
 // it, texts for the number filter and a few settings for the renderer.
-//   graines_fuzz DIRECTORY   ->  DIRECTORY/bmp, DIRECTORY/nombres, DIRECTORY/trace
+//   graines_fuzz DIRECTORY  ->  DIRECTORY/lecture_bmp, DIRECTORY/nombres, DIRECTORY/trace
+// (one folder per fuzzer, named after it)
 #include <QDir>
 #include <QFile>
 #include <QString>
@@ -264,13 +265,13 @@ int main(int argc, char** argv) {
     return 2;
   }
   const QDir racine(QString::fromLocal8Bit(argv[1]));
-  for (const char* sous : {"bmp", "nombres", "trace"}) {
+  for (const char* sous : {"lecture_bmp", "nombres", "trace"}) {
     if (!racine.mkpath(QString::fromLatin1(sous))) {
       std::fprintf(stderr, "graines_fuzz: cannot create %s/%s\n", argv[1], sous);
       return 1;
     }
   }
-  graines_bmp(QDir(racine.filePath(QStringLiteral("bmp"))));
+  graines_bmp(QDir(racine.filePath(QStringLiteral("lecture_bmp"))));
   graines_nombres(QDir(racine.filePath(QStringLiteral("nombres"))));
   graines_trace(QDir(racine.filePath(QStringLiteral("trace"))));
   return 0;

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs, from Debian packages and only when missing, everything Orvane needs to build,
-# run its tests and run its benchmarks.
+# run its tests and run its benchmarks; `setup.sh fuzz` adds what the fuzzers need.
 set -euo pipefail
 
 packages=(
@@ -11,6 +11,10 @@ packages=(
   libcairo2-dev libopencv-dev
   fonts-dejavu-core fonts-dejavu-extra
 )
+# "fuzz": clang with its sanitizer and libFuzzer runtimes, for scripts/fuzz.sh.
+if [ "${1:-}" = fuzz ]; then
+  packages+=(clang-14 libclang-rt-14-dev llvm-14)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
