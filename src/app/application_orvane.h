@@ -4,20 +4,12 @@
 
 namespace orvane {
 
-class Systeme;
-
-// The application object. An error raised in any handler ends that handler and is shown in
-// the error box; the program goes on.
+// The application object: its names. Errors never reach it; they are caught where Qt
+// calls into Orvane (app/controls/frontiere.h).
 class ApplicationOrvane : public QApplication {
   Q_OBJECT
  public:
   ApplicationOrvane(int& argc, char** argv);
-
-  void setSysteme(Systeme* systeme) { systeme_ = systeme; }
-  bool notify(QObject* receiver, QEvent* event) override;
-
- private:
-  Systeme* systeme_ = nullptr;
 };
 
 }  // namespace orvane

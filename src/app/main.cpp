@@ -5,7 +5,6 @@
 int main(int argc, char** argv) {
   orvane::ApplicationOrvane app(argc, argv);
   orvane::SystemeQt systeme;
-  app.setSysteme(&systeme);
   orvane::TForm1 fenetre(systeme);
   // The geometry is already the whole screen (a bare X server has no window manager);
   // where there is one, full-screen also puts the window above its panels.

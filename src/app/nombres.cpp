@@ -1,6 +1,7 @@
 #include "app/nombres.h"
 
 #include <QLocale>
+#include <cstdlib>
 #include <limits>
 
 namespace orvane {
@@ -73,14 +74,23 @@ int StrToInt(const QString& texte, const QString& montre) {
 }
 
 QString texte_entier(int valeur) {
-  QLocale locale;
-  // A group separator that the number filter would read as a decimal point ("1,000" or
-  // "1.000") would make the edit unreadable; such locales get the plain digits.
-  const QString groupe = locale.groupSeparator();
-  if (groupe == QStringLiteral(".") || groupe == QStringLiteral(",")) {
-    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+  // What the program writes into an edit must read back through filtre_nombre as the same
+  // number in every locale. So: Latin digits always (the filter drops Arabic, Persian or
+  // Bengali digits), an ASCII minus (not the U+2212 of Swedish), and the user's group
+  // separator only when the filter drops it ("1 000", "1'000"); one the filter keeps, such
+  // as "," or ".", would be read as a decimal point, and those locales get plain digits.
+  const QString groupe = QLocale().groupSeparator();
+  const QChar d = separateur_decimal();
+  const bool groupe_lisible =
+      !groupe.isEmpty() && filtre_nombre(QStringLiteral("1") + groupe + QStringLiteral("1"), d) ==
+                               QStringLiteral("11");
+  const QString chiffres = QString::number(std::abs(static_cast<long long>(valeur)));
+  QString texte;
+  for (qsizetype i = 0; i < chiffres.size(); ++i) {
+    if (groupe_lisible && i > 0 && (chiffres.size() - i) % 3 == 0) texte += groupe;
+    texte += chiffres[i];
   }
-  return locale.toString(valeur);
+  return valeur < 0 ? QStringLiteral("-") + texte : texte;
 }
 
 }  // namespace orvane

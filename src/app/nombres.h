@@ -29,7 +29,8 @@ QString filtre_nombre(const QString& s);
 int StrToInt(const QString& texte);
 int StrToInt(const QString& texte, const QString& montre);
 
-// A whole number as an up-down writes it into its edit, with the user's group separator.
+// A whole number as the program writes it into an edit: Latin digits, with the user's group
+// separator where the number filter drops it, so that it reads back unchanged.
 QString texte_entier(int valeur);
 
 }  // namespace orvane

@@ -6,9 +6,11 @@
 #include <cmath>
 
 #include "app/controls/couleurs_qt.h"
+#include "app/controls/frontiere.h"
 #include "app/nombres.h"
 #include "app/tform1.h"
 #include "app/touches.h"
+#include "persistence/ecritures_interrompues.h"
 
 namespace orvane {
 
@@ -28,16 +30,21 @@ QString repertoire_de(const QString& chemin_programme) {
 TForm1::TForm1(Systeme& systeme, QWidget* parent)
     : QWidget(parent), systeme_(systeme) {
   Form1 = this;
+  installer_boite_erreur([this](const QString& texte) { systeme_.message(this, texte); });
   creer_controles();
   lier_gestionnaires();
   qApp->installEventFilter(this);
-  FormCreate();
+  // An error during start-up is shown like any other; the window still opens.
+  a_la_frontiere([this] { FormCreate(); });
 }
 
 TForm1::~TForm1() {
   qApp->removeEventFilter(this);
   if (Panel8 && Panel8->flottant()) delete Panel8;
-  if (Form1 == this) Form1 = nullptr;
+  if (Form1 == this) {
+    Form1 = nullptr;
+    installer_boite_erreur(nullptr);
+  }
 }
 
 void TForm1::FormCreate() {
@@ -83,6 +90,7 @@ void TForm1::FormCreate() {
   ComboBox1->setItemIndex(0);
   mode_crayon = R2_COPYPEN;
   installer_historique(repertoire_de(systeme_.chemin_programme()));
+  supprimer_ecritures_interrompues(historique.repertoire_programme());
   Label_rep->setCaption(historique.repertoire_programme());
   Panel1->setVisible(!CheckBox_panel_disparait_auto->Checked());
   haut_palette = Panel1->y();
@@ -133,7 +141,7 @@ void TForm1::resizeEvent(QResizeEvent* e) {
     Panel1->setGeometry(0, height() - Panel1->height(), width(), Panel1->height());
     haut_palette = Panel1->y();
   }
-  FormResize();
+  a_la_frontiere([this] { FormResize(); });
 }
 
 bool TForm1::event(QEvent* e) {
@@ -142,7 +150,7 @@ bool TForm1::event(QEvent* e) {
     if (!active_une_fois_ || QApplication::activeModalWidget() == nullptr) {
       const bool premiere = !active_une_fois_;
       active_une_fois_ = true;
-      if (premiere || retour_du_panneau_aide_) FormActivate();
+      if (premiere || retour_du_panneau_aide_) a_la_frontiere([this] { FormActivate(); });
     }
     retour_du_panneau_aide_ = false;
   } else if (e->type() == QEvent::WindowDeactivate) {
@@ -160,10 +168,14 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
   if (widget != (focus ? focus : widget->window())) return false;
   // Key preview: the window sees each key before the focused control.
   auto* touche = static_cast<QKeyEvent*>(event);
-  FormKeyDown(code_touche(touche->key()), touche->modifiers());
-  const std::optional<unsigned char> caractere = caractere_ansi(touche->text());
-  if (caractere && FormKeyPress(*caractere)) return true;
-  return false;
+  // An error ends the key's handling: the focused control does not get it either.
+  bool consomme = true;
+  a_la_frontiere([&] {
+    FormKeyDown(code_touche(touche->key()), touche->modifiers());
+    const std::optional<unsigned char> caractere = caractere_ansi(touche->text());
+    consomme = caractere && FormKeyPress(*caractere);
+  });
+  return consomme;
 }
 
 }  // namespace orvane

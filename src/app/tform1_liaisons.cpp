@@ -1,4 +1,5 @@
 // The handler bound to each control's event.
+#include "app/controls/frontiere.h"
 #include "app/tform1.h"
 
 namespace orvane {
@@ -32,7 +33,7 @@ void TForm1::lier_gestionnaires() {
   Panel13->OnClick = [this] { Panel13Click(); };
   Panel_stop->OnClick = [this] { Panel_stopClick(); };
   QObject::connect(SpeedButton_exit_help, &QToolButton::clicked, this,
-                   [this] { SpeedButton_exit_helpClick(); });
+                   [this] { a_la_frontiere([this] { SpeedButton_exit_helpClick(); }); });
 
   RadioGroup_type_trace->OnClick = [this] { RadioGroup_type_traceClick(); };
   RadioGroup_couleur_crayon->OnClick = [this] { RadioGroup_couleur_crayonClick(); };

@@ -5,21 +5,12 @@
 #include <cstdint>
 
 #include "drawing/arrondi.h"
+#include "drawing/ombre_visible.h"
+#include "drawing/segment_entier.h"
 
 namespace orvane {
 
 namespace {
-
-// A copy's end points rounded to whole pixels, kept in 64 bits until the offsets of the
-// clone and the shadow line are added.
-struct SegmentEntier {
-  std::int64_t x1, y1, x2, y2;
-};
-
-bool arrondi_copie(const Copie& c, double d, SegmentEntier& s) {
-  return arrondi_64(c.x1 + d, s.x1) && arrondi_64(c.y1, s.y1) &&
-         arrondi_64(c.x2 + d, s.x2) && arrondi_64(c.y2, s.y2);
-}
 
 // Draws the segment shifted by i right and down; a line that would not fit the 32-bit
 // coordinates of the canvas is skipped.
@@ -69,6 +60,8 @@ Colour teinte_ombre(const ReglagesTrace& reglages, Colour couleur, int i, int la
   return RGB(composante(rouge(couleur)), composante(vert(couleur)), composante(bleu(couleur)));
 }
 
+constexpr int kEpaisseurOmbre = 2;
+
 // The graded shadow: lines of width 2, each one pixel further right and down. Only the
 // lines that can touch the canvas are drawn, so a wide shadow costs at most the canvas
 // size; the pen is left as the last line would leave it.
@@ -76,7 +69,7 @@ void ombre(Canvas& canvas, const ReglagesTrace& reglages, const Copie& copie, do
            Colour couleur) {
   const int largeur = reglages.largeur_ombre;
   if (largeur < 1) return;
-  constexpr int epaisseur = 2;
+  constexpr int epaisseur = kEpaisseurOmbre;
   canvas.pen.width = epaisseur;
   const Colour derniere = teinte_ombre(reglages, couleur, largeur - 1, largeur);
   SegmentEntier s{};
@@ -84,12 +77,9 @@ void ombre(Canvas& canvas, const ReglagesTrace& reglages, const Copie& copie, do
     canvas.pen.color = derniere;
     return;
   }
-  // Lines before `debut` lie left of or above the canvas, lines from `fin` on past it.
-  const std::int64_t debut = std::max<std::int64_t>(
-      {0, -epaisseur - std::max(s.x1, s.x2), -epaisseur - std::max(s.y1, s.y2)});
-  const std::int64_t fin = std::min<std::int64_t>(
-      {largeur, canvas.width() + epaisseur + 1 - std::min(s.x1, s.x2),
-       canvas.height() + epaisseur + 1 - std::min(s.y1, s.y2)});
+  const LignesVisibles visibles =
+      lignes_ombre_visibles(s, largeur, epaisseur, canvas.width(), canvas.height());
+  const std::int64_t debut = visibles.debut, fin = visibles.fin;
   for (std::int64_t i = debut; i < fin; ++i) {
     canvas.pen.color = teinte_ombre(reglages, couleur, static_cast<int>(i), largeur);
     ligne(canvas, s, i);
@@ -109,34 +99,66 @@ void ligne_ou_ombre(Canvas& canvas, const ReglagesTrace& reglages, const Copie& 
 
 }  // namespace
 
-void trace_segment(Canvas& canvas, const ReglagesTrace& reglages, Aleatoire& aleatoire,
-                   EtatTrace& etat, const Copie& copie, Colour& couleur_segment) {
-  if (reglages.peindre_dessiner == 1 || reglages.peindre_dessiner == 2) {
-    remplissage(canvas, reglages, etat, copie, couleur_segment);
-    return;
-  }
+Colour couleur_copie(const ReglagesTrace& reglages, Aleatoire& aleatoire, EtatTrace& etat,
+                     Colour& couleur_segment) {
   if (reglages.peindre_dessiner == 0 && reglages.type_trace == 0 &&
       reglages.epaisseur_aleatoire) {
     couleur_segment = assombri(aleatoire, etat);
   }
+  return couleur_segment;
+}
 
+void peindre_copie(Canvas& canvas, const ReglagesTrace& reglages, const EtatTrace& etat,
+                   const Copie& copie, Colour couleur) {
+  if (reglages.peindre_dessiner == 1 || reglages.peindre_dessiner == 2) {
+    remplissage(canvas, reglages, etat, copie, couleur);
+    return;
+  }
   // A count below 1 would divide by zero in the spacing: it draws as a single copy.
   const int n = reglages.nombre_clones;
   if (n <= 1) {
-    if (!reglages.ombre_1 && !reglages.ombre_2) canvas.pen.color = couleur_segment;
-    ligne_ou_ombre(canvas, reglages, copie, 0, couleur_segment);
+    if (!reglages.ombre_1 && !reglages.ombre_2) canvas.pen.color = couleur;
+    ligne_ou_ombre(canvas, reglages, copie, 0, couleur);
     return;
   }
-  const std::int64_t h0 = (static_cast<std::int64_t>(n) + 1) / 2;
-  const std::int64_t espacement = reglages.largeur_ecran / (2 * h0);
+  const std::int64_t espacement = espacement_clones(reglages);
   // With no spacing the 2h + 1 clones, an odd number, fall on one place; a mix mode
   // repeated an odd number of times over the same pixels acts as once.
+  const std::int64_t h0 = (static_cast<std::int64_t>(n) + 1) / 2;
   const std::int64_t h = espacement == 0 ? 0 : n % 2 == 1 ? h0 - 1 : h0;
   // Clones without a shadow keep the pen colour the renderer set.
   for (std::int64_t j = -h; j <= h; ++j) {
-    ligne_ou_ombre(canvas, reglages, copie, static_cast<double>(j * espacement),
-                   couleur_segment);
+    ligne_ou_ombre(canvas, reglages, copie, static_cast<double>(j * espacement), couleur);
   }
+}
+
+void regler_comme_apres_copie(Canvas& canvas, const ReglagesTrace& reglages,
+                              const EtatTrace& etat, Colour couleur) {
+  if (reglages.peindre_dessiner == 1 || reglages.peindre_dessiner == 2) {
+    canvas.brush.style = BrushStyle::Solid;
+    canvas.pen.color = etat.couleur_peinture;
+    canvas.brush.color = canvas.pen.color;
+    return;
+  }
+  if (reglages.ombre_1 || reglages.ombre_2) {
+    if (reglages.largeur_ombre < 1) return;
+    canvas.pen.width = kEpaisseurOmbre;
+    canvas.pen.color =
+        teinte_ombre(reglages, couleur, reglages.largeur_ombre - 1, reglages.largeur_ombre);
+    return;
+  }
+  if (reglages.nombre_clones <= 1) canvas.pen.color = couleur;
+}
+
+std::int64_t espacement_clones(const ReglagesTrace& reglages) {
+  const std::int64_t h0 = (static_cast<std::int64_t>(reglages.nombre_clones) + 1) / 2;
+  return h0 < 1 ? 0 : reglages.largeur_ecran / (2 * h0);
+}
+
+void trace_segment(Canvas& canvas, const ReglagesTrace& reglages, Aleatoire& aleatoire,
+                   EtatTrace& etat, const Copie& copie, Colour& couleur_segment) {
+  peindre_copie(canvas, reglages, etat, copie,
+                couleur_copie(reglages, aleatoire, etat, couleur_segment));
 }
 
 }  // namespace orvane

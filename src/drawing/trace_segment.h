@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "drawing/copies_symetriques.h"
 #include "drawing/reglages_trace.h"
 #include "platform/aleatoire.h"
@@ -13,5 +15,21 @@ namespace orvane {
 // replaces it, and later copies see the replacement.
 void trace_segment(Canvas& canvas, const ReglagesTrace& reglages, Aleatoire& aleatoire,
                    EtatTrace& etat, const Copie& copie, Colour& couleur_segment);
+
+// trace_segment in its two steps. The colour of the next copy: the stroke's, or for a
+// freehand stroke of random width a darkened pencil colour drawn at random, which
+// becomes the stroke's colour.
+Colour couleur_copie(const ReglagesTrace& reglages, Aleatoire& aleatoire, EtatTrace& etat,
+                     Colour& couleur_segment);
+// Paints the copy in that colour; draws nothing at random.
+void peindre_copie(Canvas& canvas, const ReglagesTrace& reglages, const EtatTrace& etat,
+                   const Copie& copie, Colour couleur);
+
+// Leaves the pen and brush as peindre_copie would, without painting.
+void regler_comme_apres_copie(Canvas& canvas, const ReglagesTrace& reglages,
+                              const EtatTrace& etat, Colour couleur);
+
+// The distance between two clones; 0 when they all fall on one place.
+std::int64_t espacement_clones(const ReglagesTrace& reglages);
 
 }  // namespace orvane

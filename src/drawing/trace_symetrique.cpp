@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "drawing/copies_symetriques.h"
+#include "drawing/repetitions_copies.h"
 #include "drawing/trace_segment.h"
 
 namespace orvane {
@@ -29,10 +30,24 @@ void trace_symetrique(Canvas& canvas, const ReglagesTrace& reglages, Aleatoire& 
                          ? epaisseur_aleatoire(aleatoire, reglages.epaisseur, canvas.pen.width)
                          : reglages.epaisseur;
 
+  // The colours are drawn for every copy in order, so the generator moves as it always
+  // does; only the painting of exactly repeated copies is spared.
+  const bool remplissage = reglages.peindre_dessiner == 1 || reglages.peindre_dessiner == 2;
+  const Repetition regle = remplissage ? Repetition::UneFois : repetition_du_mode(mode);
+  bool une_copie = false;
+  Colour derniere = couleur;
+  RepetitionsCopies repetitions(periode_copies(reglages), regle, [&](const CopiePeinte& p) {
+    peindre_copie(canvas, reglages, etat, p.copie, p.couleur);
+  });
   Colour couleur_segment = couleur;
   copies_symetriques(reglages, {etat.centre_x, etat.centre_y}, a, b, [&](const Copie& c) {
-    trace_segment(canvas, reglages, aleatoire, etat, c, couleur_segment);
+    derniere = couleur_copie(reglages, aleatoire, etat, couleur_segment);
+    une_copie = true;
+    repetitions.recevoir(copie_peinte(c, derniere, reglages));
   });
+  repetitions.finir();
+  // The pen as the last copy leaves it, painted or spared.
+  if (une_copie) regler_comme_apres_copie(canvas, reglages, etat, derniere);
 }
 
 bool trace_met_sablier(const ReglagesTrace& reglages) {

@@ -39,6 +39,12 @@ void verifier_longueur(const QString& chemin, QSize taille) {
                                 .arg(attendu));
 }
 
+std::optional<std::pair<qint64, qint64>> dimensions_entete(const QString& chemin) {
+  QFile fichier(chemin);
+  if (!fichier.open(QIODevice::ReadOnly)) return std::nullopt;
+  return dimensions_entete_bmp(fichier.read(kOctetsEntete));
+}
+
 Bitmap vers_bitmap(const QImage& source) {
   const QImage image = source.convertToFormat(QImage::Format_RGB32);
   Bitmap resultat(image.width(), image.height());
@@ -72,12 +78,14 @@ Bitmap lire_fichier_bmp(const QString& chemin) {
   if (!lecteur.canRead() || lecteur.format() != "bmp")
     refuser_lecture(chemin, QStringLiteral("ce n'est pas une image BMP"));
 
-  const QSize taille = lecteur.size();
+  QSize taille = lecteur.size();
+  // Qt gives no size for a picture beyond its own limits: say so rather than "damaged".
+  const std::optional<std::pair<qint64, qint64>> annoncees = dimensions_entete(chemin);
+  const qint64 largeur = taille.isEmpty() && annoncees ? annoncees->first : taille.width();
+  const qint64 hauteur = taille.isEmpty() && annoncees ? annoncees->second : taille.height();
+  if (largeur > 0 && hauteur > 0 && largeur * hauteur > kOctetsImageMax / 4)
+    refuser_lecture(chemin, QStringLiteral("image trop grande (%1 x %2)").arg(largeur).arg(hauteur));
   if (taille.isEmpty()) refuser_lecture(chemin, QStringLiteral("en-tête BMP endommagé"));
-  if (qint64{4} * taille.width() * taille.height() > kOctetsImageMax)
-    refuser_lecture(chemin, QStringLiteral("image trop grande (%1 x %2)")
-                                .arg(taille.width())
-                                .arg(taille.height()));
   verifier_longueur(chemin, taille);
 
   // Qt decodes into this image when size and format match, so pixels an RLE stream skips
@@ -99,6 +107,11 @@ void ecrire_fichier_bmp(const QString& chemin, const Bitmap& image) {
     refuser_ecriture(chemin, fichier.errorString());
   QImageWriter ecrivain(&fichier, "bmp");
   if (!ecrivain.write(vers_qimage(image))) {
+    // The writer only says "Unknown error". After a failed write the file knows the cause
+    // (a full disk...) but tells it only through commit(), which refuses a file with a
+    // write error and deletes the temporary; the target stays as it was either way.
+    if (fichier.error() != QFileDevice::NoError && !fichier.commit())
+      refuser_ecriture(chemin, fichier.errorString());
     fichier.cancelWriting();
     refuser_ecriture(chemin, ecrivain.errorString());
   }

@@ -2,6 +2,8 @@
 
 #include <QtEndian>
 #include <algorithm>
+#include <cstdlib>
+#include <limits>
 
 namespace orvane {
 
@@ -23,7 +25,31 @@ quint16 lire16(const QByteArray& b, int position) {
   return qFromLittleEndian<quint16>(b.constData() + position);
 }
 
+// Lengths are worked out in 128 bits, where no header's numbers can overflow, and then
+// capped: a length past what a file can hold is refused all the same.
+using Longueur = __int128;
+
+qint64 plafonnee(Longueur n) {
+  constexpr qint64 max = std::numeric_limits<qint64>::max();
+  return n > max ? max : static_cast<qint64>(n);
+}
+
 }  // namespace
+
+std::optional<std::pair<qint64, qint64>> dimensions_entete_bmp(const QByteArray& debut) {
+  if (debut.size() < kEnteteFichier + 4) return std::nullopt;
+  const quint32 taille_entete = lire32(debut, kEnteteFichier);
+  if (taille_entete == 12) {
+    if (debut.size() < kEnteteFichier + 8) return std::nullopt;
+    return std::pair<qint64, qint64>{lire16(debut, kEnteteFichier + 4),
+                                     lire16(debut, kEnteteFichier + 6)};
+  }
+  if (debut.size() < kEnteteFichier + 12) return std::nullopt;
+  // The height is negative for a picture stored top row first.
+  const auto largeur = static_cast<qint32>(lire32(debut, kEnteteFichier + 4));
+  const auto hauteur = static_cast<qint32>(lire32(debut, kEnteteFichier + 8));
+  return std::pair<qint64, qint64>{largeur, std::abs(static_cast<qint64>(hauteur))};
+}
 
 qint64 longueur_minimale_bmp(const QByteArray& debut, QSize taille) {
   if (debut.size() < kEnteteFichier + 4 || taille.isEmpty()) return 0;
@@ -39,25 +65,26 @@ qint64 longueur_minimale_bmp(const QByteArray& debut, QSize taille) {
   const quint32 compression = a_compression ? lire32(debut, kEnteteFichier + 16) : 0;
 
   // Where the pixels start; a zero offset means right after the headers.
-  const qint64 debut_pixels = std::max<qint64>(decalage, kEnteteFichier + taille_entete);
+  const Longueur debut_pixels = std::max<qint64>(decalage, kEnteteFichier + qint64{taille_entete});
 
   switch (compression) {
     case kSansCompression:
     case kChampsDeBits:
     case kChampsDeBitsAlpha: {
       if (bits <= 0) return 0;
-      const qint64 ligne = (taille.width() * bits + 7) / 8;
-      const qint64 pas = (taille.width() * bits + 31) / 32 * 4;
+      const Longueur largeur_bits = Longueur{taille.width()} * bits;
+      const Longueur ligne = (largeur_bits + 7) / 8;
+      const Longueur pas = (largeur_bits + 31) / 32 * 4;
       // The padding of the last row may be missing.
-      return debut_pixels + pas * (taille.height() - 1) + ligne;
+      return plafonnee(debut_pixels + pas * (taille.height() - 1) + ligne);
     }
     case kRle8:
     case kRle4: {
       if (a_compression && debut.size() >= kEnteteFichier + 24) {
         const qint64 taille_donnees = lire32(debut, kEnteteFichier + 20);
-        if (taille_donnees > 0) return debut_pixels + taille_donnees;
+        if (taille_donnees > 0) return plafonnee(debut_pixels + taille_donnees);
       }
-      return debut_pixels + 2;  // at least the end-of-bitmap code
+      return plafonnee(debut_pixels + 2);  // at least the end-of-bitmap code
     }
     default:
       return 0;

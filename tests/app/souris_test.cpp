@@ -163,17 +163,7 @@ TEST_F(Souris, SnapshotCaptionsAndStepsThroughTheWindow) {
   EXPECT_EQ(form->historique.indice_historique(), 0);
 }
 
-class SourisErreurs : public Souris {
- protected:
-  void SetUp() override {
-    Souris::SetUp();
-    static_cast<ApplicationOrvane*>(qApp)->setSysteme(&systeme);
-  }
-  void TearDown() override {
-    static_cast<ApplicationOrvane*>(qApp)->setSysteme(nullptr);
-    Souris::TearDown();
-  }
-};
+using SourisErreurs = Souris;
 
 TEST_F(SourisErreurs, AnErrorInAHandlerIsShownOnceAndTheProgramGoesOn) {
   form->Edit3->setText("abc");
@@ -188,6 +178,31 @@ TEST_F(SourisErreurs, AnErrorInAHandlerIsShownOnceAndTheProgramGoesOn) {
   QTest::mouseRelease(form->Image1, Qt::LeftButton, {}, QPoint(820, 310));
   EXPECT_EQ(systeme.messages.size(), 1);
   EXPECT_EQ(form->canvas().Pixels(810, 305), form->couleur_crayon_precedente);
+}
+
+// Errors raised where Qt calls in (a key, a text change, an up-down's arrow) are caught
+// there: the box shows once, nothing reaches Qt, and the control gets no half-done work.
+TEST_F(SourisErreurs, ErrorsOfKeysTextChangesAndUpDownsShowTheirBoxOnce) {
+  form->activateWindow();
+  form->commande_touche(0x20);  // the palette out of view: letters act
+  form->Edit3->setText("abc");
+  form->Edit2->setFocus();
+  QTest::keyClick(form->Edit2, Qt::Key_X);
+  ASSERT_EQ(systeme.messages.size(), 1);
+  EXPECT_EQ(systeme.messages[0], QStringLiteral("'abc' n'est pas une valeur entière correcte"));
+  EXPECT_EQ(form->Edit2->Text(), QString());  // the failed key went no further
+  form->commande_touche(0x20);  // the palette back
+
+  form->Edit6->setText("deux");
+  ASSERT_EQ(systeme.messages.size(), 2);
+  EXPECT_EQ(form->nombre_clones, 1);
+  QTest::mouseClick(form->UpDown5->findChildren<QWidget*>().front(), Qt::LeftButton);
+  EXPECT_EQ(systeme.messages.size(), 3);
+  EXPECT_EQ(form->Edit6->Text(), "deux");
+
+  form->Edit6->setText("4");
+  EXPECT_EQ(form->nombre_clones, 4);
+  EXPECT_EQ(systeme.messages.size(), 3);
 }
 
 TEST_F(SourisErreurs, ASnapshotThatCannotBeWrittenIsReportedAndTheStrokeStays) {

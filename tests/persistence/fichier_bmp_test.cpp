@@ -10,9 +10,11 @@
 #include <QDir>
 #include <QImage>
 #include <QTemporaryDir>
+#include <limits>
 #include <random>
 
 #include "persistence/bmp_fabrique.h"
+#include "persistence/longueur_bmp.h"
 
 namespace orvane {
 namespace {
@@ -224,6 +226,32 @@ TEST_P(Refus, LeveUneErreurQuiNommeLeFichier) {
 
 INSTANTIATE_TEST_SUITE_P(Fichiers, Refus, ::testing::ValuesIn(kRefus),
                          [](const auto& info) { return std::string(info.param.nom); });
+
+// A header promising more than we accept says so, whatever Qt makes of it.
+TEST_F(FichierBmp, UneImageTropGrandeEstDiteTropGrande) {
+  const std::pair<int, int> tailles[] = {{60000, 60000}, {2147483647, 2147483647}, {9000, -9000},
+                                         {70000, 1000}};
+  for (const auto& [largeur, hauteur] : tailles) {
+    const QString fichier = chemin(QStringLiteral("grande_%1.bmp").arg(largeur));
+    ecrire_octets(fichier, entete_bmp(largeur, hauteur, 32, 0, 0, 0) + QByteArray(64, '\0'));
+    try {
+      lire_fichier_bmp(fichier);
+      ADD_FAILURE() << "accepted " << largeur << " x " << hauteur;
+    } catch (const ErreurFichier& e) {
+      EXPECT_THAT(e.what(), HasSubstr("trop grande")) << largeur << " x " << hauteur;
+    }
+  }
+}
+
+TEST(LongueurBmp, TheLargestHeadersDoNotOverflow) {
+  const QByteArray entete = entete_bmp(1, 1, 32, 0, 0, 0);
+  const qint64 max = std::numeric_limits<qint64>::max();
+  EXPECT_EQ(longueur_minimale_bmp(entete, QSize(2147483647, 2147483647)), max);
+  EXPECT_EQ(longueur_minimale_bmp(entete, QSize(3, 2)), 54 + 12 + 12);
+  QByteArray bits_max = entete;
+  qToLittleEndian<quint16>(65535, bits_max.data() + 28);
+  EXPECT_GT(longueur_minimale_bmp(bits_max, QSize(2147483647, 1)), 0);
+}
 
 // Random damage to the headers: each file is either read or refused with our error, never
 // another exception (an allocation failure for an absurd size, say) or a crash.

@@ -1,10 +1,12 @@
 #include "app/controls/tcheckbox.h"
 
+#include "app/controls/frontiere.h"
+
 namespace orvane {
 
 TCheckBox::TCheckBox(QWidget* parent, const QString& caption) : QCheckBox(caption, parent) {
   connect(this, &QCheckBox::clicked, this, [this] {
-    if (OnClick) OnClick();
+    if (OnClick) a_la_frontiere(OnClick);
   });
 }
 

@@ -1,10 +1,12 @@
 #include "app/controls/tcombobox.h"
 
+#include "app/controls/frontiere.h"
+
 namespace orvane {
 
 TComboBox::TComboBox(QWidget* parent) : QComboBox(parent) {
   connect(this, &QComboBox::activated, this, [this] {
-    if (OnClick) OnClick();
+    if (OnClick) a_la_frontiere(OnClick);
   });
 }
 

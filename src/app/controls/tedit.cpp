@@ -3,13 +3,14 @@
 #include <QKeyEvent>
 
 #include "app/controls/couleurs_qt.h"
+#include "app/controls/frontiere.h"
 #include "app/controls/tupdown.h"
 
 namespace orvane {
 
 TEdit::TEdit(QWidget* parent) : QLineEdit(parent) {
   connect(this, &QLineEdit::textChanged, this, [this] {
-    if (OnChange) OnChange();
+    if (OnChange) a_la_frontiere(OnChange);
   });
 }
 
@@ -21,13 +22,17 @@ void TEdit::setFontColor(Colour c) {
 
 void TEdit::keyPressEvent(QKeyEvent* e) {
   if (up_down_ && (e->key() == Qt::Key_Up || e->key() == Qt::Key_Down)) {
-    up_down_->pas(e->key() == Qt::Key_Up ? 1 : -1);
+    a_la_frontiere([&] { up_down_->pas(e->key() == Qt::Key_Up ? 1 : -1); });
     return;
   }
   if (OnKeyPress && e->text().size() == 1) {
     QChar key = e->text().front();
-    OnKeyPress(key);
-    if (key.isNull()) return;
+    bool fini = false;
+    a_la_frontiere([&] {
+      OnKeyPress(key);
+      fini = true;
+    });
+    if (!fini || key.isNull()) return;
   }
   QLineEdit::keyPressEvent(e);
 }

@@ -1,5 +1,7 @@
 #include "app/controls/timage.h"
 
+#include "app/controls/frontiere.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
@@ -57,17 +59,17 @@ void TImage::paintEvent(QPaintEvent* e) {
 
 void TImage::mousePressEvent(QMouseEvent* e) {
   const QPoint pos = e->position().toPoint();
-  if (OnMouseDown) OnMouseDown(e->button(), e->modifiers(), pos.x(), pos.y());
+  if (OnMouseDown) a_la_frontiere([&] { OnMouseDown(e->button(), e->modifiers(), pos.x(), pos.y()); });
 }
 
 void TImage::mouseMoveEvent(QMouseEvent* e) {
   const QPoint pos = e->position().toPoint();
-  if (OnMouseMove) OnMouseMove(e->modifiers(), pos.x(), pos.y());
+  if (OnMouseMove) a_la_frontiere([&] { OnMouseMove(e->modifiers(), pos.x(), pos.y()); });
 }
 
 void TImage::mouseReleaseEvent(QMouseEvent* e) {
   const QPoint pos = e->position().toPoint();
-  if (OnMouseUp) OnMouseUp(e->button(), e->modifiers(), pos.x(), pos.y());
+  if (OnMouseUp) a_la_frontiere([&] { OnMouseUp(e->button(), e->modifiers(), pos.x(), pos.y()); });
 }
 
 }  // namespace orvane

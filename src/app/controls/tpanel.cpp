@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "app/controls/couleurs_qt.h"
+#include "app/controls/frontiere.h"
 
 namespace orvane {
 
@@ -58,19 +59,19 @@ void TPanel::mousePressEvent(QMouseEvent* e) {
     pressed_ = true;
     update();
   }
-  if (OnMouseDown) OnMouseDown(e->button(), pos.x(), pos.y());
+  if (OnMouseDown) a_la_frontiere([&] { OnMouseDown(e->button(), pos.x(), pos.y()); });
 }
 
 void TPanel::mouseReleaseEvent(QMouseEvent* e) {
   if (e->button() != Qt::LeftButton || !pressed_) return;
   pressed_ = false;
   update();
-  if (rect().contains(e->position().toPoint()) && OnClick) OnClick();
+  if (rect().contains(e->position().toPoint()) && OnClick) a_la_frontiere(OnClick);
 }
 
 void TPanel::mouseMoveEvent(QMouseEvent* e) {
   const QPoint pos = e->position().toPoint();
-  if (OnMouseMove) OnMouseMove(pos.x(), pos.y());
+  if (OnMouseMove) a_la_frontiere([&] { OnMouseMove(pos.x(), pos.y()); });
 }
 
 }  // namespace orvane

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QRadioButton>
 
+#include "app/controls/frontiere.h"
+
 namespace orvane {
 
 TRadioGroup::TRadioGroup(QWidget* parent, const QString& caption, const QStringList& items)
@@ -13,14 +15,14 @@ TRadioGroup::TRadioGroup(QWidget* parent, const QString& caption, const QStringL
     bouton->setAutoExclusive(false);
     connect(bouton, &QRadioButton::clicked, this, [this, i] {
       montrer(item_index_);  // the click's own toggle is undone; setItemIndex decides
-      setItemIndex(i);
+      a_la_frontiere([this, i] { setItemIndex(i); });
     });
     buttons_.push_back(bouton);
   }
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget* avant, QWidget* apres) {
     const bool entre = apres && (apres == this || isAncestorOf(apres));
     const bool venait_de_dedans = avant && (avant == this || isAncestorOf(avant));
-    if (entre && !venait_de_dedans && OnEnter) OnEnter();
+    if (entre && !venait_de_dedans && OnEnter) a_la_frontiere(OnEnter);
   });
 }
 

@@ -1,11 +1,13 @@
 #include "app/controls/ttimer.h"
 
+#include "app/controls/frontiere.h"
+
 namespace orvane {
 
 TTimer::TTimer(QObject* parent, int interval) : QObject(parent) {
   timer_.setInterval(interval);
   connect(&timer_, &QTimer::timeout, this, [this] {
-    if (OnTimer) OnTimer();
+    if (OnTimer) a_la_frontiere(OnTimer);
   });
   timer_.start();
 }

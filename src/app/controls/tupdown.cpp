@@ -3,6 +3,7 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "app/controls/frontiere.h"
 #include "app/controls/tedit.h"
 #include "app/nombres.h"
 
@@ -26,8 +27,8 @@ TUpDown::TUpDown(QWidget* parent, TEdit* associate, int min, int max, int positi
   auto* bas = fleche(this, Qt::DownArrow);
   haut_ = haut;
   bas_ = bas;
-  connect(haut, &QToolButton::clicked, this, [this] { pas(1); });
-  connect(bas, &QToolButton::clicked, this, [this] { pas(-1); });
+  connect(haut, &QToolButton::clicked, this, [this] { a_la_frontiere([this] { pas(1); }); });
+  connect(bas, &QToolButton::clicked, this, [this] { a_la_frontiere([this] { pas(-1); }); });
   associate_->setBuddy(this);
   associate_->setText(texte_entier(position_));
 }

@@ -1,0 +1,45 @@
+#include "app/controls/frontiere.h"
+
+#include <QtGlobal>
+#include <stdexcept>
+
+namespace orvane {
+
+namespace {
+
+std::function<void(const QString&)>& boite_erreur() {
+  static std::function<void(const QString&)> boite;
+  return boite;
+}
+
+QString texte_erreur_courante() {
+  try {
+    throw;
+  } catch (const std::exception& e) {
+    return QString::fromUtf8(e.what());
+  } catch (...) {
+    return QStringLiteral("Erreur inconnue");
+  }
+}
+
+}  // namespace
+
+void installer_boite_erreur(std::function<void(const QString&)> boite) {
+  boite_erreur() = std::move(boite);
+}
+
+void montrer_erreur_courante() noexcept {
+  const QString texte = texte_erreur_courante();
+  // The box is a modal dialog of its own: an error raised while showing it has nowhere left
+  // to go but the log.
+  try {
+    if (boite_erreur()) {
+      boite_erreur()(texte);
+      return;
+    }
+  } catch (...) {
+  }
+  qWarning("%s", qUtf8Printable(texte));
+}
+
+}  // namespace orvane

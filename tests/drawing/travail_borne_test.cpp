@@ -1,0 +1,228 @@
+// The cheaper paths of the renderer (repeated copies painted once or twice, shadow lines
+// off the canvas skipped) against the one-by-one drawing.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "comparaison_images.h"
+#include "drawing/copies_symetriques.h"
+#include "drawing/ombre_visible.h"
+#include "drawing/repetitions_copies.h"
+#include "drawing/trace_segment.h"
+#include "drawing/trace_symetrique.h"
+
+namespace orvane {
+namespace {
+
+// ---- the run replacement on its own -------------------------------------------------
+
+CopiePeinte lettre(char c) {
+  CopiePeinte p;
+  p.comparable = c != '?';
+  p.couleur = static_cast<Colour>(c);
+  p.cle = {c, 0, c, 0};
+  return p;
+}
+
+std::string peint(const std::string& suite, std::int64_t periode, Repetition regle) {
+  std::string resultat;
+  RepetitionsCopies r(periode, regle, [&](const CopiePeinte& p) {
+    resultat += p.comparable ? static_cast<char>(p.couleur) : '?';
+  });
+  for (char c : suite) r.recevoir(lettre(c));
+  r.finir();
+  return resultat;
+}
+
+TEST(RepetitionsCopies, RunsOfABlockArePaintedOnceTwiceOrNotAtAll) {
+  struct Cas {
+    const char* suite;
+    std::int64_t periode;
+    Repetition regle;
+    const char* attendu;
+  };
+  const Cas cas[] = {
+      {"ababab", 2, Repetition::UneFois, "ab"},
+      {"ababab", 2, Repetition::Parite, "ab"},
+      {"abab", 2, Repetition::Parite, ""},
+      {"abab", 2, Repetition::UneOuDeuxFois, "abab"},
+      {"ababab", 2, Repetition::UneOuDeuxFois, "ab"},
+      {"abac", 2, Repetition::UneFois, "abac"},
+      {"ababac", 2, Repetition::Parite, "ac"},  // abab cancels, then a, then c
+      {"ababa", 2, Repetition::Parite, "a"},
+      {"abcabcab", 3, Repetition::Parite, "ab"},
+      {"a?a?a?", 2, Repetition::UneFois, "a?a?a?"},  // copies that cannot be compared
+      {"ab", 2, Repetition::Parite, "ab"},
+      {"a", 2, Repetition::Parite, "a"},
+      {"aaaa", 0, Repetition::Parite, "aaaa"},  // no period: everything as it comes
+      {"xyxyxyzz", 2, Repetition::UneOuDeuxFois, "xyzz"},
+      {"xyxyzz", 2, Repetition::UneOuDeuxFois, "xyxyzz"},
+  };
+  for (const Cas& c : cas) {
+    EXPECT_EQ(peint(c.suite, c.periode, c.regle), c.attendu)
+        << c.suite << " period " << c.periode << " rule " << static_cast<int>(c.regle);
+  }
+}
+
+TEST(RepetitionsCopies, OnlyExactSpiralsRepeat) {
+  ReglagesTrace r;
+  r.spirale = true;
+  r.tours = 100;
+  r.nb_petales = 100;
+  r.facteur_milliemes = 1000;
+  EXPECT_EQ(periode_copies(r), 100);
+  r.type_trace = 4;  // losanges add the mirrors
+  EXPECT_EQ(periode_copies(r), 200);
+  r.facteur_milliemes = -1000;
+  EXPECT_EQ(periode_copies(r), 400);
+  r.facteur_milliemes = 999;
+  EXPECT_EQ(periode_copies(r), 0);
+  r.facteur_milliemes = 1000;
+  r.symetrie = 3;
+  EXPECT_EQ(periode_copies(r), 0);
+  r.symetrie = 1;
+  r.spirale = false;
+  EXPECT_EQ(periode_copies(r), 0);
+}
+
+// ---- the whole renderer against the one-by-one drawing ------------------------------
+
+// A busy picture, so that every mix mode and both fills have something to work on.
+Canvas toile_chargee(std::mt19937& g, int w, int h) {
+  Canvas c(w, h, 0);
+  std::uniform_int_distribution<int> x(-10, w + 10), y(-10, h + 10), couleur(0, 0xFFFFFF);
+  for (int k = 0; k < 25; ++k) {
+    c.pen.color = static_cast<Colour>(couleur(g)) & (k % 2 ? 0xFFFFFF : 0x00FF00);
+    c.pen.width = 1 + k % 4;
+    c.MoveTo(x(g), y(g));
+    c.LineTo(x(g), y(g));
+  }
+  return c;
+}
+
+// The renderer as it was: every copy painted in turn. The pen is set as the renderer sets
+// it (small widths only, so the random width needs no clamping here).
+void un_par_un(Canvas& canvas, const ReglagesTrace& reglages, Aleatoire& aleatoire,
+               EtatTrace& etat, Point a, Point b, int mode, Colour couleur) {
+  canvas.pen.mode = mode;
+  canvas.pen.color = couleur;
+  canvas.pen.width = reglages.epaisseur_aleatoire
+                         ? aleatoire.Random(reglages.epaisseur + canvas.pen.width)
+                         : reglages.epaisseur;
+  Colour couleur_segment = couleur;
+  copies_symetriques(reglages, {etat.centre_x, etat.centre_y}, a, b, [&](const Copie& c) {
+    trace_segment(canvas, reglages, aleatoire, etat, c, couleur_segment);
+  });
+}
+
+ReglagesTrace reglages_au_hasard(std::mt19937& g) {
+  const auto entre = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(g); };
+  ReglagesTrace r;
+  r.symetrie = entre(0, 5) < 4 ? entre(0, 1) : entre(2, 4);
+  r.type_trace = entre(0, 4);
+  r.peindre_dessiner = entre(0, 5) == 0 ? entre(1, 2) : 0;
+  r.nb_petales = entre(1, 9);
+  r.spirale = entre(0, 5) > 0;
+  r.tours = entre(1, 7);
+  const int facteurs[] = {1000, 1000, 1000, -1000, 999, 500};
+  r.facteur_milliemes = facteurs[entre(0, 5)];
+  r.epaisseur_aleatoire = entre(0, 2) == 0;
+  r.epaisseur = entre(1, 5);
+  r.ombre_1 = entre(0, 2) == 0;
+  r.ombre_2 = entre(0, 3) == 0;
+  r.largeur_ombre = entre(0, 2) == 0 ? entre(-1, 2) : entre(3, 40);
+  r.nombre_clones = entre(0, 2) == 0 ? entre(0, 6) : 1;
+  r.largeur_ecran = entre(0, 3) == 0 ? 3 : 160;
+  return r;
+}
+
+TEST(TravailBorne, CheaperPathsGiveThePixelsPenAndDrawsOfTheOneByOneDrawing) {
+  std::mt19937 g(2026);
+  int compares = 0;
+  for (int essai = 0; essai < 1600; ++essai) {
+    const auto entre = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(g); };
+    const ReglagesTrace r = reglages_au_hasard(g);
+    const int mode = essai % 16;  // every mix mode, over and over
+    const Colour couleur = static_cast<Colour>(entre(0, 0xFFFFFF));
+    EtatTrace etat;
+    etat.centre_x = entre(20, 140);
+    etat.centre_y = entre(20, 100);
+    etat.couleur_crayon = static_cast<Colour>(entre(0, 0xFFFFFF));
+    etat.couleur_peinture = static_cast<Colour>(entre(0, 0xFFFFFF));
+    const Point a{entre(-20, 180), entre(-20, 140)};
+    const Point b = entre(0, 4) == 0 ? a : Point{entre(-20, 180), entre(-20, 140)};
+    const Canvas depart = toile_chargee(g, 160, 120);
+    const std::uint64_t graine = g();
+
+    Canvas vite = depart, lent = depart;
+    Aleatoire alea_vite(graine), alea_lent(graine);
+    EtatTrace etat_vite = etat, etat_lent = etat;
+    trace_symetrique(vite, r, alea_vite, etat_vite, a, b, mode, couleur);
+    un_par_un(lent, r, alea_lent, etat_lent, a, b, mode, couleur);
+
+    const std::string nom = "travail_borne_" + std::to_string(essai);
+    ASSERT_TRUE(memes_images(vite.bitmap(), lent.bitmap(), nom.c_str())) << "trial " << essai;
+    ASSERT_EQ(vite.pen.color, lent.pen.color) << essai;
+    ASSERT_EQ(vite.pen.width, lent.pen.width) << essai;
+    ASSERT_EQ(vite.pen.mode, lent.pen.mode) << essai;
+    ASSERT_EQ(vite.brush.color, lent.brush.color) << essai;
+    ASSERT_EQ(static_cast<int>(vite.brush.style), static_cast<int>(lent.brush.style)) << essai;
+    ASSERT_EQ(etat_vite.rouge_crayon, etat_lent.rouge_crayon) << essai;
+    ASSERT_EQ(alea_vite.Random(1 << 30), alea_lent.Random(1 << 30)) << essai;
+    compares += periode_copies(r) > 0;
+  }
+  EXPECT_GT(compares, 500);  // the repeating spirals were well represented
+}
+
+// A shadow line outside the range never touches the canvas: checked by drawing it.
+TEST(TravailBorne, ShadowLinesLeftOutNeverTouchTheCanvas) {
+  std::mt19937 g(11);
+  const auto entre = [&](std::int64_t a, std::int64_t b) {
+    return std::uniform_int_distribution<std::int64_t>(a, b)(g);
+  };
+  int exclues = 0;
+  for (int essai = 0; essai < 400; ++essai) {
+    const int w = static_cast<int>(entre(1, 90)), h = static_cast<int>(entre(1, 70));
+    const std::int64_t loin = essai % 3 == 0 ? 2000000000 : essai % 3 == 1 ? 5000 : 300;
+    SegmentEntier s{entre(-loin, loin), entre(-loin, loin), entre(-loin, loin),
+                    entre(-loin, loin)};
+    if (essai % 5 == 0) s.x2 = s.x1, s.y2 = s.y1;
+    const int largeur = static_cast<int>(entre(1, 400));
+    const LignesVisibles v = lignes_ombre_visibles(s, largeur, 2, w, h);
+    ASSERT_GE(v.debut, 0);
+    ASSERT_LE(v.fin, largeur);
+    for (std::int64_t i = 0; i < largeur; ++i) {
+      if (i >= v.debut && i < v.fin) continue;
+      ++exclues;
+      const std::int64_t c[4] = {s.x1 + i, s.y1 + i, s.x2 + i, s.y2 + i};
+      bool tient = true;
+      for (std::int64_t v32 : c) tient = tient && tient_sur_32_bits(v32);
+      if (!tient) continue;  // never drawn at all
+      Canvas toile(w, h, 0);
+      toile.pen.width = 2;
+      toile.pen.mode = R2_WHITE;
+      toile.MoveTo(static_cast<int>(c[0]), static_cast<int>(c[1]));
+      toile.LineTo(static_cast<int>(c[2]), static_cast<int>(c[3]));
+      ASSERT_TRUE(memes_images(toile.bitmap(), Bitmap(w, h, 0), "ombre_exclue"))
+          << "trial " << essai << " line " << i;
+    }
+  }
+  EXPECT_GT(exclues, 10000);
+}
+
+TEST(TravailBorne, ALongSegmentFarOutsideKeepsOnlyTheLinesThatCrossTheCanvas) {
+  // From far above-left to far below-right, passing 1000 pixels right of the canvas.
+  const SegmentEntier s{-1000000000 + 1000, -1000000000, 1000000000 + 1000, 1000000000};
+  const LignesVisibles v = lignes_ombre_visibles(s, 100000, 2, 800, 600);
+  EXPECT_TRUE(v.fin <= v.debut);  // the diagonal shift never brings it in
+  const SegmentEntier croise{-2000000000, 300, 2000000000, 300};  // a horizontal line
+  const LignesVisibles w = lignes_ombre_visibles(croise, 100000, 2, 800, 600);
+  EXPECT_LE(w.fin - w.debut, 600 + 20);
+  EXPECT_LE(w.debut, 0);
+  EXPECT_GE(w.fin, 300);
+}
+
+}  // namespace
+}  // namespace orvane
