@@ -26,10 +26,11 @@ void echec(const char* raison, const QString& texte) {
 constexpr std::array<char16_t, 7> kSeparateurs = {u'.', u',', u'\u066B', u'\u2019', u' ',
                                                   u'E', u'-'};
 
-// Locales whose numbers the up-downs write: Latin digits with the many group separators
-// (narrow no-break space, apostrophe, U+2019, U+00A0, lakh grouping).
-const std::array<const char*, 8> kLocales = {"C",     "fr_FR", "de_CH", "sv_SE",
-                                             "en_IN", "pt_BR", "it_CH", "en_US"};
+// Locales whose numbers the program writes: native digits (Arabic, Persian, Bengali,
+// Burmese), the U+2212 minus, and the many group separators (narrow no-break space,
+// apostrophe, U+2019, U+00A0, lakh grouping).
+const std::array<const char*, 12> kLocales = {"C",     "fr_FR", "de_CH", "sv_SE", "ar_EG", "fa_IR",
+                                              "bn_BD", "my_MM", "en_IN", "pt_BR", "it_CH", "fi_FI"};
 
 // The value of a plain signed decimal integer in 32 bits, as StrToInt must read it.
 std::optional<int> entier_attendu(const QString& t) {
@@ -95,8 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FuzzedDataProvider entree(data, size);
   const QChar d(kSeparateurs[entree.ConsumeIntegralInRange<std::size_t>(0, kSeparateurs.size() - 1)]);
   const char* locale = kLocales[entree.ConsumeIntegralInRange<std::size_t>(0, kLocales.size() - 1)];
-  // The program writes only whole numbers from 0 up (the up-downs, the width keys).
-  const int valeur = entree.ConsumeIntegralInRange<int>(0, INT32_MAX);
+  const int valeur = entree.ConsumeIntegral<int>();
   const std::string octets = entree.ConsumeRemainingBytesAsString();
   const QString texte = QString::fromUtf8(octets.data(), static_cast<qsizetype>(octets.size()));
 

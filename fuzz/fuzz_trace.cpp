@@ -1,10 +1,14 @@
 // The renderer with random settings: any segment, centre, pen mode and colour, and any
 // numbers the palette's edits can hold, drawn on a small canvas. Besides the sanitizers'
-// checks, every pixel must keep a zero top byte. The counts are bounded so that one input
-// costs a fraction of a second: the work of huge counts is the benchmarks' business.
+// checks, the renderer must give exactly what painting every copy one by one gives (its
+// shortcuts over repeated copies and unseen shadow lines change nothing), and every pixel
+// keeps a zero top byte. The counts are bounded so that one input costs a fraction of a
+// second: the work of huge counts is the benchmarks' business.
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <cstdio>
 #include <cstdlib>
 
@@ -15,11 +19,10 @@ namespace {
 
 using namespace orvane;
 
-// At most this many copies of a segment (petals x turns, mirrors included), this many
-// clones of each and this many shadow lines per clone.
+// At most this many copies of a segment (petals x turns, mirrors included) and this many
+// clones of each; widths are any number an edit can hold.
 constexpr std::int64_t kCopiesMax = 1000;
 constexpr int kClonesMax = 12;
-constexpr int kOmbreMax = 150;
 
 Point point(FuzzedDataProvider& entree) {
   // Mostly near the canvas, sometimes anywhere in 32 bits.
@@ -55,13 +58,43 @@ ReglagesTrace reglages(FuzzedDataProvider& entree) {
   r.epaisseur = nombre(entree, -5, 120);
   r.ombre_1 = entree.ConsumeBool();
   r.ombre_2 = entree.ConsumeBool();
-  r.largeur_ombre = entree.ConsumeIntegralInRange(-5, kOmbreMax);
+  r.largeur_ombre = nombre(entree, -5, 120);
   r.nombre_clones = entree.ConsumeIntegralInRange(-2, kClonesMax);
   r.largeur_ecran = nombre(entree, 1, 4000);
   const std::int64_t par_tour = 2 * std::int64_t{r.nb_petales < 0 ? 0 : r.nb_petales};
   if (r.spirale && r.tours > 0 && par_tour * r.tours > kCopiesMax)
     r.tours = static_cast<int>(kCopiesMax / par_tour);
   return r;
+}
+
+[[noreturn]] void echec(const char* raison) {
+  std::fprintf(stderr, "fuzz_trace: %s\n", raison);
+  std::abort();
+}
+
+// The stroke drawn the long way: every copy handed to trace_segment, after the same draw of
+// a random width as the renderer makes.
+void un_par_un(Canvas& toile, const ReglagesTrace& r, Aleatoire& aleatoire, EtatTrace& etat,
+               Point a, Point b, int mode, Colour couleur) {
+  toile.pen.mode = mode;
+  toile.pen.color = couleur;
+  if (r.epaisseur_aleatoire) {
+    const std::int64_t etendue = std::int64_t{r.epaisseur} + toile.pen.width;
+    toile.pen.width = aleatoire.Random(static_cast<int>(
+        std::clamp<std::int64_t>(etendue, 0, std::numeric_limits<int>::max())));
+  } else {
+    toile.pen.width = r.epaisseur;
+  }
+  Colour couleur_segment = couleur;
+  copies_symetriques(r, {etat.centre_x, etat.centre_y}, a, b, [&](const Copie& c) {
+    trace_segment(toile, r, aleatoire, etat, c, couleur_segment);
+  });
+}
+
+bool pareils(const Canvas& x, const Canvas& y) {
+  return x.bitmap() == y.bitmap() && x.pen.color == y.pen.color && x.pen.width == y.pen.width &&
+         x.pen.mode == y.pen.mode && x.brush.color == y.brush.color &&
+         x.brush.style == y.brush.style && x.position() == y.position();
 }
 
 }  // namespace
@@ -89,7 +122,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (entree.ConsumeBool()) {
       const Point a = point(entree);
       const Point b = point(entree);
+      Canvas reference = toile;
+      Aleatoire aleatoire_reference = aleatoire;
+      EtatTrace etat_reference = etat;
       trace_symetrique(toile, r, aleatoire, etat, a, b, mode, couleur);
+      un_par_un(reference, r, aleatoire_reference, etat_reference, a, b, mode, couleur);
+      if (!pareils(toile, reference)) echec("the renderer differs from painting copy by copy");
+      if (etat.rouge_crayon != etat_reference.rouge_crayon ||
+          etat.vert_crayon != etat_reference.vert_crayon ||
+          etat.bleu_crayon != etat_reference.bleu_crayon) {
+        echec("the renderer left another darkening colour");
+      }
+      if (aleatoire.Random(1 << 30) != aleatoire_reference.Random(1 << 30))
+        echec("the renderer drew another count of random numbers");
     } else {
       // One copy straight to the painter, with the reals the geometry may produce.
       Copie copie{reel(entree), reel(entree), reel(entree), reel(entree)};
@@ -103,9 +148,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   for (int y = 0; y < toile.height(); ++y)
     for (int x = 0; x < toile.width(); ++x)
-      if (toile.Pixels(x, y) > 0xFFFFFFu) {
-        std::fprintf(stderr, "fuzz_trace: pixel (%d, %d) has a top byte\n", x, y);
-        std::abort();
-      }
+      if (toile.Pixels(x, y) > 0xFFFFFFu) echec("a pixel has a top byte");
   return 0;
 }

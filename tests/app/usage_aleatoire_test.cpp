@@ -17,7 +17,6 @@
 #include <random>
 #include <vector>
 
-#include "app/application_orvane.h"
 #include "app/nombres.h"
 #include "app/tform1.h"
 #include "fenetre_test.h"
@@ -54,7 +53,6 @@ class UsageAleatoire : public FenetreTest {
 
   void SetUp() override {
     FenetreTest::SetUp();
-    static_cast<ApplicationOrvane*>(qApp)->setSysteme(&systeme);
     form->activateWindow();
     QApplication::processEvents();
     auto legende = form->historique.legende_sauvegarde;
@@ -97,11 +95,6 @@ class UsageAleatoire : public FenetreTest {
                          form->CheckBox_panel_disparait_auto}) {
       boutons_.push_back(c);
     }
-  }
-
-  void TearDown() override {
-    static_cast<ApplicationOrvane*>(qApp)->setSysteme(nullptr);
-    FenetreTest::TearDown();
   }
 
   int hasard(int n) { return static_cast<int>(moteur_() % static_cast<std::uint64_t>(n)); }
