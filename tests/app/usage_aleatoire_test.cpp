@@ -26,7 +26,7 @@ namespace orvane {
 namespace {
 
 constexpr int kEvenementsParDefaut = 1500;
-constexpr std::uint64_t kGraineParDefaut = 20261210;
+constexpr std::uint64_t kGraineParDefaut = 3;  // its short run meets error boxes too
 
 std::uint64_t variable(const char* nom, std::uint64_t defaut) {
   bool ok = false;
@@ -49,7 +49,8 @@ bool entier_lisible(const QString& texte) {
 // settings is measured by the benchmarks).
 class UsageAleatoire : public FenetreTest {
  protected:
-  UsageAleatoire() : FenetreTest(QSize(800, 600)) {}
+  // A small screen: every release writes and reads back a whole-canvas snapshot.
+  UsageAleatoire() : FenetreTest(QSize(640, 480)) {}
 
   void SetUp() override {
     FenetreTest::SetUp();
@@ -324,7 +325,9 @@ TEST_F(UsageAleatoire, EveryEventLeavesTheWindowAnsweringWithReadableSnapshotsAn
       ASSERT_NO_THROW(relu = lire_fichier_bmp(chemin)) << chemin.toStdString();
       ASSERT_EQ(relu.width(), toile.width());
       ASSERT_EQ(relu.height(), toile.height());
-      if (instantane_egal_toile) ASSERT_TRUE(relu == toile) << chemin.toStdString();
+      if (instantane_egal_toile) {
+        ASSERT_TRUE(relu == toile) << chemin.toStdString();
+      }
       ++instantanes_relus;
     }
   };
