@@ -1,7 +1,7 @@
 // Writes the fuzzers' seed corpus: small BMP files of every bit depth and header kind,
 // RLE-compressed ones, truncated and inconsistent ones, a snapshot as the program writes
-// it, texts for the number filter and a few settings for the renderer.
-//   graines_fuzz DIRECTORY  ->  DIRECTORY/lecture_bmp, DIRECTORY/nombres, DIRECTORY/trace
+// it, texts for the number filter, settings files and a few settings for the renderer.
+//   graines_fuzz DIRECTORY  ->  DIRECTORY/lecture_bmp, nombres, parametres, trace
 // (one folder per fuzzer, named after it)
 #include <QDir>
 #include <QFile>
@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "persistence/fichier_bmp.h"
@@ -247,6 +248,32 @@ void graines_nombres(const QDir& d) {
   }
 }
 
+void graines_parametres(const QDir& d) {
+  // The new value, its end mark, the file, then the line number the fuzzer reads last.
+  std::string vingt;
+  for (const char* l : {"10", "0", "0", "false", "4227327", "/home/moi/images", "image.bmp"})
+    vingt += std::string(l) + "\r\n";
+  for (int i = 0; i < 13; ++i) vingt += "\r\n";
+  std::string vingt_cinq = vingt;
+  for (int i = 0; i < 5; ++i) vingt_cinq += "en trop\r\n";
+  const std::pair<std::string, std::string> cas[] = {
+      {"12", vingt},
+      {"true", "3"},
+      {"", vingt_cinq},
+      {"True", "10\r0\r1\rTRUE\r-1\r"},
+      {"4227327", "10\n4\n2\ntrue\n4227327\n/\nphoto\n"},
+      {"x", "10\r\n\r\n\n\r1 000\r\n2147483648\r\n--5\r\n\xff\xfe\r\n\xc3\xa9t\xc3\xa9"},
+      {"a\rb", std::string(2000, 'x') + "\r\n" + std::string("\0\0\r\n", 4)},
+  };
+  int n = 0;
+  for (const auto& [valeur, fichier] : cas) {
+    ++n;
+    const char ligne = static_cast<char>(n % 8);  // lines 0 .. 7 and beyond
+    ecrire(d.filePath(QStringLiteral("%1.prm").arg(n, 3, 10, QLatin1Char('0'))),
+           valeur + "\\X" + fichier + ligne);
+  }
+}
+
 void graines_trace(const QDir& d) {
   // Any bytes are valid settings; a few seeded blobs give the fuzzer a varied start.
   std::mt19937 aleatoire(20261210);
@@ -265,7 +292,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   const QDir racine(QString::fromLocal8Bit(argv[1]));
-  for (const char* sous : {"lecture_bmp", "nombres", "trace"}) {
+  for (const char* sous : {"lecture_bmp", "nombres", "parametres", "trace"}) {
     if (!racine.mkpath(QString::fromLatin1(sous))) {
       std::fprintf(stderr, "graines_fuzz: cannot create %s/%s\n", argv[1], sous);
       return 1;
@@ -273,6 +300,7 @@ int main(int argc, char** argv) {
   }
   graines_bmp(QDir(racine.filePath(QStringLiteral("lecture_bmp"))));
   graines_nombres(QDir(racine.filePath(QStringLiteral("nombres"))));
+  graines_parametres(QDir(racine.filePath(QStringLiteral("parametres"))));
   graines_trace(QDir(racine.filePath(QStringLiteral("trace"))));
   return 0;
 }
