@@ -1,7 +1,8 @@
 // The picture loader as the program uses it: a file on disk painted onto the canvas by the
-// snapshot ring's read (the same read opens the user's pictures). Whatever the bytes, the
-// read either refuses the file with ErreurFichier and leaves the canvas alone, or paints a
-// picture that the snapshot writer writes and reads back unchanged.
+// snapshot ring's read, and the same file opened as the user's picture ("Ouvrir", which also
+// takes the other formats Qt reads). Whatever the bytes, each read either refuses the file
+// with ErreurFichier, leaving the canvas alone, or gives a picture; a BMP gives the same
+// picture both ways, and the snapshot writer writes it and reads it back unchanged.
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -10,6 +11,7 @@
 #include <cstdio>
 
 #include "persistence/fichier_bmp.h"
+#include "persistence/fichier_image.h"
 #include "persistence/historique_images.h"
 
 namespace {
@@ -55,6 +57,13 @@ bool toile_peinte(const Canvas& toile, const Bitmap& image) {
   return true;
 }
 
+void verifier_pixels(const Bitmap& image) {
+  if (image.width() <= 0 || image.height() <= 0) echec("an empty picture was accepted");
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (image.pixel(x, y) > 0xFFFFFFu) echec("a pixel with a top byte");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -70,6 +79,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const QString chemin = dossier->filePath(QStringLiteral("~100.bmp"));
   ecrire(chemin, data, size);
 
+  bool ouverte = false;
+  Bitmap ouverture;
+  try {
+    ouverture = lire_fichier_image(chemin);
+    ouverte = true;
+    verifier_pixels(ouverture);
+  } catch (const ErreurFichier&) {
+  }
+
   HistoriqueImages historique(dossier->path());
   Canvas toile(kLargeurToile, kHauteurToile, kFond);
   try {
@@ -80,11 +98,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
 
   const Bitmap image = lire_fichier_bmp(chemin);
-  if (image.width() <= 0 || image.height() <= 0) echec("an empty picture was accepted");
-  for (int y = 0; y < image.height(); ++y)
-    for (int x = 0; x < image.width(); ++x)
-      if (image.pixel(x, y) > 0xFFFFFFu) echec("a pixel with a top byte");
+  verifier_pixels(image);
   if (!toile_peinte(toile, image)) echec("the canvas does not show the picture read");
+  if (!ouverte || !(ouverture == image)) echec("opening the BMP gave another picture");
 
   if (std::int64_t{image.width()} * image.height() <= kPixelsRelusMax) {
     const QString copie = dossier->filePath(QStringLiteral("~101.bmp"));

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# Sets up, builds and starts Orvane on the current X display.
+# Sets up and builds the program alone (no tests, no benchmarks), then starts it.
 set -euo pipefail
 racine=$(cd "$(dirname "$0")/.." && pwd)
-bash "$racine/scripts/build.sh"
 if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   echo "Orvane needs a display: run it from a desktop session (or set DISPLAY)." >&2
   exit 1
 fi
-exec "$racine/build/orvane"
+bash "$racine/scripts/build.sh" program
+exec "$racine/build/orvane" "$@"

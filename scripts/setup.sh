@@ -1,39 +1,69 @@
 #!/usr/bin/env bash
-# Installs, from Debian packages and only when missing, everything Orvane needs to build,
-# run its tests and run its benchmarks; `setup.sh fuzz` adds what the fuzzers need.
+# Installs, from Debian packages and only when missing, what the asked-for groups need:
+#   program  Qt, its translations and the build tools (the default)
+#   tests    the program's, plus GoogleTest, Xvfb, xdotool and the desktop-file checkers
+#   bench    the program's, plus Google Benchmark and its peers Cairo and OpenCV
+#   fuzz     the program's, plus clang and its sanitizer and libFuzzer runtimes
+# As root it calls apt-get itself, otherwise through sudo. Silent when nothing is missing.
+# With --list it only prints the groups' packages, one a line.
 set -euo pipefail
+
+lister=false
+groupes=()
+for argument in "$@"; do
+  case "$argument" in
+    --list) lister=true ;;
+    program | tests | bench | fuzz) groupes+=("$argument") ;;
+    *)
+      echo "setup: unknown group '$argument' (program, tests, bench, fuzz)" >&2
+      exit 2
+      ;;
+  esac
+done
+[ ${#groupes[@]} -gt 0 ] || groupes=(program)
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xdotool imagemagick x11-utils
-  libcairo2-dev libopencv-dev
-  fonts-dejavu-core fonts-dejavu-extra
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev qt6-translations-l10n
 )
-# "fuzz": clang with its sanitizer and libFuzzer runtimes, for scripts/fuzz.sh.
-if [ "${1:-}" = fuzz ]; then
-  packages+=(clang-14 libclang-rt-14-dev llvm-14)
-fi
-
-missing=()
-for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-    missing+=("$p")
-  fi
+for groupe in "${groupes[@]}"; do
+  case "$groupe" in
+    tests)
+      packages+=(libgtest-dev libgmock-dev xvfb xdotool imagemagick x11-utils
+                 fonts-dejavu-core fonts-dejavu-extra desktop-file-utils appstream)
+      ;;
+    bench) packages+=(libbenchmark-dev libcairo2-dev libopencv-dev) ;;
+    fuzz) packages+=(clang libclang-rt-14-dev llvm-14) ;;
+  esac
 done
 
-if [ ${#missing[@]} -eq 0 ]; then
-  echo "setup: all packages present"
+if $lister; then
+  printf '%s\n' "${packages[@]}" | sort -u
   exit 0
 fi
 
-echo "setup: installing ${missing[*]}"
+# One query for all of them: a package dpkg has never heard of is simply absent.
+installes=$(dpkg-query -W -f='${Package} ${Status}\n' "${packages[@]}" 2>/dev/null |
+  awk '$NF == "installed" { print $1 }' || true)
+manquants=()
+for p in "${packages[@]}"; do
+  grep -qxF "$p" <<<"$installes" || manquants+=("$p")
+done
+
+[ ${#manquants[@]} -eq 0 ] && exit 0
+mapfile -t manquants < <(printf '%s\n' "${manquants[@]}" | sort -u)
+
 if [ "$(id -u)" -eq 0 ]; then
-  as_root=()
+  en_root=()
+elif command -v sudo >/dev/null 2>&1 && { [ -t 0 ] || sudo -n true 2>/dev/null; }; then
+  en_root=(sudo)
 else
-  as_root=(sudo)
+  echo "setup: missing Debian packages ${manquants[*]}; install them as root with:" \
+    "apt-get install --no-install-recommends ${manquants[*]}" >&2
+  exit 1
 fi
+
+echo "setup: installing ${manquants[*]}"
 export DEBIAN_FRONTEND=noninteractive
-"${as_root[@]}" apt-get update -qq
-"${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+"${en_root[@]}" apt-get update -qq
+"${en_root[@]}" apt-get install -y -qq --no-install-recommends "${manquants[@]}"

@@ -5,6 +5,7 @@ namespace orvane {
 ApplicationOrvane::ApplicationOrvane(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName(QStringLiteral("Orvane"));
   setApplicationDisplayName(QStringLiteral("Orvane"));
+  setApplicationVersion(QStringLiteral(ORVANE_VERSION));
 }
 
 }  // namespace orvane

@@ -6,8 +6,11 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+
+#include "app/controls/couleurs_qt.h"
 
 namespace orvane {
 
@@ -34,10 +37,51 @@ void SystemeQt::curseur_ecran(int code) {
   }
 }
 
-std::optional<Colour> SystemeQt::choisir_couleur(QWidget* parent, Colour initiale) {
-  const QColor depart(rouge(initiale), vert(initiale), bleu(initiale));
-  const QColor choisie = QColorDialog::getColor(depart, parent);
-  if (!choisie.isValid()) return std::nullopt;
+namespace {
+
+// Runs a modal dialog, then hands the keyboard back to the window that had it. A window
+// manager would do this; a bare X server leaves the focus on the vanished dialog.
+int executer(QDialog& dialogue) {
+  const QPointer<QWidget> avant = QApplication::activeWindow();
+  const int resultat = dialogue.exec();
+  QWidget* fenetre = avant ? avant.data() : dialogue.parentWidget();
+  if (fenetre) fenetre = fenetre->window();
+  if (fenetre && fenetre->isVisible()) fenetre->activateWindow();
+  return resultat;
+}
+
+QString chemin_choisi(QFileDialog& dialogue) {
+  if (executer(dialogue) != QDialog::Accepted) return QString();
+  const QStringList choisis = dialogue.selectedFiles();
+  return choisis.isEmpty() ? QString() : choisis.first();
+}
+
+void preparer(QFileDialog& dialogue, const DialogueImage& d) {
+  dialogue.setWindowTitle(d.titre);
+  dialogue.setDirectory(d.repertoire);
+  dialogue.setNameFilter(d.filtre);
+  dialogue.setDefaultSuffix(d.extension_defaut);
+  if (!d.nom_propose.isEmpty()) dialogue.selectFile(d.nom_propose);
+}
+
+}  // namespace
+
+std::optional<Colour> SystemeQt::choisir_couleur(QWidget* parent, Colour initiale,
+                                                 CasesPerso& perso) {
+  // Qt keeps one set of slots for the whole process (and may store it between runs): the
+  // program's own set is put in at every use.
+  for (int i = 0; i < 16; ++i)
+    QColorDialog::setCustomColor(i, vers_qcolor(perso[static_cast<size_t>(i)]));
+  QColorDialog dialogue(vers_qcolor(initiale), parent);
+  // Native dialogs have no custom colours.
+  dialogue.setOption(QColorDialog::DontUseNativeDialog);
+  const bool ok = executer(dialogue) == QDialog::Accepted;
+  for (int i = 0; i < 16; ++i) {
+    const QColor c = QColorDialog::customColor(i);
+    perso[static_cast<size_t>(i)] = RGB(c.red(), c.green(), c.blue());
+  }
+  if (!ok) return std::nullopt;
+  const QColor choisie = dialogue.selectedColor();
   return RGB(choisie.red(), choisie.green(), choisie.blue());
 }
 
@@ -47,22 +91,30 @@ bool SystemeQt::question(QWidget* parent, const QString& titre, const QString& t
   QPushButton* non = boite.addButton(QStringLiteral("&Non"), QMessageBox::NoRole);
   boite.setDefaultButton(oui);
   boite.setEscapeButton(non);
-  boite.exec();
+  executer(boite);
   return boite.clickedButton() == oui;
 }
 
 void SystemeQt::message(QWidget* parent, const QString& texte) {
-  QMessageBox::information(parent, QApplication::applicationDisplayName(), texte);
+  QMessageBox boite(QMessageBox::Information, QApplication::applicationDisplayName(), texte,
+                    QMessageBox::Ok, parent);
+  executer(boite);
 }
 
-QString SystemeQt::ouvrir_image(QWidget* parent, const QString& repertoire) {
-  return QFileDialog::getOpenFileName(parent, QString(), repertoire,
-                                      QStringLiteral("Images BMP (*.bmp);;Tous (*)"));
+QString SystemeQt::ouvrir_image(QWidget* parent, const DialogueImage& d) {
+  QFileDialog dialogue(parent);
+  dialogue.setAcceptMode(QFileDialog::AcceptOpen);
+  dialogue.setFileMode(QFileDialog::ExistingFile);
+  preparer(dialogue, d);
+  return chemin_choisi(dialogue);
 }
 
-QString SystemeQt::enregistrer_image(QWidget* parent, const QString& chemin_propose) {
-  return QFileDialog::getSaveFileName(parent, QString(), chemin_propose,
-                                      QStringLiteral("Images BMP (*.bmp)"));
+QString SystemeQt::enregistrer_image(QWidget* parent, const DialogueImage& d) {
+  QFileDialog dialogue(parent);
+  dialogue.setAcceptMode(QFileDialog::AcceptSave);
+  dialogue.setFileMode(QFileDialog::AnyFile);
+  preparer(dialogue, d);
+  return chemin_choisi(dialogue);
 }
 
 void SystemeQt::terminer() { QApplication::exit(0); }

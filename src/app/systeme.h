@@ -5,11 +5,21 @@
 #include <QString>
 #include <optional>
 
+#include "colour/couleurs_perso.h"
 #include "platform/colour.h"
 
 class QWidget;
 
 namespace orvane {
+
+// What a picture dialog opens with.
+struct DialogueImage {
+  QString titre;
+  QString repertoire;        // the directory it shows first
+  QString nom_propose;       // the file name it offers, without a directory
+  QString extension_defaut;  // without the dot; added to a name typed without one
+  QString filtre;            // Qt's form: "images (*.bmp)", several joined by ";;"
+};
 
 // Screen cursors, by their codes.
 enum CurseurEcran : int {
@@ -32,15 +42,18 @@ class Systeme {
   virtual QPoint GetCursorPos() = 0;
   virtual void curseur_ecran(int code) = 0;
 
-  // The colour dialog: the chosen colour, or nothing when cancelled.
-  virtual std::optional<Colour> choisir_couleur(QWidget* parent, Colour initiale) = 0;
+  // The colour dialog: the chosen colour, or nothing when cancelled. It shows `perso` in its
+  // custom-colour slots and leaves there what the user made of them, even when cancelled.
+  virtual std::optional<Colour> choisir_couleur(QWidget* parent, Colour initiale,
+                                                CasesPerso& perso) = 0;
   // A question with "&Oui" (default) and "&Non" (cancel): true for "&Oui".
   virtual bool question(QWidget* parent, const QString& titre, const QString& texte) = 0;
   // A one-button message box; also the error box.
   virtual void message(QWidget* parent, const QString& texte) = 0;
-  // The picture dialogs: the chosen path, or empty when cancelled.
-  virtual QString ouvrir_image(QWidget* parent, const QString& repertoire) = 0;
-  virtual QString enregistrer_image(QWidget* parent, const QString& chemin_propose) = 0;
+  // The picture dialogs: the chosen path, or empty when cancelled. The save dialog asks
+  // before replacing a file.
+  virtual QString ouvrir_image(QWidget* parent, const DialogueImage& dialogue) = 0;
+  virtual QString enregistrer_image(QWidget* parent, const DialogueImage& dialogue) = 0;
   // Ends the message loop: the program exits.
   virtual void terminer() = 0;
 };
@@ -53,11 +66,12 @@ class SystemeQt : public Systeme {
   void SetCursorPos(int x, int y) override;
   QPoint GetCursorPos() override;
   void curseur_ecran(int code) override;
-  std::optional<Colour> choisir_couleur(QWidget* parent, Colour initiale) override;
+  std::optional<Colour> choisir_couleur(QWidget* parent, Colour initiale,
+                                        CasesPerso& perso) override;
   bool question(QWidget* parent, const QString& titre, const QString& texte) override;
   void message(QWidget* parent, const QString& texte) override;
-  QString ouvrir_image(QWidget* parent, const QString& repertoire) override;
-  QString enregistrer_image(QWidget* parent, const QString& chemin_propose) override;
+  QString ouvrir_image(QWidget* parent, const DialogueImage& dialogue) override;
+  QString enregistrer_image(QWidget* parent, const DialogueImage& dialogue) override;
   void terminer() override;
 
  private:

@@ -17,6 +17,7 @@
 #include "app/controls/ttimer.h"
 #include "app/controls/tupdown.h"
 #include "app/systeme.h"
+#include "colour/couleurs_perso.h"
 #include "drawing/reglages_trace.h"
 #include "persistence/historique_images.h"
 #include "platform/aleatoire.h"
@@ -98,6 +99,8 @@ class TForm1 : public QWidget {
   TCheckBox* CheckBox_panel_disparait_auto = nullptr;
   TPanel* Panel_stop = nullptr;
   TEdit* Edit_nom_generique = nullptr;
+  // What the colour dialog keeps between its uses: its custom colours.
+  CouleursPerso ColorDialog1;
 
   // ---- State of the window ----
   bool trait_en_cours = false;
@@ -159,6 +162,7 @@ class TForm1 : public QWidget {
   void _ws();
   void charge_parametres();
   void sauve_parametres();
+  QString chemin_parametres() const;
   void couleurs_perso();
   Canvas& canvas() { return Image1->canvas(); }
 
@@ -188,6 +192,8 @@ class TForm1 : public QWidget {
   void CheckBox_ombre_2Click();
   void Panel7Click();
   void Panel5Click();
+  // The first of name, base_1.ext, base_2.ext, ... that is no file in Label_rep's directory.
+  QString nom_unique(const QString& nom);
   void Panel6Click();
   void Panel_stopClick();
   void appliquer_conseils_palette();
@@ -250,6 +256,7 @@ class TForm1 : public QWidget {
   bool palette_detachee_ = false;
   Colour couleur_dialogue_ = 0x000000;
   bool conseils_palette_ = true;
+  bool echec_instantane_signale_ = false;  // until a snapshot is written again
 };
 
 // The one window of the program.

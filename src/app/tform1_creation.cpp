@@ -8,6 +8,7 @@
 #include "app/controls/couleurs_qt.h"
 #include "app/controls/frontiere.h"
 #include "app/nombres.h"
+#include "app/repertoire_donnees.h"
 #include "app/tform1.h"
 #include "app/touches.h"
 #include "persistence/ecritures_interrompues.h"
@@ -15,17 +16,6 @@
 namespace orvane {
 
 TForm1* Form1 = nullptr;
-
-namespace {
-
-// The directory of the program's own path, without a trailing '/' except for the root.
-QString repertoire_de(const QString& chemin_programme) {
-  QString dir = chemin_programme.left(chemin_programme.lastIndexOf(u'/') + 1);
-  while (dir.size() > 1 && dir.endsWith(u'/')) dir.chop(1);
-  return dir.isEmpty() ? QStringLiteral("/") : dir;
-}
-
-}  // namespace
 
 TForm1::TForm1(Systeme& systeme, QWidget* parent)
     : QWidget(parent), systeme_(systeme) {
@@ -89,7 +79,7 @@ void TForm1::FormCreate() {
   couleur_crayon_precedente = 0x008000;
   ComboBox1->setItemIndex(0);
   mode_crayon = R2_COPYPEN;
-  installer_historique(repertoire_de(systeme_.chemin_programme()));
+  installer_historique(repertoire_donnees(systeme_.chemin_programme()));
   supprimer_ecritures_interrompues(historique.repertoire_programme());
   Label_rep->setCaption(historique.repertoire_programme());
   Panel1->setVisible(!CheckBox_panel_disparait_auto->Checked());
@@ -164,6 +154,9 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
   auto* widget = qobject_cast<QWidget*>(watched);
   if (!widget || (widget->window() != this && widget->window() != Panel8)) return false;
   // An unhandled key climbs the parents and passes here again: take it at its first stop.
+  // The stops after it are not spontaneous, which tells them apart even when the key's
+  // command opened a dialog that took the focus away meanwhile.
+  if (!event->spontaneous()) return false;
   QWidget* focus = QApplication::focusWidget();
   if (widget != (focus ? focus : widget->window())) return false;
   // Key preview: the window sees each key before the focused control.

@@ -248,6 +248,10 @@ void TForm1::creer_controles() {
   Panel_stop = bouton(p, QStringLiteral("stop"), 971, 22, 48, 29);
   Edit_nom_generique = placer(new TEdit(p), 1224, 24, 121, 21);
   Edit_nom_generique->setText(QStringLiteral("image.bmp"));
+  // Each control keeps its mouse events: only the palette's own surface brings the palette
+  // back or opens its colour dialog, not a caption or a group's frame that Qt hands on.
+  for (QWidget* controle : p->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    controle->setAttribute(Qt::WA_NoMousePropagation);
 
   creer_panneau_aide();
   appliquer_conseils_palette();

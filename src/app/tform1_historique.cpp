@@ -1,5 +1,6 @@
 // The picture history: a snapshot after every stroke, undo and redo through the ring.
 #include "app/tform1.h"
+#include "persistence/erreur_fichier.h"
 
 namespace orvane {
 
@@ -9,7 +10,21 @@ void TForm1::installer_historique(const QString& repertoire) {
   historique.legende_chargement = [this](const QString& t) { Label5->setCaption(t); };
 }
 
-void TForm1::wb() { historique.wb(Image1->canvas().bitmap()); }
+void TForm1::wb() {
+  try {
+    historique.wb(Image1->canvas().bitmap());
+    echec_instantane_signale_ = false;
+  } catch (const ErreurFichier& e) {
+    // A directory that cannot be written would otherwise put an error box after every
+    // stroke: say it once, until a snapshot is written again.
+    if (echec_instantane_signale_) return;
+    echec_instantane_signale_ = true;
+    const QString suite = QStringLiteral(
+        " Les traits suivants ne seront pas gardés pour « - » et « + » tant que ce "
+        "répertoire ne pourra pas être écrit ; ce message ne sera pas répété.");
+    throw ErreurFichier((QString::fromUtf8(e.what()) + suite).toStdString());
+  }
+}
 
 void TForm1::lire_bmp(const QString& chemin) { historique.lire_bmp(chemin, canvas()); }
 

@@ -54,8 +54,12 @@ void TForm1::Timer2Timer() {
 }
 
 std::optional<Colour> TForm1::dialogue_couleur() {
-  const std::optional<Colour> choisie = systeme_.choisir_couleur(this, couleur_dialogue_);
-  if (choisie) couleur_dialogue_ = *choisie;
+  CasesPerso cases = ColorDialog1.cases();
+  const std::optional<Colour> choisie = systeme_.choisir_couleur(this, couleur_dialogue_, cases);
+  if (choisie) {
+    couleur_dialogue_ = *choisie;
+    ColorDialog1.ecrire_cases(cases);  // kept only on OK
+  }
   return choisie;
 }
 

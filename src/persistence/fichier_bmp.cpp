@@ -6,6 +6,8 @@
 #include <QImageWriter>
 #include <QSaveFile>
 
+#include "persistence/achever_ecriture.h"
+#include "persistence/image_qt.h"
 #include "persistence/longueur_bmp.h"
 
 namespace orvane {
@@ -45,29 +47,6 @@ std::optional<std::pair<qint64, qint64>> dimensions_entete(const QString& chemin
   return dimensions_entete_bmp(fichier.read(kOctetsEntete));
 }
 
-Bitmap vers_bitmap(const QImage& source) {
-  const QImage image = source.convertToFormat(QImage::Format_RGB32);
-  Bitmap resultat(image.width(), image.height());
-  for (int y = 0; y < image.height(); ++y) {
-    const QRgb* depart = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-    Colour* arrivee = resultat.row(y);
-    for (int x = 0; x < image.width(); ++x)
-      arrivee[x] = RGB(qRed(depart[x]), qGreen(depart[x]), qBlue(depart[x]));
-  }
-  return resultat;
-}
-
-QImage vers_qimage(const Bitmap& source) {
-  QImage image(source.width(), source.height(), QImage::Format_RGB32);
-  for (int y = 0; y < source.height(); ++y) {
-    const Colour* depart = source.row(y);
-    QRgb* arrivee = reinterpret_cast<QRgb*>(image.scanLine(y));
-    for (int x = 0; x < source.width(); ++x)
-      arrivee[x] = qRgb(rouge(depart[x]), vert(depart[x]), bleu(depart[x]));
-  }
-  return image;
-}
-
 }  // namespace
 
 Bitmap lire_fichier_bmp(const QString& chemin) {
@@ -103,8 +82,7 @@ void ecrire_fichier_bmp(const QString& chemin, const Bitmap& image) {
     refuser_ecriture(chemin, QStringLiteral("image vide"));
 
   QSaveFile fichier(chemin);
-  if (!fichier.open(QIODevice::WriteOnly))
-    refuser_ecriture(chemin, fichier.errorString());
+  if (!fichier.open(QIODevice::WriteOnly)) refuser_ecriture(chemin, fichier.errorString());
   QImageWriter ecrivain(&fichier, "bmp");
   if (!ecrivain.write(vers_qimage(image))) {
     // The writer only says "Unknown error". After a failed write the file knows the cause
@@ -115,7 +93,8 @@ void ecrire_fichier_bmp(const QString& chemin, const Bitmap& image) {
     fichier.cancelWriting();
     refuser_ecriture(chemin, ecrivain.errorString());
   }
-  if (!fichier.commit()) refuser_ecriture(chemin, fichier.errorString());
+  const QString raison = achever_ecriture(fichier);
+  if (!raison.isEmpty()) refuser_ecriture(chemin, raison);
 }
 
 }  // namespace orvane

@@ -33,6 +33,15 @@ TEST_F(Clavier, KeysReachTheWindowBeforeTheFocusedControl) {
   EXPECT_EQ(systeme.questions.size(), 1);
 }
 
+TEST_F(Clavier, AKeyActsOnceEvenWhenItsDialogTookTheFocusAway) {
+  form->activateWindow();
+  form->Edit2->setFocus();
+  // A bare X server: the question's window held the focus, and it is gone with it.
+  systeme.pendant_question = [this] { form->Edit2->clearFocus(); };
+  QTest::keyClick(form->Edit2, Qt::Key_Escape);
+  EXPECT_EQ(systeme.questions.size(), 1);
+}
+
 TEST_F(Clavier, SpaceTogglesThePaletteAndBringsItBackFromBelowTheScreen) {
   form->commande_touche(0x20);
   EXPECT_FALSE(form->Panel1->Visible());

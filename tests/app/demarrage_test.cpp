@@ -44,7 +44,7 @@ TEST_F(Demarrage, FieldsColoursAndCaptionsAfterStartUp) {
   EXPECT_FALSE(form->Label5->isVisible());
   EXPECT_FALSE(form->Label6->isVisible());
   EXPECT_EQ(form->Edit1->Text(), "24");
-  EXPECT_EQ(form->Edit3->Text(), "1");
+  EXPECT_EQ(form->Edit3->Text(), "10");  // the settings' default, applied at activation
   EXPECT_EQ(form->Edit4->Text(), "20");
   EXPECT_EQ(form->Edit5->Text(), "975");
   EXPECT_EQ(form->Edit6->Text(), "1");

@@ -1,3 +1,5 @@
+#include <QDir>
+#include <QFile>
 #include <QTest>
 
 #include "app/application_orvane.h"
@@ -218,6 +220,32 @@ TEST_F(SourisErreurs, ASnapshotThatCannotBeWrittenIsReportedAndTheStrokeStays) {
   EXPECT_NE(form->couleur_crayon, 0x008000u);
   QTest::mouseMove(form->Image1, QPoint(900, 100));
   EXPECT_EQ(form->canvas().Pixels(860, 205), 0u);
+}
+
+TEST_F(SourisErreurs, ADirectoryThatCannotBeWrittenIsReportedOnceUntilASnapshotIsWrittenAgain) {
+  const QString dossier = repertoire.filePath("absent");
+  form->installer_historique(dossier);
+  auto trait = [this](int y) {
+    QTest::mousePress(form->Image1, Qt::LeftButton, {}, QPoint(800, y));
+    QTest::mouseMove(form->Image1, QPoint(820, y + 10));
+    QTest::mouseRelease(form->Image1, Qt::LeftButton, {}, QPoint(820, y + 10));
+  };
+  for (int y : {300, 320, 340}) trait(y);
+  ASSERT_EQ(systeme.messages.size(), 1);
+  EXPECT_TRUE(systeme.messages[0].contains(dossier + "/~100.bmp"));
+  EXPECT_TRUE(systeme.messages[0].contains(QStringLiteral("ne sera pas répété")));
+  EXPECT_EQ(form->historique.indice_historique(), -1);
+
+  ASSERT_TRUE(QDir().mkpath(dossier));
+  trait(360);
+  EXPECT_TRUE(QFile::exists(dossier + "/~100.bmp"));
+  EXPECT_EQ(systeme.messages.size(), 1);
+
+  ASSERT_TRUE(QDir(dossier).removeRecursively());
+  trait(380);
+  trait(400);
+  ASSERT_EQ(systeme.messages.size(), 2);
+  EXPECT_TRUE(systeme.messages[1].contains(dossier + "/~101.bmp"));
 }
 
 }  // namespace

@@ -2,6 +2,9 @@
 
 #include <QStringList>
 #include <deque>
+#include <functional>
+#include <map>
+#include <vector>
 
 #include "app/systeme.h"
 
@@ -17,8 +20,12 @@ class SystemeSimule : public Systeme {
   void SetCursorPos(int x, int y) override { pointeur = QPoint(x, y); }
   QPoint GetCursorPos() override { return pointeur; }
   void curseur_ecran(int code) override { curseur = code; }
-  std::optional<Colour> choisir_couleur(QWidget*, Colour initiale) override {
+  std::optional<Colour> choisir_couleur(QWidget*, Colour initiale, CasesPerso& perso) override {
     couleurs_proposees.push_back(initiale);
+    cases_proposees.push_back(perso);
+    // Like the real dialog, an edited slot changes at once, even if the dialog is cancelled.
+    for (const auto& [i, c] : cases_editees) perso[static_cast<size_t>(i)] = c;
+    cases_editees.clear();
     if (reponses_couleur.empty()) return std::nullopt;
     const std::optional<Colour> r = reponses_couleur.front();
     reponses_couleur.pop_front();
@@ -26,11 +33,18 @@ class SystemeSimule : public Systeme {
   }
   bool question(QWidget*, const QString& titre, const QString& texte) override {
     questions << titre + QStringLiteral(": ") + texte;
+    if (pendant_question) pendant_question();
     return reponse_question;
   }
   void message(QWidget*, const QString& texte) override { messages << texte; }
-  QString ouvrir_image(QWidget*, const QString&) override { return chemin_ouvert; }
-  QString enregistrer_image(QWidget*, const QString&) override { return chemin_enregistre; }
+  QString ouvrir_image(QWidget*, const DialogueImage& d) override {
+    dialogues_ouverture.push_back(d);
+    return chemin_ouvert;
+  }
+  QString enregistrer_image(QWidget*, const DialogueImage& d) override {
+    dialogues_enregistrement.push_back(d);
+    return chemin_enregistre;
+  }
   void terminer() override { ++terminaisons; }
 
   QSize ecran_;
@@ -39,11 +53,16 @@ class SystemeSimule : public Systeme {
   int curseur = crDefault;
   std::deque<std::optional<Colour>> reponses_couleur;
   std::vector<Colour> couleurs_proposees;
+  std::vector<CasesPerso> cases_proposees;
+  std::map<int, Colour> cases_editees;  // slot -> colour the user puts there next time
   bool reponse_question = false;
+  std::function<void()> pendant_question;  // what the open question does to the program
   QStringList questions;
   QStringList messages;
   QString chemin_ouvert;
   QString chemin_enregistre;
+  std::vector<DialogueImage> dialogues_ouverture;
+  std::vector<DialogueImage> dialogues_enregistrement;
   int terminaisons = 0;
 };
 

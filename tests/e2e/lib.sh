@@ -2,7 +2,8 @@
 # of its own, and waits that poll what they check with a timeout.
 set -euo pipefail
 
-ORVANE_BIN=${1:?usage: test_x.sh path/to/orvane}
+ORVANE_BIN=${1:?usage: test_x.sh path/to/orvane [build directory]}
+ORVANE_BUILD=${2:-$(dirname "$ORVANE_BIN")}
 LARGEUR=${LARGEUR:-1366}
 HAUTEUR=${HAUTEUR:-768}
 TRAVAIL=$(mktemp -d)
@@ -47,10 +48,12 @@ demarrer_x() {
   echec "no X server could be started"
 }
 
-# The program runs from a copy in the work directory, so its snapshots land there.
+# The program runs from a copy in the work directory, so its snapshots land there; or, given
+# a path, from that path as it stands.
 demarrer_orvane() {
-  cp "$ORVANE_BIN" "$TRAVAIL/orvane"
-  "$TRAVAIL/orvane" >"$TRAVAIL/orvane.log" 2>&1 &
+  local programme=${1:-$TRAVAIL/orvane}
+  [ -n "${1:-}" ] || cp "$ORVANE_BIN" "$programme"
+  "$programme" >"$TRAVAIL/orvane.log" 2>&1 &
   ORVANE_PID=$!
   attendre 20 xdotool search --onlyvisible --name '^Orvane$' || echec "no Orvane window"
   FENETRE=$(xdotool search --onlyvisible --name '^Orvane$' | head -n 1)

@@ -14,6 +14,7 @@
 #include <random>
 
 #include "persistence/bmp_fabrique.h"
+#include "persistence/limite_taille_fichier.h"
 #include "persistence/longueur_bmp.h"
 
 namespace orvane {
@@ -326,26 +327,6 @@ TEST_F(FichierBmp, DossierEnLectureSeuleGardeLAncienFichier) {
   EXPECT_EQ(lire_octets(fichier), avant);
 }
 
-// Caps the size of any file this process writes, as a full disk would; root included.
-class LimiteTailleFichier {
- public:
-  explicit LimiteTailleFichier(rlim_t octets) {
-    getrlimit(RLIMIT_FSIZE, &avant_);
-    signal_avant_ = signal(SIGXFSZ, SIG_IGN);
-    rlimit limite = avant_;
-    limite.rlim_cur = octets;
-    setrlimit(RLIMIT_FSIZE, &limite);
-  }
-  ~LimiteTailleFichier() {
-    setrlimit(RLIMIT_FSIZE, &avant_);
-    signal(SIGXFSZ, signal_avant_);
-  }
-
- private:
-  rlimit avant_{};
-  sighandler_t signal_avant_;
-};
-
 TEST_F(FichierBmp, EcritureInterrompueGardeLAncienFichier) {
   const QString fichier = chemin("image.bmp");
   ecrire_fichier_bmp(fichier, motif(10, 10));
@@ -353,6 +334,19 @@ TEST_F(FichierBmp, EcritureInterrompueGardeLAncienFichier) {
   {
     LimiteTailleFichier limite(4096);
     attendre_echec_ecriture(fichier, motif(200, 200));
+  }
+  EXPECT_EQ(lire_octets(fichier), avant);
+  EXPECT_EQ(QDir(dossier_.path()).entryList(QDir::Files), QStringList{"image.bmp"});
+}
+
+TEST_F(FichierBmp, UnePetiteImageInterrompueGardeLAncienFichier) {
+  // Smaller than Qt's write buffer: the short write happens when the file is committed.
+  const QString fichier = chemin("image.bmp");
+  ecrire_fichier_bmp(fichier, motif(10, 10));
+  const QByteArray avant = lire_octets(fichier);
+  {
+    LimiteTailleFichier limite(100);
+    attendre_echec_ecriture(fichier, motif(12, 12));
   }
   EXPECT_EQ(lire_octets(fichier), avant);
   EXPECT_EQ(QDir(dossier_.path()).entryList(QDir::Files), QStringList{"image.bmp"});

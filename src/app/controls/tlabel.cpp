@@ -8,6 +8,8 @@ TLabel::TLabel(QWidget* parent) : QLabel(parent) {
   setAttribute(Qt::WA_TransparentForMouseEvents, false);
   setMouseTracking(true);
   setWordWrap(false);
+  // Captions come from the program and from the settings file: never read as markup.
+  setTextFormat(Qt::PlainText);
 }
 
 void TLabel::setFontColor(Colour c) {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QRadioButton>
+#include <algorithm>
 
 #include "app/controls/frontiere.h"
 
@@ -36,13 +37,13 @@ void TRadioGroup::montrer(int index) {
 }
 
 void TRadioGroup::setItemIndexSilently(int index) {
-  if (index < -1 || index >= count()) index = -1;
+  index = std::clamp(index, -1, count() - 1);
   item_index_ = index;
   montrer(index);
 }
 
 void TRadioGroup::setItemIndex(int index) {
-  if (index < -1 || index >= count()) index = -1;
+  index = std::clamp(index, -1, count() - 1);
   if (index == item_index_) return;
   setItemIndexSilently(index);
   if (OnClick) OnClick();

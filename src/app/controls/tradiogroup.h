@@ -10,7 +10,8 @@ class QRadioButton;
 namespace orvane {
 
 // A group of exclusive items. Setting ItemIndex from code runs OnClick exactly as a user's
-// click would, when the value changes; the reactions may nest.
+// click would, when the value changes; the reactions may nest. A value outside the items is
+// limited to -1 (none) .. count - 1.
 class TRadioGroup : public QGroupBox {
   Q_OBJECT
  public:

@@ -1,0 +1,52 @@
+// Saving the canvas under the next free numbered name, and opening pictures onto it.
+#include <QFileInfo>
+#include <utility>
+
+#include "app/tform1.h"
+#include "persistence/fichier_image.h"
+#include "persistence/noms_images.h"
+
+namespace orvane {
+
+QString TForm1::nom_unique(const QString& nom) {
+  const QString repertoire = Label_rep->Caption();
+  const auto existe = [&](const QString& candidat) {
+    return QFileInfo(repertoire + u'/' + candidat).isFile();
+  };
+  QString candidat = nom;
+  if (!existe(candidat))
+    systeme_.message(this, repertoire + u'/' + candidat + QStringLiteral(" n'existe pas!"));
+  // Searched from 1 at every call: a gap left by a deleted file is filled first.
+  for (int n = 1; existe(candidat); ++n) candidat = nom_numerote(nom, n);
+  return candidat;
+}
+
+void TForm1::Panel7Click() {
+  DialogueImage dialogue;
+  dialogue.repertoire = Label_rep->Caption();
+  dialogue.extension_defaut = QStringLiteral("bmp");
+  dialogue.filtre = QStringLiteral("images (*.bmp)");
+  dialogue.nom_propose = nom_unique(Edit_nom_generique->Text());
+  dialogue.titre = QStringLiteral(" enregistre l'image ") + dialogue.nom_propose;
+  const QString choisi = systeme_.enregistrer_image(this, dialogue);
+  if (!choisi.isEmpty()) {
+    const QString chemin = avec_extension_bmp(choisi);
+    enregistrer_image(chemin, std::as_const(*Image1).canvas().bitmap());
+    Label_rep->setCaption(repertoire_du_fichier(chemin));
+  }
+  _ws();
+}
+
+void TForm1::Panel5Click() {
+  DialogueImage dialogue;
+  dialogue.repertoire = Label_rep->Caption();
+  dialogue.extension_defaut = QStringLiteral("bmp");
+  dialogue.filtre = filtre_images_lisibles();
+  const QString chemin = systeme_.ouvrir_image(this, dialogue);
+  if (chemin.isEmpty()) return;
+  // Read whole before drawing: a damaged file leaves the canvas as it was.
+  const Bitmap image = lire_fichier_image(chemin);
+  canvas().Draw(0, 0, image);
+}
+
+}  // namespace orvane

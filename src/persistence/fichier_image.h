@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+#include "persistence/erreur_fichier.h"
+#include "platform/bitmap.h"
+
+namespace orvane {
+
+// Reads a picture in any format Qt reads (BMP with the checks of lire_fichier_bmp).
+// Throws ErreurFichier naming the file when it is missing, not a picture or damaged.
+Bitmap lire_fichier_image(const QString& chemin);
+
+// Writes the picture as BMP, unless the name ends with the extension of another format Qt
+// writes (".png", ".jpg", ...): BMP bytes under such a name would be a wrong file. The
+// file is replaced atomically; throws ErreurFichier, the previous file kept, on failure.
+void enregistrer_image(const QString& chemin, const Bitmap& image);
+
+// The open dialog's filter: every picture format Qt reads, then every file.
+QString filtre_images_lisibles();
+
+}  // namespace orvane

@@ -1,0 +1,28 @@
+#include "persistence/image_qt.h"
+
+namespace orvane {
+
+Bitmap vers_bitmap(const QImage& source) {
+  const QImage image = source.convertToFormat(QImage::Format_RGB32);
+  Bitmap resultat(image.width(), image.height());
+  for (int y = 0; y < image.height(); ++y) {
+    const QRgb* depart = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    Colour* arrivee = resultat.row(y);
+    for (int x = 0; x < image.width(); ++x)
+      arrivee[x] = RGB(qRed(depart[x]), qGreen(depart[x]), qBlue(depart[x]));
+  }
+  return resultat;
+}
+
+QImage vers_qimage(const Bitmap& source) {
+  QImage image(source.width(), source.height(), QImage::Format_RGB32);
+  for (int y = 0; y < source.height(); ++y) {
+    const Colour* depart = source.row(y);
+    QRgb* arrivee = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < source.width(); ++x)
+      arrivee[x] = qRgb(rouge(depart[x]), vert(depart[x]), bleu(depart[x]));
+  }
+  return image;
+}
+
+}  // namespace orvane

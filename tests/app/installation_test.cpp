@@ -1,0 +1,195 @@
+// What makes Orvane an installed desktop program: where its files go, its command line,
+// the platform on Wayland and Qt's texts in the user's language.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <optional>
+#include <sstream>
+#include <vector>
+
+#include "app/ligne_de_commande.h"
+#include "app/plateforme_x11.h"
+#include "app/repertoire_donnees.h"
+#include "app/tform1.h"
+#include "app/traductions_qt.h"
+#include "systeme_simule.h"
+
+namespace orvane {
+namespace {
+
+// Sets environment variables for one test and puts back what was there.
+class Environnement {
+ public:
+  void mettre(const char* nom, const QByteArray& valeur) {
+    garder(nom);
+    qputenv(nom, valeur);
+  }
+  void enlever(const char* nom) {
+    garder(nom);
+    qunsetenv(nom);
+  }
+  ~Environnement() {
+    for (const auto& [nom, valeur] : anciennes_) {
+      if (valeur) qputenv(nom, *valeur); else qunsetenv(nom);
+    }
+  }
+
+ private:
+  void garder(const char* nom) {
+    anciennes_.emplace_back(nom, qEnvironmentVariableIsSet(nom)
+                                     ? std::optional<QByteArray>(qgetenv(nom))
+                                     : std::nullopt);
+  }
+  std::vector<std::pair<const char*, std::optional<QByteArray>>> anciennes_;
+};
+
+// A prefix with bin/orvane and the file the installation puts beside share/, and a user
+// data directory of its own.
+class Installation : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    programme = racine.filePath(QStringLiteral("prefixe/bin/orvane"));
+    const QString marque = marque_installation(programme);
+    ASSERT_TRUE(QDir().mkpath(racine.filePath(QStringLiteral("prefixe/bin"))));
+    ASSERT_TRUE(QDir().mkpath(marque.left(marque.lastIndexOf(u'/'))));
+    QFile fichier(marque);
+    ASSERT_TRUE(fichier.open(QIODevice::WriteOnly));
+    env.mettre("XDG_DATA_HOME", racine.filePath(QStringLiteral("donnees")).toUtf8());
+    donnees = racine.filePath(QStringLiteral("donnees/Orvane"));
+  }
+
+  QTemporaryDir racine;
+  Environnement env;
+  QString programme;
+  QString donnees;
+};
+
+TEST_F(Installation, AnInstalledProgramKeepsItsFilesInTheUsersDataDirectoryCreatedIfMissing) {
+  ASSERT_EQ(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), donnees);
+  EXPECT_TRUE(programme_installe(programme));
+  EXPECT_FALSE(QDir(donnees).exists());
+  EXPECT_EQ(repertoire_donnees(programme), donnees);
+  EXPECT_TRUE(QDir(donnees).exists());
+}
+
+TEST_F(Installation, ABuildTreeOrACopiedFolderKeepsItsFilesBesideTheExecutable) {
+  const QString copie = racine.filePath(QStringLiteral("copie/orvane"));
+  const QString construction = racine.filePath(QStringLiteral("prefixe/build/orvane"));
+  for (const QString& chemin : {copie, construction}) {
+    EXPECT_FALSE(programme_installe(chemin)) << chemin.toStdString();
+    EXPECT_EQ(repertoire_donnees(chemin), chemin.left(chemin.lastIndexOf(u'/')));
+  }
+  EXPECT_EQ(repertoire_donnees(QStringLiteral("/orvane")), QStringLiteral("/"));
+  EXPECT_FALSE(QDir(donnees).exists());
+}
+
+TEST_F(Installation, TheInstalledWindowWritesItsSnapshotsInTheDataDirectory) {
+  SystemeSimule systeme;
+  systeme.programme = programme;
+  TForm1 form(systeme);
+  form.show();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(form.Label_rep->Caption(), donnees);
+  form.FormMouseDown(Qt::LeftButton, {}, 800, 300);
+  form.FormMouseMove({}, 820, 310);
+  form.FormMouseUp(Qt::LeftButton, {}, 820, 310);
+  EXPECT_TRUE(systeme.messages.isEmpty()) << systeme.messages.join(u'\n').toStdString();
+  EXPECT_TRUE(QFile::exists(donnees + QStringLiteral("/~100.bmp")));
+  EXPECT_FALSE(QFile::exists(racine.filePath(QStringLiteral("prefixe/bin/~100.bmp"))));
+}
+
+struct CasLigne {
+  std::vector<const char*> arguments;
+  std::optional<int> fin;
+  const char* debut_sortie;
+};
+
+TEST(LigneDeCommande, HelpAndVersionAnswerAndEndOtherArgumentsGoToTheToolkit) {
+  const std::vector<CasLigne> cas = {
+      {{"orvane", "--help"}, 0, "Usage : orvane"},
+      {{"orvane", "-h"}, 0, "Usage : orvane"},
+      {{"orvane", "-platform", "xcb", "--version"}, 0, "Orvane "},
+      {{"orvane", "-v"}, 0, "Orvane "},
+      {{"orvane"}, std::nullopt, ""},
+      {{"orvane", "-platform", "offscreen"}, std::nullopt, ""},
+  };
+  for (const CasLigne& c : cas) {
+    std::ostringstream sortie;
+    const auto fin = repondre_ligne_de_commande(static_cast<int>(c.arguments.size()),
+                                                c.arguments.data(), sortie);
+    const std::string texte = sortie.str();
+    EXPECT_EQ(fin, c.fin) << c.arguments.back();
+    EXPECT_EQ(texte.rfind(c.debut_sortie, 0), 0u) << texte;
+    EXPECT_EQ(texte.empty(), !c.fin.has_value()) << texte;
+  }
+  std::ostringstream version;
+  const char* const arguments[] = {"orvane", "--version"};
+  repondre_ligne_de_commande(2, arguments, version);
+  EXPECT_EQ(version.str(), "Orvane " + QCoreApplication::applicationVersion().toStdString() + "\n");
+}
+
+struct CasPlateforme {
+  const char* choisie;  // QT_QPA_PLATFORM before, nullptr: unset
+  const char* wayland;
+  const char* x11;
+  bool option_platform;
+  const char* attendue;  // after, nullptr: unset
+};
+
+TEST(Plateforme, AWaylandSessionWithXWaylandRunsOnXcbUnlessTheUserChose) {
+  const CasPlateforme cas[] = {
+      {nullptr, "wayland-0", ":0", false, "xcb"},
+      {nullptr, nullptr, ":0", false, nullptr},          // plain X11: Qt's own choice
+      {nullptr, "wayland-0", nullptr, false, nullptr},   // no XWayland to run on
+      {"wayland", "wayland-0", ":0", false, "wayland"},  // the user's choice
+      {nullptr, "wayland-0", ":0", true, nullptr},       // -platform on the command line
+  };
+  for (const CasPlateforme& c : cas) {
+    Environnement env;
+    for (const auto& [nom, valeur] : {std::pair{"QT_QPA_PLATFORM", c.choisie},
+                                      std::pair{"WAYLAND_DISPLAY", c.wayland},
+                                      std::pair{"DISPLAY", c.x11}}) {
+      if (valeur) env.mettre(nom, valeur); else env.enlever(nom);
+    }
+    const char* avec[] = {"orvane", "-platform", "wayland"};
+    const char* sans[] = {"orvane"};
+    if (c.option_platform) choisir_xwayland(3, avec); else choisir_xwayland(1, sans);
+    if (c.attendue) {
+      EXPECT_EQ(qgetenv("QT_QPA_PLATFORM"), QByteArray(c.attendue));
+    } else {
+      EXPECT_FALSE(qEnvironmentVariableIsSet("QT_QPA_PLATFORM"));
+    }
+  }
+}
+
+TEST(TraductionsQt, TheToolkitsDialogsAndMenusSpeakTheUsersLanguage) {
+  QTranslator* francais = installer_traductions_qt(*QCoreApplication::instance(),
+                                                   QLocale(QLocale::French, QLocale::France));
+  ASSERT_NE(francais, nullptr) << "Qt's translations (qt6-translations-l10n) are missing";
+  EXPECT_EQ(QCoreApplication::translate("QColorDialog", "Select Color"),
+            QStringLiteral("Sélectionner une couleur"));
+  EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Copy"), QStringLiteral("Cop&ier"));
+  EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Save As"),
+            QStringLiteral("Enregistrer sous"));
+  QCoreApplication::removeTranslator(francais);
+  delete francais;
+  EXPECT_EQ(QCoreApplication::translate("QColorDialog", "Select Color"),
+            QStringLiteral("Select Color"));
+}
+
+TEST(TraductionsQt, ALanguageWithoutTranslationsKeepsQtsEnglish) {
+  EXPECT_EQ(installer_traductions_qt(*QCoreApplication::instance(),
+                                     QLocale(QLocale::Swahili, QLocale::Kenya)),
+            nullptr);
+  EXPECT_EQ(QCoreApplication::translate("QColorDialog", "Select Color"),
+            QStringLiteral("Select Color"));
+}
+
+}  // namespace
+}  // namespace orvane
