@@ -20,7 +20,8 @@ namespace {
 using namespace orvane;
 
 // At most this many copies of a segment (petals x turns, mirrors included) and this many
-// clones of each; widths are any number an edit can hold.
+// clones of each; the pen width and the spiral factor are any number their edits can hold
+// (the width keys and the settings file reach any width, the factor is typed).
 constexpr std::int64_t kCopiesMax = 1000;
 constexpr int kClonesMax = 12;
 
@@ -58,7 +59,8 @@ ReglagesTrace reglages(FuzzedDataProvider& entree) {
   r.epaisseur = nombre(entree, -5, 120);
   r.ombre_1 = entree.ConsumeBool();
   r.ombre_2 = entree.ConsumeBool();
-  r.largeur_ombre = nombre(entree, -5, 120);
+  // Edit7 is read-only: its up-down gives 1 .. 100.
+  r.largeur_ombre = entree.ConsumeIntegralInRange(-5, 120);
   r.nombre_clones = entree.ConsumeIntegralInRange(-2, kClonesMax);
   r.largeur_ecran = nombre(entree, 1, 4000);
   const std::int64_t par_tour = 2 * std::int64_t{r.nb_petales < 0 ? 0 : r.nb_petales};
