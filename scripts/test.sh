@@ -7,4 +7,4 @@ racine=$(cd "$(dirname "$0")/.." && pwd)
 bash "$racine/scripts/build.sh" tests
 cd "$racine/build"
 ctest --output-on-failure -j "$(nproc)" --timeout 600
-bash "$racine/scripts/fuzz.sh" 20 3000
+bash "$racine/scripts/fuzz.sh" 15 3000
