@@ -18,12 +18,15 @@
 #include "app/controls/tupdown.h"
 #include "app/systeme.h"
 #include "colour/couleurs_perso.h"
+#include "drawing/outil_ellipse.h"
 #include "drawing/reglages_trace.h"
 #include "persistence/historique_images.h"
 #include "platform/aleatoire.h"
 #include "platform/canvas.h"
 
 namespace orvane {
+
+class FiltrePasse;
 
 // Program-wide colours of the palette.
 inline constexpr Colour kCouleurPaletteDepart = RGB(255, 128, 64);
@@ -104,16 +107,12 @@ class TForm1 : public QWidget {
 
   // ---- State of the window ----
   bool trait_en_cours = false;
-  bool elastique_visible = false;
   Colour couleur_crayon = 0;
   Colour couleur_crayon_precedente = 0;
   Colour couleur_peinture = 0;
   Colour couleur_peinture_precedente = 0;
   Colour couleur_fond = 0;
   bool ligne_ancree = false;
-  int nb_points_ellipse = 0;
-  int point_controle_x = 0;
-  int point_controle_y = 0;
   BrushStyle style_pinceau_sauve = BrushStyle::Solid;
   PenStyle style_crayon_sauve = PenStyle::Solid;
   int epaisseur_sauvee = 1;
@@ -140,8 +139,10 @@ class TForm1 : public QWidget {
   Colour couleur_boutons = kCouleurBoutonsDepart;
   int haut_palette = 0;
   int nombre_clones = 1;
-  std::array<long double, 182> table_sinus{};
-  std::array<long double, 182> table_cosinus{};
+  TableQuart table_sinus{};
+  TableQuart table_cosinus{};
+  // The elliptic tool: its points, control point and the figures it shows.
+  OutilEllipse outil_ellipse{table_sinus, table_cosinus};
   bool arret_demande = false;
   HistoriqueImages historique{QString()};
   Aleatoire aleatoire;
@@ -153,6 +154,13 @@ class TForm1 : public QWidget {
   void ModifierLeftDansPanel();
   void nouvelle_toile();
   void nouvelle_toile_couleur(Colour couleur);
+  // The canvas was replaced: no rubber figure or marker is on it any more.
+  void oublier_figures_elastiques();
+  // The rubber figures and the marker erased where they are shown, before a picture is
+  // painted over the canvas; the line and the curve under way go on.
+  void effacer_figures_elastiques();
+  // The line tools' band erased if it is shown.
+  void efface_elastique_ligne();
   void Panel_new_fond_noirClick();
   void Panel2Click();
   void demande_quitter();
@@ -217,6 +225,8 @@ class TForm1 : public QWidget {
   void FormMouseDown(Qt::MouseButton bouton, Qt::KeyboardModifiers shift, int x, int y);
   void FormMouseMove(Qt::KeyboardModifiers shift, int x, int y);
   void FormMouseUp(Qt::MouseButton bouton, Qt::KeyboardModifiers shift, int x, int y);
+  // choix_centre cleared, the arrow cursor back and Label1 emptied.
+  void termine_choix_centre();
   void _FormMouseDown_ellipse(Qt::MouseButton bouton, Qt::KeyboardModifiers shift, int x, int y);
   void _FormMouseMove_ellipse(Qt::KeyboardModifiers shift, int x, int y);
   void _FormMouseUp_ellipse(Qt::MouseButton bouton, Qt::KeyboardModifiers shift, int x, int y);
@@ -226,6 +236,8 @@ class TForm1 : public QWidget {
   // ---- Colours ----
   Colour coul_aleatoire();
   void coloriage_aleatoire();
+  // Drops the keys typed meanwhile; mouse events stay queued.
+  void vide_clavier();
 
   // ---- Picture history ----
   void wb();
@@ -249,8 +261,11 @@ class TForm1 : public QWidget {
   void creer_panneau_aide();
   void lier_gestionnaires();
   void construire_tables();
+  // The walk of the colouring pass, showing its progress.
+  void parcours_coloriage();
 
   Systeme& systeme_;
+  FiltrePasse* filtre_passe_ = nullptr;  // holds events back during the colouring pass
   bool active_une_fois_ = false;
   bool retour_du_panneau_aide_ = false;
   bool palette_detachee_ = false;

@@ -3,10 +3,10 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QResizeEvent>
-#include <cmath>
 
 #include "app/controls/couleurs_qt.h"
 #include "app/controls/frontiere.h"
+#include "app/filtre_passe.h"
 #include "app/nombres.h"
 #include "app/repertoire_donnees.h"
 #include "app/tform1.h"
@@ -24,6 +24,8 @@ TForm1::TForm1(Systeme& systeme, QWidget* parent)
   creer_controles();
   lier_gestionnaires();
   qApp->installEventFilter(this);
+  // After the key preview, so that it sees the events first.
+  filtre_passe_ = new FiltrePasse(Panel_stop, {Timer1->horloge(), Timer2->horloge()}, this, this);
   // An error during start-up is shown like any other; the window still opens.
   a_la_frontiere([this] { FormCreate(); });
 }
@@ -88,22 +90,15 @@ void TForm1::FormCreate() {
   masquage_en_cours = false;
   nombre_clones = StrToInt(Edit6->Text());
   _ws();
-  nb_points_ellipse = 0;
-  elastique_visible = false;
-  point_controle_x = -50;
-  point_controle_y = -50;
+  outil_ellipse.nb_points_ellipse = 0;
+  outil_ellipse.elastique_visible = false;
+  outil_ellipse.point_controle_x = -50;
+  outil_ellipse.point_controle_y = -50;
   construire_tables();
   couleurs_perso();
 }
 
-void TForm1::construire_tables() {
-  const long double pi = 3.141592653589793238462643383279502884L;
-  for (int i = 0; i < 182; ++i) {
-    const long double x = static_cast<long double>(i) * pi / 2.0L / 181.0L;
-    table_sinus[static_cast<size_t>(i)] = std::sin(x);
-    table_cosinus[static_cast<size_t>(i)] = std::cos(x);
-  }
-}
+void TForm1::construire_tables() { construire_tables_quart(table_sinus, table_cosinus); }
 
 void TForm1::ModifierLeftDansPanel() {
   const int decalage = (taille_ecran().width() - Panel1->width()) / 2;

@@ -8,6 +8,8 @@ void TForm1::installer_historique(const QString& repertoire) {
   historique = HistoriqueImages(repertoire);
   historique.legende_sauvegarde = [this](const QString& t) { Label6->setCaption(t); };
   historique.legende_chargement = [this](const QString& t) { Label5->setCaption(t); };
+  // A picture that covers only part of the canvas must not leave figures beside it.
+  historique.avant_peinture = [this] { effacer_figures_elastiques(); };
 }
 
 void TForm1::wb() {

@@ -46,6 +46,7 @@ void TForm1::Panel5Click() {
   if (chemin.isEmpty()) return;
   // Read whole before drawing: a damaged file leaves the canvas as it was.
   const Bitmap image = lire_fichier_image(chemin);
+  effacer_figures_elastiques();
   canvas().Draw(0, 0, image);
 }
 

@@ -33,12 +33,7 @@ void TForm1::FormMouseDown(Qt::MouseButton bouton, Qt::KeyboardModifiers shift, 
   if (outil_ligne(t)) {
     if (bouton != Qt::LeftButton) {
       ligne_ancree = false;
-      // Only a band still on screen is erased: XOR-drawing one that is not there would
-      // leave it behind.
-      if (elastique_affiche) {
-        elastique_affiche = false;
-        trace_symetrique(elastique_debut, elastique_fin, R2_XORPEN, couleur_elastique);
-      }
+      efface_elastique_ligne();
       point_courant = {x, y};
       point_precedent = point_courant;
     } else if (!ligne_ancree) {
@@ -60,6 +55,14 @@ void TForm1::FormMouseDown(Qt::MouseButton bouton, Qt::KeyboardModifiers shift, 
   if (RadioGroup_peindre_dessiner->ItemIndex() != 0) {
     trace_symetrique(point_courant, point_courant, mode_crayon, couleur_crayon);
   }
+}
+
+// Only a band still on screen is erased: XOR-drawing one that is not there would leave it
+// behind.
+void TForm1::efface_elastique_ligne() {
+  if (!elastique_affiche) return;
+  elastique_affiche = false;
+  trace_symetrique(elastique_debut, elastique_fin, R2_XORPEN, couleur_elastique);
 }
 
 void TForm1::FormMouseMove(Qt::KeyboardModifiers shift, int x, int y) {
@@ -100,9 +103,18 @@ void TForm1::FormMouseMove(Qt::KeyboardModifiers shift, int x, int y) {
   }
 }
 
+void TForm1::termine_choix_centre() {
+  choix_centre = false;
+  systeme_.curseur_ecran(crArrow);
+  Label1->setCaption(QString());
+}
+
 void TForm1::FormMouseUp(Qt::MouseButton bouton, Qt::KeyboardModifiers shift, int x, int y) {
   const int t = RadioGroup_type_trace->ItemIndex();
   if (t == kTypeElliptique) {
+    // The press of a centre choice never reached the tool: its release ends the choice,
+    // or every later press would move the centre again.
+    if (choix_centre) termine_choix_centre();
     _FormMouseUp_ellipse(bouton, shift, x, y);
     return;
   }
@@ -115,9 +127,7 @@ void TForm1::FormMouseUp(Qt::MouseButton bouton, Qt::KeyboardModifiers shift, in
     erreur_instantane = std::current_exception();
   }
   trait_en_cours = false;
-  choix_centre = false;
-  systeme_.curseur_ecran(crArrow);
-  Label1->setCaption(QString());
+  termine_choix_centre();
   if (bouton == Qt::RightButton && !outil_ligne(t)) commande_touche(0x20);
   const int peindre = RadioGroup_peindre_dessiner->ItemIndex();
   if (peindre == 0 && RadioGroup_couleur_crayon->ItemIndex() == 0) {

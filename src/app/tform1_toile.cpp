@@ -29,6 +29,7 @@ void TForm1::nouvelle_toile() {
   sauve_crayon();
   // The new picture starts with the default pen and brush.
   Image1->setPicture(Canvas(Image1->width(), Image1->height()));
+  oublier_figures_elastiques();
   Canvas& c = canvas();
   c.brush.color = couleur_fond;
   c.FillRect(0, 0, Image1->width(), Image1->height());
@@ -37,6 +38,16 @@ void TForm1::nouvelle_toile() {
   Panel1->setVisible(palette_visible);
   RadioGroup_peindre_dessiner->setItemIndex(0);
   systeme_.SetCursorPos(taille_ecran().width() / 2, taille_ecran().height() / 2);
+}
+
+void TForm1::oublier_figures_elastiques() {
+  elastique_affiche = false;
+  outil_ellipse.oublier_figures();
+}
+
+void TForm1::effacer_figures_elastiques() {
+  efface_elastique_ligne();
+  outil_ellipse.effacer_figures(canvas());
 }
 
 void TForm1::nouvelle_toile_couleur(Colour couleur) {

@@ -39,9 +39,16 @@ ReglagesTrace TForm1::reglages_trace() const {
 }
 
 void TForm1::trace_symetrique(Point a, Point b, int mode, Colour couleur) {
-  const ReglagesTrace reglages = reglages_trace();
+  // The pen and the panels are set before the petal count and the spiral are read: an
+  // edit of those that does not convert leaves them so.
+  Canvas& c = canvas();
+  c.pen.mode = mode;
+  c.pen.color = couleur;
+  c.pen.width = epaisseur_du_trait(aleatoire, CheckBox_epaisseur->Checked(), nombre_dans(Edit3),
+                                   c.pen.width);
   Panel_crayon->setColor(couleur);
   Panel9->setColor(Panel_crayon->Color());
+  const ReglagesTrace reglages = reglages_trace();
   if (trace_met_sablier(reglages)) systeme_.curseur_ecran(crHourGlass);
   EtatTrace etat;
   etat.centre_x = centre_x;
@@ -51,7 +58,7 @@ void TForm1::trace_symetrique(Point a, Point b, int mode, Colour couleur) {
   etat.rouge_crayon = rouge_crayon;
   etat.vert_crayon = vert_crayon;
   etat.bleu_crayon = bleu_crayon;
-  orvane::trace_symetrique(canvas(), reglages, aleatoire, etat, a, b, mode, couleur);
+  trace_copies(c, reglages, aleatoire, etat, a, b, couleur);
   rouge_crayon = etat.rouge_crayon;
   vert_crayon = etat.vert_crayon;
   bleu_crayon = etat.bleu_crayon;

@@ -14,7 +14,7 @@ namespace {
 
 // The width drawn from 0 .. w + current - 1, so that it wanders around w - 1 from call to
 // call; the sum is taken in 64 bits, as widths typed into the palette have no upper limit.
-int epaisseur_aleatoire(Aleatoire& aleatoire, int w, int actuelle) {
+int largeur_au_hasard(Aleatoire& aleatoire, int w, int actuelle) {
   const std::int64_t etendue = static_cast<std::int64_t>(w) + actuelle;
   return aleatoire.Random(static_cast<int>(
       std::clamp<std::int64_t>(etendue, 0, std::numeric_limits<int>::max())));
@@ -22,18 +22,17 @@ int epaisseur_aleatoire(Aleatoire& aleatoire, int w, int actuelle) {
 
 }  // namespace
 
-void trace_symetrique(Canvas& canvas, const ReglagesTrace& reglages, Aleatoire& aleatoire,
-                      EtatTrace& etat, Point a, Point b, int mode, Colour couleur) {
-  canvas.pen.mode = mode;
-  canvas.pen.color = couleur;
-  canvas.pen.width = reglages.epaisseur_aleatoire
-                         ? epaisseur_aleatoire(aleatoire, reglages.epaisseur, canvas.pen.width)
-                         : reglages.epaisseur;
+int epaisseur_du_trait(Aleatoire& aleatoire, bool epaisseur_aleatoire, int w, int actuelle) {
+  return epaisseur_aleatoire ? largeur_au_hasard(aleatoire, w, actuelle) : w;
+}
 
+void trace_copies(Canvas& canvas, const ReglagesTrace& reglages, Aleatoire& aleatoire,
+                  EtatTrace& etat, Point a, Point b, Colour couleur) {
   // The colours are drawn for every copy in order, so the generator moves as it always
   // does; only the painting of exactly repeated copies is spared.
   const bool remplissage = reglages.peindre_dessiner == 1 || reglages.peindre_dessiner == 2;
-  const Repetition regle = remplissage ? Repetition::UneFois : repetition_du_mode(mode);
+  const Repetition regle =
+      remplissage ? Repetition::UneFois : repetition_du_mode(canvas.pen.mode);
   bool une_copie = false;
   Colour derniere = couleur;
   RepetitionsCopies repetitions(periode_copies(reglages), regle, [&](const CopiePeinte& p) {
@@ -48,6 +47,15 @@ void trace_symetrique(Canvas& canvas, const ReglagesTrace& reglages, Aleatoire& 
   repetitions.finir();
   // The pen as the last copy leaves it, painted or spared.
   if (une_copie) regler_comme_apres_copie(canvas, reglages, etat, derniere);
+}
+
+void trace_symetrique(Canvas& canvas, const ReglagesTrace& reglages, Aleatoire& aleatoire,
+                      EtatTrace& etat, Point a, Point b, int mode, Colour couleur) {
+  canvas.pen.mode = mode;
+  canvas.pen.color = couleur;
+  canvas.pen.width = epaisseur_du_trait(aleatoire, reglages.epaisseur_aleatoire,
+                                        reglages.epaisseur, canvas.pen.width);
+  trace_copies(canvas, reglages, aleatoire, etat, a, b, couleur);
 }
 
 bool trace_met_sablier(const ReglagesTrace& reglages) {

@@ -43,6 +43,7 @@ void HistoriqueImages::lire_bmp(const QString& chemin, Canvas& canvas) {
   const QFileInfo fichier(chemin);
   if (!fichier.exists() || fichier.isDir()) return;
   const Bitmap image = lire_fichier_bmp(chemin);
+  if (avant_peinture) avant_peinture();
   canvas.Draw(0, 0, image);
   legender(legende_chargement, QStringLiteral("load ") + chemin);
 }

@@ -20,6 +20,8 @@ class HistoriqueImages {
   // Captions for the window: Label6 gets "save " + path, Label5 "load " + path.
   std::function<void(const QString&)> legende_sauvegarde;
   std::function<void(const QString&)> legende_chargement;
+  // Called once a picture has been read, just before it is painted over the canvas.
+  std::function<void()> avant_peinture;
 
   int indice_historique() const { return indice_historique_; }
   const QString& nom_instantane() const { return nom_instantane_; }

@@ -21,9 +21,9 @@ TEST_F(Demarrage, FieldsColoursAndCaptionsAfterStartUp) {
   EXPECT_EQ(form->couleur_fond, 0u);
   EXPECT_EQ(form->mode_crayon, R2_COPYPEN);
   EXPECT_EQ(form->nombre_clones, 1);
-  EXPECT_EQ(form->nb_points_ellipse, 0);
-  EXPECT_EQ(form->point_controle_x, -50);
-  EXPECT_EQ(form->point_controle_y, -50);
+  EXPECT_EQ(form->outil_ellipse.nb_points_ellipse, 0);
+  EXPECT_EQ(form->outil_ellipse.point_controle_x, -50);
+  EXPECT_EQ(form->outil_ellipse.point_controle_y, -50);
   EXPECT_EQ(form->historique.indice_historique(), -1);
   EXPECT_TRUE(form->historique.nom_instantane().isEmpty());
   EXPECT_FALSE(form->masquage_arme);

@@ -14,6 +14,8 @@ class TTimer : public QObject {
   int Interval() const { return timer_.interval(); }
   void setInterval(int ms);
   bool Enabled() const { return timer_.isActive(); }
+  // The object whose timer events make the ticks.
+  const QObject* horloge() const { return &timer_; }
 
   std::function<void()> OnTimer;
 
