@@ -25,7 +25,8 @@ if(ORVANE_SANITIZE)
   # The leak suppressions and the sanitizers' options are built into every program, so a
   # test, a fuzzer or the program itself reports the same way however it is started.
   file(READ ${CMAKE_SOURCE_DIR}/tests/lsan.supp ORVANE_LSAN_SUPPRESSIONS)
-  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/lsan.supp)
+  set_property(DIRECTORY APPEND PROPERTY
+               CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/lsan.supp)
   configure_file(${CMAKE_SOURCE_DIR}/cmake/options_sanitizers.cpp.in
                  ${CMAKE_BINARY_DIR}/options_sanitizers.cpp @ONLY)
   add_library(orvane_options_sanitizers OBJECT ${CMAKE_BINARY_DIR}/options_sanitizers.cpp)

@@ -7,8 +7,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdint>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 
 #include "persistence/fichier_bmp.h"
 #include "persistence/fichier_image.h"
@@ -70,8 +70,8 @@ void verifier_pixels(const Bitmap& image) {
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   // In memory where the system has it, so that the file round trips cost little.
-  const QString base = QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm")
-                                                                  : QDir::tempPath();
+  const QString base =
+      QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath();
   dossier = new QTemporaryDir(base + QStringLiteral("/orvane-fuzz-XXXXXX"));
   if (!dossier->isValid()) echec("no temporary directory");
   return 0;

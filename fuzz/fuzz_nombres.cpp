@@ -23,8 +23,8 @@ void echec(const char* raison, const QString& texte) {
 }
 
 // Decimal separators of the world's locales, and a few characters a filter could confuse.
-constexpr std::array<char16_t, 7> kSeparateurs = {u'.', u',', u'\u066B', u'\u2019', u' ',
-                                                  u'E', u'-'};
+constexpr std::array<char16_t, 7> kSeparateurs = {u'.', u',', u'\u066B', u'\u2019',
+                                                  u' ', u'E', u'-'};
 
 // Locales whose numbers the program writes: native digits (Arabic, Persian, Bengali,
 // Burmese), the U+2212 minus, and the many group separators (narrow no-break space,
@@ -76,7 +76,8 @@ void verifier_filtre(const QString& s, QChar d) {
     if (attendu) echec("StrToInt refused an integer", f);
     // The message is a C string: it quotes texts up to their first NUL.
     const QString cite = s.left(s.indexOf(QChar(u'\0')));
-    if (!QString::fromUtf8(e.what()).contains(cite)) echec("the message does not quote the text", s);
+    if (!QString::fromUtf8(e.what()).contains(cite))
+      echec("the message does not quote the text", s);
   }
 }
 
@@ -84,7 +85,8 @@ void verifier_aller_retour(const char* nom_locale, int valeur) {
   QLocale::setDefault(QLocale(QString::fromLatin1(nom_locale)));
   const QString ecrit = texte_entier(valeur);
   try {
-    if (StrToInt(filtre_nombre(ecrit)) != valeur) echec("an up-down's number reads back changed", ecrit);
+    if (StrToInt(filtre_nombre(ecrit)) != valeur)
+      echec("an up-down's number reads back changed", ecrit);
   } catch (const ErreurConversion&) {
     echec("an up-down's number does not read back", ecrit);
   }
@@ -94,7 +96,8 @@ void verifier_aller_retour(const char* nom_locale, int valeur) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzedDataProvider entree(data, size);
-  const QChar d(kSeparateurs[entree.ConsumeIntegralInRange<std::size_t>(0, kSeparateurs.size() - 1)]);
+  const QChar d(
+      kSeparateurs[entree.ConsumeIntegralInRange<std::size_t>(0, kSeparateurs.size() - 1)]);
   const char* locale = kLocales[entree.ConsumeIntegralInRange<std::size_t>(0, kLocales.size() - 1)];
   const int valeur = entree.ConsumeIntegral<int>();
   const std::string octets = entree.ConsumeRemainingBytesAsString();

@@ -79,8 +79,8 @@ void convertir(const QString& chemin) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  const QString base = QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm")
-                                                                  : QDir::tempPath();
+  const QString base =
+      QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath();
   dossier = new QTemporaryDir(base + QStringLiteral("/orvane-fuzz-XXXXXX"));
   if (!dossier->isValid()) echec("no temporary directory");
   return 0;
@@ -101,8 +101,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   convertir(chemin);
 
-  const QString valeur = QString::fromUtf8(valeur_octets.data(),
-                                           static_cast<qsizetype>(valeur_octets.size()));
+  const QString valeur =
+      QString::fromUtf8(valeur_octets.data(), static_cast<qsizetype>(valeur_octets.size()));
   try {
     ecrire_parametre(valeur, chemin, n);
   } catch (const ErreurFichier&) {
@@ -115,9 +115,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // What the file must now hold, byte for byte.
   QByteArray attendu;
   for (int i = 1; i <= max_parametre; ++i) {
-    QByteArray ligne = i == n ? valeur.toUtf8()
-                              : (i <= static_cast<int>(avant.size()) ? avant[static_cast<size_t>(i - 1)]
-                                                                     : QByteArray());
+    QByteArray ligne =
+        i == n ? valeur.toUtf8()
+               : (i <= static_cast<int>(avant.size()) ? avant[static_cast<size_t>(i - 1)]
+                                                      : QByteArray());
     if (i == n) ligne.replace('\r', ' ').replace('\n', ' ');
     attendu += ligne + "\r\n";
   }

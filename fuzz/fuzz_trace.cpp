@@ -6,9 +6,7 @@
 // second: the work of huge counts is the benchmarks' business.
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <algorithm>
 #include <cstdint>
-#include <limits>
 #include <cstdio>
 #include <cstdlib>
 
@@ -39,9 +37,12 @@ int nombre(FuzzedDataProvider& entree, int min, int max) {
 
 double reel(FuzzedDataProvider& entree) {
   switch (entree.ConsumeIntegralInRange(0, 3)) {
-    case 0: return entree.ConsumeFloatingPoint<double>();  // NaN, infinities, huge values
-    case 1: return entree.ConsumeIntegral<int>();
-    default: return entree.ConsumeFloatingPointInRange(-300.0, 300.0);
+    case 0:
+      return entree.ConsumeFloatingPoint<double>();  // NaN, infinities, huge values
+    case 1:
+      return entree.ConsumeIntegral<int>();
+    default:
+      return entree.ConsumeFloatingPointInRange(-300.0, 300.0);
   }
 }
 
@@ -74,19 +75,14 @@ ReglagesTrace reglages(FuzzedDataProvider& entree) {
   std::abort();
 }
 
-// The stroke drawn the long way: every copy handed to trace_segment, after the same draw of
-// a random width as the renderer makes.
+// The stroke drawn the long way: the same pen width, then every copy handed to
+// trace_segment.
 void un_par_un(Canvas& toile, const ReglagesTrace& r, Aleatoire& aleatoire, EtatTrace& etat,
                Point a, Point b, int mode, Colour couleur) {
   toile.pen.mode = mode;
   toile.pen.color = couleur;
-  if (r.epaisseur_aleatoire) {
-    const std::int64_t etendue = std::int64_t{r.epaisseur} + toile.pen.width;
-    toile.pen.width = aleatoire.Random(static_cast<int>(
-        std::clamp<std::int64_t>(etendue, 0, std::numeric_limits<int>::max())));
-  } else {
-    toile.pen.width = r.epaisseur;
-  }
+  toile.pen.width =
+      epaisseur_du_trait(aleatoire, r.epaisseur_aleatoire, r.epaisseur, toile.pen.width);
   Colour couleur_segment = couleur;
   copies_symetriques(r, {etat.centre_x, etat.centre_y}, a, b, [&](const Copie& c) {
     trace_segment(toile, r, aleatoire, etat, c, couleur_segment);

@@ -85,8 +85,8 @@ struct Bmp {
         ajouter32(b, compression == kChampsDeBits ? rouge : 0);
         ajouter32(b, compression == kChampsDeBits ? vert : 0);
         ajouter32(b, compression == kChampsDeBits ? bleu : 0);
-        ajouter32(b, 0);           // alpha mask
-        ajouter32(b, 0x73524742);  // 'sRGB'
+        ajouter32(b, 0);                                  // alpha mask
+        ajouter32(b, 0x73524742);                         // 'sRGB'
         for (int i = 0; i < 9 + 3; ++i) ajouter32(b, 0);  // end points and gamma
         if (entete == Entete::V5)
           for (int i = 0; i < 4; ++i) ajouter32(b, i == 0 ? 4 : 0);  // intent, profile, reserved
@@ -118,14 +118,14 @@ Octets lignes(int largeur, int hauteur, int bits) {
 
 // RLE8: an encoded run, an absolute run, a delta, end of line codes and the end code.
 Octets rle8() {
-  return {4, 7,  0, 3, 1, 2, 3, 0,  0, 0,   // 4 x colour 7; absolute 1 2 3 (padded); EOL
-          2, 9,  0, 2, 1, 1,  1, 5, 0, 0,   // 2 x colour 9; delta (1, 1); 1 x colour 5; EOL
-          5, 200, 0, 1};                    // 5 x colour 200; end of bitmap
+  return {4, 7,   0, 3, 1, 2, 3, 0, 0, 0,  // 4 x colour 7; absolute 1 2 3 (padded); EOL
+          2, 9,   0, 2, 1, 1, 1, 5, 0, 0,  // 2 x colour 9; delta (1, 1); 1 x colour 5; EOL
+          5, 200, 0, 1};                   // 5 x colour 200; end of bitmap
 }
 
 // RLE4: runs of two alternating colours, an absolute run, a delta.
 Octets rle4() {
-  return {6, 0x12, 0, 0,  0, 5, 0x34, 0x56, 0x70, 0,  0, 0,  0, 2, 2, 0,  3, 0xF0, 0, 1};
+  return {6, 0x12, 0, 0, 0, 5, 0x34, 0x56, 0x70, 0, 0, 0, 0, 2, 2, 0, 3, 0xF0, 0, 1};
 }
 
 void ecrire(const QString& chemin, const Octets& b) {
@@ -234,10 +234,27 @@ void graines_bmp(const QDir& d) {
 
 void graines_nombres(const QDir& d) {
   // The text, then what the fuzzer reads from the end: a value, a locale, a separator.
-  const char* textes[] = {"12",  " 12 ",   "1.5",     "1,5",    "24 px",        "abc",
-                          "--1E5", "12e",  "1 000",   "-2147483648", "2147483648",
-                          "+7",  "1\xE2\x80\xAF" "000", "1\xE2\x80\x99" "000",
-                          "\xD9\xA3\xD9\xA4", "\xE2\x88\x92" "5", "   ", ""};
+  const char* textes[] = {"12",
+                          " 12 ",
+                          "1.5",
+                          "1,5",
+                          "24 px",
+                          "abc",
+                          "--1E5",
+                          "12e",
+                          "1 000",
+                          "-2147483648",
+                          "2147483648",
+                          "+7",
+                          "1\xE2\x80\xAF"
+                          "000",
+                          "1\xE2\x80\x99"
+                          "000",
+                          "\xD9\xA3\xD9\xA4",
+                          "\xE2\x88\x92"
+                          "5",
+                          "   ",
+                          ""};
   int n = 0;
   for (const char* t : textes) {
     for (char separateur : {'\0', '\1'}) {

@@ -69,8 +69,7 @@ class UsageAleatoire : public FenetreTest {
     absent_ = repertoire.filePath(QStringLiteral("absent.bmp"));
 
     // Each number edit and its up-down, in the same order.
-    edits_nombres_ = {form->Edit1, form->Edit3, form->Edit4,
-                      form->Edit5, form->Edit6, form->Edit7};
+    edits_nombres_ = {form->Edit1, form->Edit3, form->Edit4, form->Edit5, form->Edit6, form->Edit7};
     const std::pair<TUpDown*, int> up_downs[] = {{form->UpDown1, 30}, {form->UpDown2, 30},
                                                  {form->UpDown3, 6},  {form->UpDown4, 1000},
                                                  {form->UpDown5, 4},  {form->UpDown6, 20}};
@@ -78,12 +77,13 @@ class UsageAleatoire : public FenetreTest {
       const QList<QToolButton*> fleches = u->findChildren<QToolButton*>();
       ASSERT_EQ(fleches.size(), 2);
       const bool haut_d_abord = fleches[0]->arrowType() == Qt::UpArrow;
-      fleches_.push_back({u, fleches[haut_d_abord ? 0 : 1], fleches[haut_d_abord ? 1 : 0], confort});
+      fleches_.push_back(
+          {u, fleches[haut_d_abord ? 0 : 1], fleches[haut_d_abord ? 1 : 0], confort});
     }
-    for (TPanel* p : {form->Panel_quit, form->Panel_new_fond_noir, form->Panel2, form->Panel7,
-                      form->Panel3, form->Panel_crayon, form->Panel5, form->Panel6,
-                      form->Panel_peinture, form->Panel4, form->Panel10, form->Panel12,
-                      form->Panel11, form->Panel13, form->Panel_stop}) {
+    for (TPanel* p :
+         {form->Panel_quit, form->Panel_new_fond_noir, form->Panel2, form->Panel7, form->Panel3,
+          form->Panel_crayon, form->Panel5, form->Panel6, form->Panel_peinture, form->Panel4,
+          form->Panel10, form->Panel12, form->Panel11, form->Panel13, form->Panel_stop}) {
       boutons_.push_back(p);
     }
     for (TRadioGroup* g : {form->RadioGroup_type_trace, form->RadioGroup_couleur_crayon,
@@ -91,9 +91,8 @@ class UsageAleatoire : public FenetreTest {
                            form->RadioGroup_couleur_peinture, form->RadioGroup_coul_type}) {
       for (int i = 0; i < g->count(); ++i) boutons_.push_back(g->button(i));
     }
-    for (TCheckBox* c : {form->CheckBox_epaisseur, form->CheckBox_spirale,
-                         form->CheckBox_ombre_1, form->CheckBox_ombre_2,
-                         form->CheckBox_panel_disparait_auto}) {
+    for (TCheckBox* c : {form->CheckBox_epaisseur, form->CheckBox_spirale, form->CheckBox_ombre_1,
+                         form->CheckBox_ombre_2, form->CheckBox_panel_disparait_auto}) {
       boutons_.push_back(c);
     }
   }
@@ -116,9 +115,9 @@ class UsageAleatoire : public FenetreTest {
   }
 
   Qt::KeyboardModifiers modificateurs() {
-    static const Qt::KeyboardModifiers tous[] = {
-        Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier,
-        Qt::ShiftModifier | Qt::ControlModifier};
+    static const Qt::KeyboardModifiers tous[] = {Qt::NoModifier, Qt::ShiftModifier,
+                                                 Qt::ControlModifier, Qt::AltModifier,
+                                                 Qt::ShiftModifier | Qt::ControlModifier};
     return chance(3) ? tous[hasard(5)] : Qt::NoModifier;
   }
 
@@ -152,20 +151,20 @@ class UsageAleatoire : public FenetreTest {
       const char16_t* texte;
     };
     static const Touche touches[] = {
-        {Qt::Key_E, u"e"},       {Qt::Key_P, u"p"},      {Qt::Key_C, u"c"},
-        {Qt::Key_K, u"k"},       {Qt::Key_W, u"w"},      {Qt::Key_X, u"x"},
-        {Qt::Key_Q, u"q"},       {Qt::Key_S, u"s"},      {Qt::Key_D, u"d"},
-        {Qt::Key_F, u"f"},       {Qt::Key_G, u"g"},      {Qt::Key_H, u"h"},
-        {Qt::Key_A, u"a"},       {Qt::Key_Z, u"z"},      {Qt::Key_1, u"1"},
-        {Qt::Key_5, u"5"},       {Qt::Key_0, u"0"},      {Qt::Key_Eacute, u"\u00e9"},
+        {Qt::Key_E, u"e"},           {Qt::Key_P, u"p"},           {Qt::Key_C, u"c"},
+        {Qt::Key_K, u"k"},           {Qt::Key_W, u"w"},           {Qt::Key_X, u"x"},
+        {Qt::Key_Q, u"q"},           {Qt::Key_S, u"s"},           {Qt::Key_D, u"d"},
+        {Qt::Key_F, u"f"},           {Qt::Key_G, u"g"},           {Qt::Key_H, u"h"},
+        {Qt::Key_A, u"a"},           {Qt::Key_Z, u"z"},           {Qt::Key_1, u"1"},
+        {Qt::Key_5, u"5"},           {Qt::Key_0, u"0"},           {Qt::Key_Eacute, u"\u00e9"},
         {Qt::Key_Egrave, u"\u00e8"}, {Qt::Key_Agrave, u"\u00e0"}, {Qt::Key_Ccedilla, u"\u00e7"},
-        {Qt::Key_Ampersand, u"&"}, {Qt::Key_ParenLeft, u"("}, {Qt::Key_Minus, u"-"},
-        {Qt::Key_Underscore, u"_"}, {Qt::Key_QuoteDbl, u"\""}, {Qt::Key_Apostrophe, u"'"},
-        {Qt::Key_Space, u" "},   {Qt::Key_Escape, u"\x1b"}, {Qt::Key_F1, u""},
-        {Qt::Key_F4, u""},       {Qt::Key_F5, u""},      {Qt::Key_F12, u""},
-        {Qt::Key_Up, u""},       {Qt::Key_Down, u""},    {Qt::Key_Left, u""},
-        {Qt::Key_Right, u""},    {Qt::Key_Return, u"\r"}, {Qt::Key_Backspace, u"\b"},
-        {Qt::Key_Control, u""},  {Qt::Key_Shift, u""},   {Qt::Key_Tab, u"\t"},
+        {Qt::Key_Ampersand, u"&"},   {Qt::Key_ParenLeft, u"("},   {Qt::Key_Minus, u"-"},
+        {Qt::Key_Underscore, u"_"},  {Qt::Key_QuoteDbl, u"\""},   {Qt::Key_Apostrophe, u"'"},
+        {Qt::Key_Space, u" "},       {Qt::Key_Escape, u"\x1b"},   {Qt::Key_F1, u""},
+        {Qt::Key_F4, u""},           {Qt::Key_F5, u""},           {Qt::Key_F12, u""},
+        {Qt::Key_Up, u""},           {Qt::Key_Down, u""},         {Qt::Key_Left, u""},
+        {Qt::Key_Right, u""},        {Qt::Key_Return, u"\r"},     {Qt::Key_Backspace, u"\b"},
+        {Qt::Key_Control, u""},      {Qt::Key_Shift, u""},        {Qt::Key_Tab, u"\t"},
     };
     const Touche& t = touches[hasard(std::size(touches))];
     Qt::KeyboardModifiers shift = modificateurs();
@@ -209,7 +208,8 @@ class UsageAleatoire : public FenetreTest {
     // The answers of the dialogs the click may open.
     systeme.reponses_couleur.clear();
     systeme.reponses_couleur.push_back(
-        chance(4) ? std::nullopt : std::optional<Colour>(static_cast<Colour>(moteur_() & 0xFFFFFF)));
+        chance(4) ? std::nullopt
+                  : std::optional<Colour>(static_cast<Colour>(moteur_() & 0xFFFFFF)));
     systeme.reponse_question = chance(10);
     const QString ouvrir[] = {QString(), historique_au_hasard(), abime_, absent_};
     systeme.chemin_ouvert = ouvrir[hasard(4)];
@@ -225,16 +225,21 @@ class UsageAleatoire : public FenetreTest {
       etape([&] { QTest::mouseClick(fleche, Qt::LeftButton); }, false);
     } else if (sorte < 4) {
       const int ligne = hasard(form->ComboBox1->count());
-      etape([&] {
-        form->ComboBox1->setCurrentIndex(ligne);
-        emit form->ComboBox1->activated(ligne);
-      }, false);
+      etape(
+          [&] {
+            form->ComboBox1->setCurrentIndex(ligne);
+            emit form->ComboBox1->activated(ligne);
+          },
+          false);
     } else if (sorte < 5) {
-      etape([&] {
-        const QPoint p(hasard(form->Panel1->width()), hasard(std::max(1, form->Panel1->height())));
-        souris(form->Panel1, QEvent::MouseButtonPress, p, Qt::RightButton, Qt::RightButton, {});
-        souris(form->Panel1, QEvent::MouseButtonRelease, p, Qt::RightButton, Qt::NoButton, {});
-      }, false);
+      etape(
+          [&] {
+            const QPoint p(hasard(form->Panel1->width()),
+                           hasard(std::max(1, form->Panel1->height())));
+            souris(form->Panel1, QEvent::MouseButtonPress, p, Qt::RightButton, Qt::RightButton, {});
+            souris(form->Panel1, QEvent::MouseButtonRelease, p, Qt::RightButton, Qt::NoButton, {});
+          },
+          false);
     } else {
       QWidget* bouton = boutons_[static_cast<size_t>(hasard(static_cast<int>(boutons_.size())))];
       etape([&] { QTest::mouseClick(bouton, Qt::LeftButton, {}, bouton->rect().center()); }, false);
@@ -279,7 +284,8 @@ class UsageAleatoire : public FenetreTest {
   std::vector<QWidget*> boutons_;
 };
 
-TEST_F(UsageAleatoire, EveryEventLeavesTheWindowAnsweringWithReadableSnapshotsAndOnlyDeservedErrors) {
+TEST_F(UsageAleatoire,
+       EveryEventLeavesTheWindowAnsweringWithReadableSnapshotsAndOnlyDeservedErrors) {
   const std::uint64_t graine = variable("ORVANE_GRAINE", kGraineParDefaut);
   const std::uint64_t total = variable("ORVANE_EVENEMENTS", kEvenementsParDefaut);
   moteur_.seed(graine);
@@ -292,9 +298,8 @@ TEST_F(UsageAleatoire, EveryEventLeavesTheWindowAnsweringWithReadableSnapshotsAn
   const auto etape = [&](const std::function<void()>& evenement, bool instantane_egal_toile) {
     if (numero >= total || HasFatalFailure()) return;
     ++numero;
-    const QString contexte = QStringLiteral("event %1 of the run with ORVANE_GRAINE=%2")
-                                 .arg(numero)
-                                 .arg(graine);
+    const QString contexte =
+        QStringLiteral("event %1 of the run with ORVANE_GRAINE=%2").arg(numero).arg(graine);
     SCOPED_TRACE(contexte.toStdString());
     const QStringList illisibles_avant = textes_illisibles();
     const qsizetype messages_avant = systeme.messages.size();
@@ -303,7 +308,8 @@ TEST_F(UsageAleatoire, EveryEventLeavesTheWindowAnsweringWithReadableSnapshotsAn
     evenement();
 
     bool repond = false;
-    QMetaObject::invokeMethod(form.get(), [&repond] { repond = true; }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        form.get(), [&repond] { repond = true; }, Qt::QueuedConnection);
     QApplication::processEvents();
     ASSERT_TRUE(repond) << "the window no longer answers";
     ASSERT_TRUE(form->isVisible());
