@@ -3,10 +3,8 @@
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
-#include <QImageWriter>
-#include <QSaveFile>
 
-#include "persistence/achever_ecriture.h"
+#include "persistence/ecriture_image.h"
 #include "persistence/image_qt.h"
 #include "persistence/longueur_bmp.h"
 
@@ -19,16 +17,6 @@ constexpr qint64 kOctetsImageMax = 128LL * 1024 * 1024;
 
 // Enough for the file header and every field of the info header that is checked.
 constexpr qint64 kOctetsEntete = 64;
-
-[[noreturn]] void refuser_lecture(const QString& chemin, const QString& raison) {
-  throw ErreurFichier(
-      QStringLiteral("Impossible de lire l'image « %1 » : %2.").arg(chemin, raison).toStdString());
-}
-
-[[noreturn]] void refuser_ecriture(const QString& chemin, const QString& raison) {
-  throw ErreurFichier(
-      QStringLiteral("Impossible d'écrire l'image « %1 » : %2.").arg(chemin, raison).toStdString());
-}
 
 void verifier_longueur(const QString& chemin, QSize taille) {
   QFile fichier(chemin);
@@ -78,23 +66,7 @@ Bitmap lire_fichier_bmp(const QString& chemin) {
 }
 
 void ecrire_fichier_bmp(const QString& chemin, const Bitmap& image) {
-  if (image.width() <= 0 || image.height() <= 0)
-    refuser_ecriture(chemin, QStringLiteral("image vide"));
-
-  QSaveFile fichier(chemin);
-  if (!fichier.open(QIODevice::WriteOnly)) refuser_ecriture(chemin, fichier.errorString());
-  QImageWriter ecrivain(&fichier, "bmp");
-  if (!ecrivain.write(vers_qimage(image))) {
-    // The writer only says "Unknown error". After a failed write the file knows the cause
-    // (a full disk...) but tells it only through commit(), which refuses a file with a
-    // write error and deletes the temporary; the target stays as it was either way.
-    if (fichier.error() != QFileDevice::NoError && !fichier.commit())
-      refuser_ecriture(chemin, fichier.errorString());
-    fichier.cancelWriting();
-    refuser_ecriture(chemin, ecrivain.errorString());
-  }
-  const QString raison = achever_ecriture(fichier);
-  if (!raison.isEmpty()) refuser_ecriture(chemin, raison);
+  ecrire_image_atomique(chemin, image, "bmp");
 }
 
 }  // namespace orvane

@@ -3,9 +3,8 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QSaveFile>
 
-#include "persistence/achever_ecriture.h"
+#include "persistence/ecriture_image.h"
 #include "persistence/fichier_bmp.h"
 #include "persistence/image_qt.h"
 
@@ -15,16 +14,6 @@ namespace {
 
 // Largest picture accepted, in bytes of 32-bit pixels: Qt's own allocation limit.
 constexpr qint64 kOctetsImageMax = 128LL * 1024 * 1024;
-
-[[noreturn]] void refuser_lecture(const QString& chemin, const QString& raison) {
-  throw ErreurFichier(
-      QStringLiteral("Impossible de lire l'image « %1 » : %2.").arg(chemin, raison).toStdString());
-}
-
-[[noreturn]] void refuser_ecriture(const QString& chemin, const QString& raison) {
-  throw ErreurFichier(
-      QStringLiteral("Impossible d'écrire l'image « %1 » : %2.").arg(chemin, raison).toStdString());
-}
 
 }  // namespace
 
@@ -53,17 +42,7 @@ void enregistrer_image(const QString& chemin, const Bitmap& image) {
     ecrire_fichier_bmp(chemin, image);
     return;
   }
-  if (image.width() <= 0 || image.height() <= 0)
-    refuser_ecriture(chemin, QStringLiteral("image vide"));
-  QSaveFile fichier(chemin);
-  if (!fichier.open(QIODevice::WriteOnly)) refuser_ecriture(chemin, fichier.errorString());
-  QImageWriter ecrivain(&fichier, format);
-  if (!ecrivain.write(vers_qimage(image))) {
-    fichier.cancelWriting();
-    refuser_ecriture(chemin, ecrivain.errorString());
-  }
-  const QString raison = achever_ecriture(fichier);
-  if (!raison.isEmpty()) refuser_ecriture(chemin, raison);
+  ecrire_image_atomique(chemin, image, format.constData());
 }
 
 QString filtre_images_lisibles() {

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+#include "persistence/erreur_fichier.h"
+#include "platform/bitmap.h"
+
+namespace orvane {
+
+// The errors of picture files, naming the file and the reason in one French sentence.
+[[noreturn]] void refuser_lecture(const QString& chemin, const QString& raison);
+[[noreturn]] void refuser_ecriture(const QString& chemin, const QString& raison);
+
+// Writes the picture in one of Qt's formats ("bmp", "png", ...). The file is replaced
+// atomically: on any failure the previous file of that name stays as it was, and
+// ErreurFichier gives the real cause (a full disk says so).
+void ecrire_image_atomique(const QString& chemin, const Bitmap& image, const char* format);
+
+}  // namespace orvane
