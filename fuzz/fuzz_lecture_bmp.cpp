@@ -3,7 +3,6 @@
 // takes the other formats Qt reads). Whatever the bytes, each read either refuses the file
 // with ErreurFichier, leaving the canvas alone, or gives a picture; a BMP gives the same
 // picture both ways, and the snapshot writer writes it and reads it back unchanged.
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdint>
@@ -13,6 +12,7 @@
 #include "persistence/fichier_bmp.h"
 #include "persistence/fichier_image.h"
 #include "persistence/historique_images.h"
+#include "dossier_fuzz.h"
 
 namespace {
 
@@ -69,11 +69,8 @@ void verifier_pixels(const Bitmap& image) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  // In memory where the system has it, so that the file round trips cost little.
-  const QString base =
-      QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath();
-  dossier = new QTemporaryDir(base + QStringLiteral("/orvane-fuzz-XXXXXX"));
-  if (!dossier->isValid()) echec("no temporary directory");
+  dossier = dossier_fuzz();
+  if (!dossier) echec("no temporary directory");
   return 0;
 }
 

@@ -6,7 +6,6 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <QByteArray>
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdint>
@@ -16,6 +15,7 @@
 
 #include "app/nombres.h"
 #include "persistence/fichier_parametres.h"
+#include "dossier_fuzz.h"
 
 namespace {
 
@@ -79,10 +79,8 @@ void convertir(const QString& chemin) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  const QString base =
-      QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath();
-  dossier = new QTemporaryDir(base + QStringLiteral("/orvane-fuzz-XXXXXX"));
-  if (!dossier->isValid()) echec("no temporary directory");
+  dossier = dossier_fuzz();
+  if (!dossier) echec("no temporary directory");
   return 0;
 }
 

@@ -35,14 +35,17 @@ void trace_copies(Canvas& canvas, const ReglagesTrace& reglages, Aleatoire& alea
       remplissage ? Repetition::UneFois : repetition_du_mode(canvas.pen.mode);
   bool une_copie = false;
   Colour derniere = couleur;
-  RepetitionsCopies repetitions(periode_copies(reglages), regle, [&](const CopiePeinte& p) {
+  const std::int64_t periode = periode_copies(reglages);
+  RepetitionsCopies repetitions(periode, regle, [&](const CopiePeinte& p) {
     peindre_copie(canvas, reglages, etat, p.copie, p.couleur);
   });
   Colour couleur_segment = couleur;
   copies_symetriques(reglages, {etat.centre_x, etat.centre_y}, a, b, [&](const Copie& c) {
     derniere = couleur_copie(reglages, aleatoire, etat, couleur_segment);
     une_copie = true;
-    repetitions.recevoir(copie_peinte(c, derniere, reglages));
+    // Without a period nothing is compared: the key is not worth working out.
+    repetitions.recevoir(periode > 0 ? copie_peinte(c, derniere, reglages)
+                                     : CopiePeinte{c, derniere});
   });
   repetitions.finir();
   // The pen as the last copy leaves it, painted or spared.
