@@ -47,7 +47,7 @@ TEST_F(FichierParametres, NoFileGivesEmptyLinesAndTheDefaults) {
 }
 
 TEST_F(FichierParametres, LinesEndAtCrLfCrOrLfAndTheLastNeedsNoEnd) {
-  const QByteArray longue(100000, 'x');  // longer than one read of the file
+  const QByteArray longue(kLongueurLigneMax, 'x');  // the longest line read
   ecrire("a\r\nb\nc\rd\r\n\r\n" + longue + "\r\nf\xc3\xa9");
   const QStringList attendu{"a", "b", "c", "d", "", QString::fromLatin1(longue), "f\u00e9"};
   for (int n = 1; n <= attendu.size(); ++n)
@@ -130,7 +130,7 @@ TEST_F(FichierParametres, AWriteCutShortLeavesThePreviousFileWhole) {
     EXPECT_THROW(ecrire_parametres({{6, QString(100, u'x')}}, chemin()), ErreurFichier);
   }
   EXPECT_EQ(contenu(), QByteArray("10\r\n0\r\n"));
-  EXPECT_EQ(QDir(dossier_.path()).entryList(QDir::Files), QStringList{"orvane.prm"});
+  EXPECT_EQ(QDir(dossier_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"orvane.prm"});
 }
 
 TEST(TexteBool, OnlyLowerCaseTrueIsTrue) {
