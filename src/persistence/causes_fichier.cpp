@@ -51,22 +51,23 @@ QString cause_systeme(int code) {
 
 QString cause_introuvable() { return QStringLiteral("fichier introuvable"); }
 
-QString refus_fichier_ordinaire(const QString& chemin) {
+Examen examiner(const QString& chemin) {
   struct stat etat {};
-  if (::stat(QFile::encodeName(chemin).constData(), &etat) != 0)
-    return errno == ENOENT ? cause_introuvable() : cause_systeme(errno);
-  return S_ISREG(etat.st_mode) ? QString() : nature(etat.st_mode);
+  if (::stat(QFile::encodeName(chemin).constData(), &etat) != 0) {
+    if (errno == ENOENT) return {Occupant::Rien, cause_introuvable()};
+    return {Occupant::Inaccessible, cause_systeme(errno)};
+  }
+  if (S_ISREG(etat.st_mode)) return {Occupant::Fichier, QString()};
+  return {Occupant::Autre, nature(etat.st_mode)};
 }
 
 QString refus_remplacement(const QString& chemin) {
-  struct stat etat {};
-  if (::stat(QFile::encodeName(chemin).constData(), &etat) != 0)
-    return errno == ENOENT ? QString() : cause_systeme(errno);
-  return S_ISREG(etat.st_mode) ? QString() : nature(etat.st_mode);
+  const Examen examen = examiner(chemin);
+  return examen.occupant == Occupant::Rien ? QString() : examen.cause;
 }
 
 QString ouvrir_fichier_ordinaire(const QString& chemin, QFile& fichier) {
-  const QString refus = refus_fichier_ordinaire(chemin);
+  const QString refus = examiner(chemin).cause;
   if (!refus.isEmpty()) return refus;
   // Non-blocking all the same: something else may have taken the file's place since.
   const int fd = ::open(QFile::encodeName(chemin).constData(),

@@ -9,15 +9,22 @@ namespace orvane {
 // ("permission refusée", "plus de place sur le disque"...), from the system's error code.
 QString cause_systeme(int code);
 
+// What stands at a path (symbolic links followed) and, for anything but a regular file, the
+// cause to give: "fichier introuvable", "c'est un répertoire", "ce n'est pas un fichier
+// ordinaire (tube nommé)", or why the path could not be examined. Nothing is opened, so a
+// named pipe cannot block.
+enum class Occupant { Rien, Fichier, Autre, Inaccessible };
+struct Examen {
+  Occupant occupant;
+  QString cause;
+};
+Examen examiner(const QString& chemin);
+
 // The cause given for a path where nothing stands.
 QString cause_introuvable();
 
-// Empty when a regular file stands at the path (a symbolic link to one will do); otherwise
-// why it cannot be read as one: "fichier introuvable", "c'est un répertoire", "ce n'est pas
-// un fichier ordinaire (tube nommé)"... Nothing is opened, so a named pipe cannot block.
-QString refus_fichier_ordinaire(const QString& chemin);
-
-// The same for a file about to be replaced: nothing standing there is fine too.
+// Empty when the path may be replaced by a regular file: nothing or a regular file stands
+// there (a symbolic link to one will do); otherwise the cause of the refusal.
 QString refus_remplacement(const QString& chemin);
 
 // Opens a regular file for reading into `fichier`, without ever blocking on a named pipe
