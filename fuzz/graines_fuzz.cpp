@@ -31,9 +31,10 @@ void poser32(Octets& b, std::size_t position, std::uint32_t v) {
   for (int i = 0; i < 4; ++i) b[position + i] = (v >> (8 * i)) & 0xFF;
 }
 
-enum class Entete { Core = 12, Info = 40, V4 = 108, V5 = 124 };
+enum class Entete { Core = 12, Info = 40, Os2 = 64, V4 = 108, V5 = 124 };
 
-enum Compression : std::uint32_t { kRgb = 0, kRle8 = 1, kRle4 = 2, kChampsDeBits = 3 };
+// 4 is RLE24 under the OS/2 header.
+enum Compression : std::uint32_t { kRgb = 0, kRle8 = 1, kRle4 = 2, kChampsDeBits = 3, kRle24 = 4 };
 
 // A whole BMP file: headers, palette (for 8 bits or fewer), masks, then `pixels`.
 struct Bmp {
@@ -81,7 +82,9 @@ struct Bmp {
         ajouter32(b, vert);
         ajouter32(b, bleu);
       }
-      if (entete != Entete::Info) {
+      if (entete == Entete::Os2)
+        for (int i = 0; i < 6; ++i) ajouter32(b, 0);  // units, rendering, encoding...
+      if (entete == Entete::V4 || entete == Entete::V5) {
         ajouter32(b, compression == kChampsDeBits ? rouge : 0);
         ajouter32(b, compression == kChampsDeBits ? vert : 0);
         ajouter32(b, compression == kChampsDeBits ? bleu : 0);
@@ -174,6 +177,14 @@ void graines_bmp(const QDir& d) {
   ecrire(nom("haut_en_bas"), valides.back());
   valides.push_back(Bmp{Entete::Info, 1, 1, 32, kRgb, lignes(1, 1, 32)}.octets());
   ecrire(nom("un_pixel"), valides.back());
+
+  // Read by the program though Qt's size is negative: top row first, a real picture's size.
+  valides.push_back(Bmp{Entete::Info, 127, -64, 24, kRgb, lignes(127, 64, 24)}.octets());
+  ecrire(nom("haut_en_bas_127x64"), valides.back());
+  // Valid variants Qt does not decode, refused by name.
+  ecrire(nom("deux_bits"), Bmp{Entete::Info, 8, 4, 2, kRgb, lignes(8, 4, 2)}.octets());
+  ecrire(nom("rle24"), Bmp{Entete::Os2, 4, 2, 24, kRle24,
+                           {4, 1, 2, 3, 0, 0, 2, 9, 8, 7, 2, 6, 5, 4, 0, 1}}.octets());
 
   // Truncated: cut inside the pixels, inside the palette, inside the headers.
   for (std::size_t i = 0; i < valides.size(); i += 3) {
