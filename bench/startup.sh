@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # Start-up to the first painted frame under Xvfb: from launching the program until the screen
-# shows the palette's colour and the black canvas. Prints each run and the median, in ms.
-# Usage: bench/startup.sh build/orvane [runs]
+# shows the palette's colour and the black canvas. Prints each run and the medians of the time
+# (ms) and of the process's peak memory at that frame. A settings file given third is put
+# beside the program first (a damaged one, say: its palette colour is then not applied).
+# Usage: bench/startup.sh build/orvane [runs] [settings file]
 set -euo pipefail
-binaire=$(realpath "${1:?usage: startup.sh path/to/orvane [runs]}")
+binaire=$(realpath "${1:?usage: startup.sh path/to/orvane [runs] [settings file]}")
 essais=${2:-7}
+reglages=${3:-}
 travail=$(mktemp -d)
 trap 'kill $xvfb 2>/dev/null || true; rm -rf "$travail"' EXIT
 
@@ -23,8 +26,11 @@ pixel() {
 }
 
 mesures=()
+memoires=()
 for i in $(seq 1 "$essais"); do
   cp "$binaire" "$travail/orvane"
+  rm -f "$travail/orvane.prm"
+  [ -z "$reglages" ] || cp --sparse=always "$reglages" "$travail/orvane.prm"
   debut=$(date +%s%N)
   "$travail/orvane" >/dev/null 2>&1 &
   pid=$!
@@ -32,10 +38,13 @@ for i in $(seq 1 "$essais"); do
     [ $(( $(date +%s%N) - debut )) -lt 20000000000 ] || { echo "no frame after 20 s" >&2; exit 1; }
   done
   fin=$(date +%s%N)
+  mo=$(( $(awk '/^VmHWM:/ { print $2 }' "/proc/$pid/status") / 1024 ))
   kill "$pid"; wait "$pid" 2>/dev/null || true
   ms=$(( (fin - debut) / 1000000 ))
   mesures+=("$ms")
-  echo "run $i: $ms ms"
+  memoires+=("$mo")
+  echo "run $i: $ms ms, peak memory $mo MB"
 done
-median=$(printf '%s\n' "${mesures[@]}" | sort -n | sed -n "$(( (essais + 1) / 2 ))p")
-echo "median start-up to first painted frame: $median ms (each reading is up to ~30 ms late)"
+mediane() { printf '%s\n' "$@" | sort -n | sed -n "$(( (essais + 1) / 2 ))p"; }
+echo "median start-up to first painted frame: $(mediane "${mesures[@]}") ms (each reading is up to ~30 ms late)"
+echo "median peak memory at that frame: $(mediane "${memoires[@]}") MB"

@@ -292,6 +292,12 @@ void graines_parametres(const QDir& d) {
       {"4227327", "10\n4\n2\ntrue\n4227327\n/\nphoto\n"},
       {"x", "10\r\n\r\n\n\r1 000\r\n2147483648\r\n--5\r\n\xff\xfe\r\n\xc3\xa9t\xc3\xa9"},
       {"a\rb", std::string(2000, 'x') + "\r\n" + std::string("\0\0\r\n", 4)},
+      // Lines at the limit, just over it, and far over it (more than one read of the file).
+      {"7", std::string(4096, '9') + "\r\n0\r\n"},
+      {"", "10\r\n" + std::string(4097, '1') + "\r\n3\r\n"},
+      {"/tmp", "10\r\n0\r\n0\r\nfalse\r\n4227327\r\n" + std::string(70000, '/') + "\r\nimage.bmp"},
+      {"x", "10\r\n0\r\n0\r\nfalse\r\n1\r\n/\r\nimage.bmp\r\nhuit\r\n" + std::string(5000, 'y') +
+                "\r\ndix\r\n"},
   };
   int n = 0;
   for (const auto& [valeur, fichier] : cas) {
