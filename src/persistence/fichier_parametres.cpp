@@ -65,7 +65,7 @@ Lignes lire_lignes(const QString& chemin, int nombre) {
     const QByteArray bloc = fichier.read(std::min<qint64>(64 * 1024, kOctetsLusMax - lus));
     if (bloc.isEmpty()) {
       if (fichier.error() != QFileDevice::NoError)
-        refuser(QStringLiteral("de lire"), chemin, fichier.errorString());
+        refuser(QStringLiteral("de lire"), chemin, QStringLiteral("erreur de lecture du fichier"));
       break;
     }
     lus += bloc.size();
