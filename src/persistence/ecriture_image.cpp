@@ -24,6 +24,7 @@ void ecrire_image_atomique(const QString& chemin, const Bitmap& image, const cha
   // Encoded in memory first: the file then gets every byte or none, and a failure names
   // the disk's own cause.
   QByteArray octets;
+  octets.reserve(qsizetype{4} * image.width() * image.height() + 1024);  // no regrowth
   QBuffer tampon(&octets);
   tampon.open(QIODevice::WriteOnly);
   QImageWriter ecrivain(&tampon, format);
