@@ -8,7 +8,7 @@
 
 namespace orvane {
 
-// Shows the picture. The canvas is the one drawing surface; after a handler has drawn,
+// Shows the picture, one canvas pixel to one pixel of the screen. The canvas is the one drawing surface; after a handler has drawn,
 // only the rectangle that changed is converted for display and repainted.
 class TImage : public QWidget {
   Q_OBJECT
@@ -16,6 +16,10 @@ class TImage : public QWidget {
   explicit TImage(QWidget* parent = nullptr);
 
   bool hasPicture() const { return has_picture_; }
+  // The widget's size in the screen's own pixels: the size of a canvas that fills it.
+  QSize taillePixels() const;
+  // The canvas pixel under a pointer position in the widget's coordinates.
+  Point versPixel(const QPointF& position) const;
   // The canvas; touching it schedules a refresh of what it changed.
   Canvas& canvas();
   const Canvas& canvas() const { return canvas_; }
