@@ -140,8 +140,11 @@ void FiltrePasse::retenir(QObject* cible, const QEvent* evenement) {
   if (est_souris(evenement->type())) {
     // A fresh event: a clone would share its point with the toolkit's own bookkeeping.
     const auto* s = static_cast<const QMouseEvent*>(evenement);
-    copie = new QMouseEvent(s->type(), s->position(), s->scenePosition(), s->globalPosition(),
-                            s->button(), s->buttons(), s->modifiers(), s->pointingDevice());
+    auto* souris = new QMouseEvent(s->type(), s->position(), s->scenePosition(),
+                                   s->globalPosition(), s->button(), s->buttons(),
+                                   s->modifiers(), s->pointingDevice());
+    souris->setTimestamp(s->timestamp());  // which finds the pointer's exact pixel
+    copie = souris;
   } else {
     copie = evenement->clone();
   }

@@ -1,6 +1,7 @@
 #include "app/controls/timage.h"
 
 #include "app/controls/frontiere.h"
+#include "app/positions_natives.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -34,6 +35,19 @@ Point TImage::versPixel(const QPointF& position) const {
     return static_cast<int>(std::clamp(std::floor(v * r + 1e-6), -1e9, 1e9));
   };
   return {pixel(position.x()), pixel(position.y())};
+}
+
+Point TImage::pixelSous(const QMouseEvent* e) const {
+  const double r = devicePixelRatioF();
+  const QWidget* fenetre = window();
+  const auto natif = PositionsNatives::position(e->timestamp(), fenetre->winId(),
+                                                mapTo(fenetre, e->position()), r);
+  if (!natif) return versPixel(e->position());
+  const QPointF p = *natif - QPointF(mapTo(fenetre, QPoint(0, 0))) * r;
+  const auto pixel = [](double v) {
+    return static_cast<int>(std::clamp(std::floor(v), -1e9, 1e9));
+  };
+  return {pixel(p.x()), pixel(p.y())};
 }
 
 void TImage::setPicture(Canvas canvas) {
@@ -94,17 +108,17 @@ void TImage::paintEvent(QPaintEvent* e) {
 }
 
 void TImage::mousePressEvent(QMouseEvent* e) {
-  const Point pos = versPixel(e->position());
+  const Point pos = pixelSous(e);
   if (OnMouseDown) a_la_frontiere([&] { OnMouseDown(e->button(), e->modifiers(), pos.x, pos.y); });
 }
 
 void TImage::mouseMoveEvent(QMouseEvent* e) {
-  const Point pos = versPixel(e->position());
+  const Point pos = pixelSous(e);
   if (OnMouseMove) a_la_frontiere([&] { OnMouseMove(e->modifiers(), pos.x, pos.y); });
 }
 
 void TImage::mouseReleaseEvent(QMouseEvent* e) {
-  const Point pos = versPixel(e->position());
+  const Point pos = pixelSous(e);
   if (OnMouseUp) a_la_frontiere([&] { OnMouseUp(e->button(), e->modifiers(), pos.x, pos.y); });
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QMouseEvent>
 #include <QWidget>
 #include <functional>
 
@@ -20,6 +21,9 @@ class TImage : public QWidget {
   QSize taillePixels() const;
   // The canvas pixel under a pointer position in the widget's coordinates.
   Point versPixel(const QPointF& position) const;
+  // The canvas pixel under the pointer of a mouse event, from the window system's own
+  // numbers where it has them.
+  Point pixelSous(const QMouseEvent* e) const;
   // The canvas; touching it schedules a refresh of what it changed.
   Canvas& canvas();
   const Canvas& canvas() const { return canvas_; }
