@@ -40,7 +40,10 @@ int a_l_echelle(int longueur, double f) {
 
 void mettre_a_l_echelle(QWidget* controle, double f) {
   if (f == 1.0) return;
+  // Its size from its size, not from its edges: it is placed afterwards.
+  const QSize taille = controle->size();
   un_controle(controle, f);
+  controle->resize(a_l_echelle(taille.width(), f), a_l_echelle(taille.height(), f));
   for (QWidget* enfant : controle->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
     un_controle(enfant, f);
   }

@@ -39,9 +39,10 @@ quint8 opcode_xinput(xcb_connection_t* connexion) {
 
 void PositionsNatives::installer() {
   auto* x11 = qApp ? qApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-  if (!x11 || instance) return;
+  xcb_connection_t* connexion = x11 ? x11->connection() : nullptr;
+  if (!connexion || instance) return;
   instance = std::make_unique<PositionsNatives>();
-  instance->opcode_xinput_ = opcode_xinput(x11->connection());
+  instance->opcode_xinput_ = opcode_xinput(connexion);
   qApp->installNativeEventFilter(instance.get());
 }
 
