@@ -25,10 +25,8 @@ for n in $(seq 150 190); do
 done
 until xdpyinfo >/dev/null 2>&1; do sleep 0.05; done
 
-pixel() {
-  import -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null |
-    sed -n 's/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p' | head -n 1
-}
+cc -O2 -o "$travail/pixel_ecran" "$(dirname "$0")/pixel_ecran.c" -lX11
+pixel() { "$travail/pixel_ecran" "$1" "$2" 2>/dev/null; }
 
 mesures=()
 for i in $(seq 1 "$essais"); do
