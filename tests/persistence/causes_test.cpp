@@ -24,7 +24,6 @@ namespace {
 
 using ::testing::AllOf;
 using ::testing::HasSubstr;
-using ::testing::Not;
 using namespace orvane::test;
 
 quint32 crc32(const QByteArray& octets) {
