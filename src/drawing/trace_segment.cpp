@@ -2,11 +2,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <climits>
 #include <cstdint>
+#include <vector>
 
 #include "drawing/arrondi.h"
 #include "drawing/ombre_visible.h"
 #include "drawing/segment_entier.h"
+#include "platform/capsule.h"
 
 namespace orvane {
 
@@ -62,39 +65,123 @@ Colour teinte_ombre(const ReglagesTrace& reglages, Colour couleur, int i, int la
 
 constexpr int kEpaisseurOmbre = 2;
 
-// The graded shadow: lines of width 2, each one pixel further right and down. Only the
-// lines that can touch the canvas are drawn, so a wide shadow costs at most the canvas
-// size; the pen is left as the last line would leave it.
-void ombre(Canvas& canvas, const ReglagesTrace& reglages, const Copie& copie, double d,
-           Colour couleur) {
+// The clones of a copy and its shadow lines are one wide line moved by whole pixels:
+// rasterised once here, then painted at each place. A place whose rounding does not give
+// the moved line exactly (a coordinate next to a half) is drawn on its own.
+class LigneDeplacee {
+ public:
+  LigneDeplacee(Canvas& canvas, const SegmentEntier& base, int epaisseur, std::int64_t haut,
+                std::int64_t bas)
+      : canvas_(canvas), base_(base) {
+    pret_ = epaisseur > 1 && tient_sur_32_bits(base.x1) && tient_sur_32_bits(base.y1) &&
+            tient_sur_32_bits(base.x2) && tient_sur_32_bits(base.y2) &&
+            tient_sur_32_bits(haut) && tient_sur_32_bits(bas);
+    if (!pret_) return;
+    const Rect limites{INT_MIN + 2, static_cast<int>(haut), INT_MAX - 2, static_cast<int>(bas)};
+    capsuleSpans({static_cast<int>(base.x1), static_cast<int>(base.y1)},
+                 {static_cast<int>(base.x2), static_cast<int>(base.y2)}, epaisseur, limites,
+                 forme_);
+  }
+
+  // The segment s moved i pixels right and down, as LineTo would draw it.
+  void tracer(const SegmentEntier& s, std::int64_t i) {
+    const std::int64_t dx = s.x1 - base_.x1 + i, dy = s.y1 - base_.y1 + i;
+    const bool deplace = s.x2 - base_.x2 + i == dx && s.y2 - base_.y2 + i == dy;
+    if (!pret_ || !deplace) {
+      ligne(canvas_, s, i);
+      return;
+    }
+    const std::int64_t x2 = s.x2 + i, y2 = s.y2 + i;
+    if (!tient_sur_32_bits(s.x1 + i) || !tient_sur_32_bits(s.y1 + i) ||
+        !tient_sur_32_bits(x2) || !tient_sur_32_bits(y2)) {
+      return;
+    }
+    canvas_.paintMoved(forme_, dx, dy);
+    canvas_.MoveTo(static_cast<int>(x2), static_cast<int>(y2));
+  }
+
+ private:
+  Canvas& canvas_;
+  SegmentEntier base_;
+  bool pret_ = false;
+  RowSpans forme_;
+};
+
+// The clone offsets of a copy, leftmost first.
+std::vector<std::int64_t> decalages_clones(const ReglagesTrace& reglages) {
+  // A count below 1 would divide by zero in the spacing: it draws as a single copy.
+  const int n = reglages.nombre_clones;
+  if (n <= 1) return {0};
+  const std::int64_t espacement = espacement_clones(reglages);
+  // With no spacing the 2h + 1 clones, an odd number, fall on one place; a mix mode
+  // repeated an odd number of times over the same pixels acts as once.
+  const std::int64_t h0 = (static_cast<std::int64_t>(n) + 1) / 2;
+  const std::int64_t h = espacement == 0 ? 0 : n % 2 == 1 ? h0 - 1 : h0;
+  std::vector<std::int64_t> d;
+  d.reserve(static_cast<std::size_t>(2 * h + 1));
+  for (std::int64_t j = -h; j <= h; ++j) d.push_back(j * espacement);
+  return d;
+}
+
+// The graded shadow of every clone: lines of width 2, each one pixel further right and
+// down. Only the lines that can touch the canvas are drawn, so a wide shadow costs at most
+// the canvas size; the pen is left as the last line would leave it.
+void ombres(Canvas& canvas, const ReglagesTrace& reglages, const Copie& copie,
+            const std::vector<std::int64_t>& decalages, Colour couleur) {
   const int largeur = reglages.largeur_ombre;
   if (largeur < 1) return;
   constexpr int epaisseur = kEpaisseurOmbre;
   canvas.pen.width = epaisseur;
   const Colour derniere = teinte_ombre(reglages, couleur, largeur - 1, largeur);
-  SegmentEntier s{};
-  if (!arrondi_copie(copie, d, s)) {
-    canvas.pen.color = derniere;
-    return;
+  struct Clone {
+    SegmentEntier s;
+    LignesVisibles visibles;
+  };
+  std::vector<Clone> clones;
+  clones.reserve(decalages.size());
+  std::int64_t debut = largeur, fin = 0;
+  for (std::int64_t d : decalages) {
+    Clone c{};
+    if (!arrondi_copie(copie, static_cast<double>(d), c.s)) continue;
+    c.visibles = lignes_ombre_visibles(c.s, largeur, epaisseur, canvas.width(), canvas.height());
+    if (c.visibles.debut >= c.visibles.fin) continue;
+    debut = std::min(debut, c.visibles.debut);
+    fin = std::max(fin, c.visibles.fin);
+    clones.push_back(c);
   }
-  const LignesVisibles visibles =
-      lignes_ombre_visibles(s, largeur, epaisseur, canvas.width(), canvas.height());
-  const std::int64_t debut = visibles.debut, fin = visibles.fin;
-  for (std::int64_t i = debut; i < fin; ++i) {
-    canvas.pen.color = teinte_ombre(reglages, couleur, static_cast<int>(i), largeur);
-    ligne(canvas, s, i);
+  if (!clones.empty()) {
+    std::vector<Colour> teintes(static_cast<std::size_t>(fin - debut));
+    for (std::int64_t i = debut; i < fin; ++i) {
+      teintes[static_cast<std::size_t>(i - debut)] =
+          teinte_ombre(reglages, couleur, static_cast<int>(i), largeur);
+    }
+    // Line i shows the base's rows moved i down: those reaching the canvas are enough.
+    LigneDeplacee ligne_base(canvas, clones.front().s, epaisseur, -(fin - 1),
+                             canvas.height() - debut);
+    for (const Clone& c : clones) {
+      for (std::int64_t i = c.visibles.debut; i < c.visibles.fin; ++i) {
+        canvas.pen.color = teintes[static_cast<std::size_t>(i - debut)];
+        ligne_base.tracer(c.s, i);
+      }
+    }
   }
   canvas.pen.color = derniere;
 }
 
-void ligne_ou_ombre(Canvas& canvas, const ReglagesTrace& reglages, const Copie& copie,
-                    double d, Colour couleur) {
-  if (reglages.ombre_1 || reglages.ombre_2) {
-    ombre(canvas, reglages, copie, d, couleur);
+void lignes(Canvas& canvas, const Copie& copie, const std::vector<std::int64_t>& decalages) {
+  std::vector<SegmentEntier> segments;
+  segments.reserve(decalages.size());
+  for (std::int64_t d : decalages) {
+    SegmentEntier s{};
+    if (arrondi_copie(copie, static_cast<double>(d), s)) segments.push_back(s);
+  }
+  if (segments.empty()) return;
+  if (canvas.pen.width <= 1 || segments.size() == 1) {
+    for (const SegmentEntier& s : segments) ligne(canvas, s);
     return;
   }
-  SegmentEntier s{};
-  if (arrondi_copie(copie, d, s)) ligne(canvas, s);
+  LigneDeplacee ligne_base(canvas, segments.front(), canvas.pen.width, 0, canvas.height());
+  for (const SegmentEntier& s : segments) ligne_base.tracer(s, 0);
 }
 
 }  // namespace
@@ -114,21 +201,15 @@ void peindre_copie(Canvas& canvas, const ReglagesTrace& reglages, const EtatTrac
     remplissage(canvas, reglages, etat, copie, couleur);
     return;
   }
-  // A count below 1 would divide by zero in the spacing: it draws as a single copy.
-  const int n = reglages.nombre_clones;
-  if (n <= 1) {
-    if (!reglages.ombre_1 && !reglages.ombre_2) canvas.pen.color = couleur;
-    ligne_ou_ombre(canvas, reglages, copie, 0, couleur);
-    return;
-  }
-  const std::int64_t espacement = espacement_clones(reglages);
-  // With no spacing the 2h + 1 clones, an odd number, fall on one place; a mix mode
-  // repeated an odd number of times over the same pixels acts as once.
-  const std::int64_t h0 = (static_cast<std::int64_t>(n) + 1) / 2;
-  const std::int64_t h = espacement == 0 ? 0 : n % 2 == 1 ? h0 - 1 : h0;
-  // Clones without a shadow keep the pen colour the renderer set.
-  for (std::int64_t j = -h; j <= h; ++j) {
-    ligne_ou_ombre(canvas, reglages, copie, static_cast<double>(j * espacement), couleur);
+  const bool ombre = reglages.ombre_1 || reglages.ombre_2;
+  // A single copy takes the segment colour; clones without a shadow keep the pen colour
+  // the renderer set.
+  if (!ombre && reglages.nombre_clones <= 1) canvas.pen.color = couleur;
+  const std::vector<std::int64_t> decalages = decalages_clones(reglages);
+  if (ombre) {
+    ombres(canvas, reglages, copie, decalages, couleur);
+  } else {
+    lignes(canvas, copie, decalages);
   }
 }
 

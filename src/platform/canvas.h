@@ -50,6 +50,10 @@ class Canvas {
   // round-capped shape of capsule.h, each pixel painted once. A clear pen only moves.
   void LineTo(int x, int y);
 
+  // Paints `shape` (from capsuleSpans) moved by (dx, dy) with the pen's colour and mix
+  // mode, clipped: a wide line moved by whole pixels, without rasterising it again.
+  void paintMoved(const RowSpans& shape, std::int64_t dx, std::int64_t dy);
+
   // Inside columns l..r-1 and rows t..b-1: inside with the brush, outline with the pen,
   // both through the pen's mix mode. A box given with its sides swapped is put in order.
   void Ellipse(int l, int t, int r, int b);

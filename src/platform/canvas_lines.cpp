@@ -1,6 +1,9 @@
 #include "platform/canvas.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
+#include <vector>
 
 #include "platform/capsule.h"
 #include "platform/mix_op.h"
@@ -35,6 +38,33 @@ void Canvas::wideLine(Point from, Point to) {
   capsuleSpans(from, to, pen.width, bitmap_.bounds(), spans_);
   withPainter(op, [&](const auto& painter) { paintSpans(bitmap_, spans_, painter); });
   dirty_.unite(spans_.bounds());
+}
+
+void Canvas::paintMoved(const RowSpans& shape, std::int64_t dx, std::int64_t dy) {
+  const MixOp op = MixOp::of(pen.mode, pen.color);
+  if (op.isNop() || shape.bounds().empty()) return;
+  const Rect& b = shape.bounds();
+  const std::int64_t w = width(), h = height();
+  // Rows and columns of the moved shape that fall on the bitmap.
+  const std::int64_t first = std::max<std::int64_t>(b.top, -dy);
+  const std::int64_t last = std::min<std::int64_t>(b.bottom, h - dy);
+  if (first >= last || b.left + dx >= w || b.right + dx <= 0) return;
+  const std::vector<Span>& rows = shape.rows();
+  Rect touched{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
+  withPainter(op, [&](const auto& painter) {
+    for (std::int64_t y = first; y < last; ++y) {
+      const Span& s = rows[static_cast<std::size_t>(y - shape.top())];
+      const std::int64_t l = std::max<std::int64_t>(s.left + dx, 0);
+      const std::int64_t r = std::min<std::int64_t>(s.right + dx, w);
+      if (l >= r) continue;
+      painter.span(bitmap_.row(static_cast<int>(y + dy)) + l, static_cast<int>(r - l));
+      touched.left = std::min(touched.left, static_cast<int>(l));
+      touched.right = std::max(touched.right, static_cast<int>(r));
+      touched.top = std::min(touched.top, static_cast<int>(y + dy));
+      touched.bottom = static_cast<int>(y + dy + 1);
+    }
+  });
+  if (touched.left < touched.right) dirty_.unite(touched);
 }
 
 }  // namespace orvane

@@ -2,6 +2,7 @@
 // off the canvas skipped) against the one-by-one drawing.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <random>
 #include <string>
 #include <vector>
@@ -102,8 +103,67 @@ Canvas toile_chargee(std::mt19937& g, int w, int h) {
   return c;
 }
 
-// The renderer as it was: every copy painted in turn. The pen is set as the renderer sets
-// it (small widths only, so the random width needs no clamping here).
+// The segment painter line by line: every clone and every shadow line drawn with its own
+// MoveTo and LineTo, as the plain reading of the settings says.
+void ligne_seule(Canvas& canvas, double x1, double y1, double x2, double y2, std::int64_t i) {
+  std::int64_t c[4] = {0, 0, 0, 0};
+  const double v[4] = {x1, y1, x2, y2};
+  for (int k = 0; k < 4; ++k) {
+    if (!arrondi_64(v[k], c[k])) return;
+    c[k] += i;
+    if (!tient_sur_32_bits(c[k])) return;
+  }
+  canvas.MoveTo(static_cast<int>(c[0]), static_cast<int>(c[1]));
+  canvas.LineTo(static_cast<int>(c[2]), static_cast<int>(c[3]));
+}
+
+void ombre_ligne_par_ligne(Canvas& canvas, const ReglagesTrace& r, const Copie& c, double d,
+                           Colour couleur) {
+  const int w = r.largeur_ombre;
+  for (int i = 0; i < w; ++i) {
+    double b = 1 - static_cast<double>(i) / w;
+    if (r.ombre_1) b = b * b;
+    if (r.ombre_2) b = std::fabs(std::sin(3.14 * b));
+    const auto comp = [b](int v) { return static_cast<int>(std::nearbyint(v * b)); };
+    canvas.pen.color = RGB(comp(rouge(couleur)), comp(vert(couleur)), comp(bleu(couleur)));
+    canvas.pen.width = 2;
+    ligne_seule(canvas, c.x1 + d, c.y1, c.x2 + d, c.y2, i);
+  }
+}
+
+void segment_ligne_par_ligne(Canvas& canvas, const ReglagesTrace& r, Aleatoire& aleatoire,
+                             EtatTrace& etat, const Copie& c, Colour& couleur_segment) {
+  if (r.peindre_dessiner != 0) {
+    trace_segment(canvas, r, aleatoire, etat, c, couleur_segment);  // fills: one per copy
+    return;
+  }
+  const Colour couleur = couleur_copie(r, aleatoire, etat, couleur_segment);
+  const bool ombre = r.ombre_1 || r.ombre_2;
+  if (r.nombre_clones <= 1) {
+    if (ombre) {
+      ombre_ligne_par_ligne(canvas, r, c, 0, couleur);
+    } else {
+      canvas.pen.color = couleur;
+      ligne_seule(canvas, c.x1, c.y1, c.x2, c.y2, 0);
+    }
+    return;
+  }
+  const int n = r.nombre_clones;
+  const int h0 = (n + 1) / 2;
+  const int espacement = r.largeur_ecran / (2 * h0);
+  const int h = espacement == 0 ? 0 : n % 2 == 1 ? h0 - 1 : h0;
+  for (int j = -h; j <= h; ++j) {
+    const double d = j * espacement;
+    if (ombre) {
+      ombre_ligne_par_ligne(canvas, r, c, d, couleur);
+    } else {
+      ligne_seule(canvas, c.x1 + d, c.y1, c.x2 + d, c.y2, 0);
+    }
+  }
+}
+
+// The renderer as it was: every copy painted in turn, line by line. The pen is set as the
+// renderer sets it (small widths only, so the random width needs no clamping here).
 void un_par_un(Canvas& canvas, const ReglagesTrace& reglages, Aleatoire& aleatoire,
                EtatTrace& etat, Point a, Point b, int mode, Colour couleur) {
   canvas.pen.mode = mode;
@@ -113,7 +173,7 @@ void un_par_un(Canvas& canvas, const ReglagesTrace& reglages, Aleatoire& aleatoi
                          : reglages.epaisseur;
   Colour couleur_segment = couleur;
   copies_symetriques(reglages, {etat.centre_x, etat.centre_y}, a, b, [&](const Copie& c) {
-    trace_segment(canvas, reglages, aleatoire, etat, c, couleur_segment);
+    segment_ligne_par_ligne(canvas, reglages, aleatoire, etat, c, couleur_segment);
   });
 }
 
