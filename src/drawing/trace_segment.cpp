@@ -10,6 +10,8 @@
 #include "drawing/ombre_visible.h"
 #include "drawing/segment_entier.h"
 #include "platform/capsule.h"
+#include "platform/composed_shape.h"
+#include "platform/mix_op.h"
 
 namespace orvane {
 
@@ -100,11 +102,16 @@ class LigneDeplacee {
     canvas_.MoveTo(static_cast<int>(x2), static_cast<int>(y2));
   }
 
+ bool pret() const { return pret_; }
+  const RowSpans& forme() const { return forme_; }
+  ComposedShape& composition() { return composition_; }
+
  private:
   Canvas& canvas_;
   SegmentEntier base_;
   bool pret_ = false;
   RowSpans forme_;
+  ComposedShape composition_;
 };
 
 // The clone offsets of a copy, leftmost first.
@@ -123,6 +130,50 @@ std::vector<std::int64_t> decalages_clones(const ReglagesTrace& reglages) {
   return d;
 }
 
+struct Clone {
+  SegmentEntier s;
+  LignesVisibles visibles;
+};
+
+// Past this many cells a composed shadow would cost more memory than it spares.
+constexpr std::size_t kCellulesMax = std::size_t{1} << 21;
+
+// The shadow lines [debut, fin) of the first clone composed into one shape, then applied at
+// every clone: exact whatever the mix mode, since the lines keep their order over each
+// pixel and each clone is applied after the one before. Lines outside a clone's visible
+// range never touch the canvas, so composing them in changes nothing. False, with nothing
+// painted, when the clones are not all the first one moved sideways or a line would not
+// fit the canvas's coordinates.
+bool ombre_composee(Canvas& canvas, LigneDeplacee& ligne_base,
+                    const std::vector<Clone>& clones, std::int64_t debut, std::int64_t fin,
+                    const std::vector<Colour>& teintes) {
+  if (clones.size() < 2 || !ligne_base.pret()) return false;
+  const SegmentEntier& base = clones.front().s;
+  for (const Clone& c : clones) {
+    const std::int64_t d = c.s.x1 - base.x1;
+    if (c.s.x2 - base.x2 != d || c.s.y1 != base.y1 || c.s.y2 != base.y2) return false;
+    for (std::int64_t i : {c.visibles.debut, c.visibles.fin - 1}) {
+      if (!tient_sur_32_bits(c.s.x1 + i) || !tient_sur_32_bits(c.s.x2 + i) ||
+          !tient_sur_32_bits(c.s.y1 + i) || !tient_sur_32_bits(c.s.y2 + i)) {
+        return false;
+      }
+    }
+  }
+  ComposedShape& ombre = ligne_base.composition();
+  ombre.begin(0, canvas.height());
+  for (std::int64_t i = debut; i < fin; ++i) ombre.reserve(ligne_base.forme(), i, i);
+  if (!ombre.allocate(kCellulesMax)) return false;
+  for (std::int64_t i = debut; i < fin; ++i) {
+    ombre.add(ligne_base.forme(), i, i,
+              MixOp::of(canvas.pen.mode, teintes[static_cast<std::size_t>(i - debut)]));
+  }
+  for (const Clone& c : clones) canvas.paintComposed(ombre, c.s.x1 - base.x1);
+  const Clone& derniere = clones.back();
+  const std::int64_t i = derniere.visibles.fin - 1;
+  canvas.MoveTo(static_cast<int>(derniere.s.x2 + i), static_cast<int>(derniere.s.y2 + i));
+  return true;
+}
+
 // The graded shadow of every clone: lines of width 2, each one pixel further right and
 // down. Only the lines that can touch the canvas are drawn, so a wide shadow costs at most
 // the canvas size; the pen is left as the last line would leave it.
@@ -133,10 +184,6 @@ void ombres(Canvas& canvas, const ReglagesTrace& reglages, const Copie& copie,
   constexpr int epaisseur = kEpaisseurOmbre;
   canvas.pen.width = epaisseur;
   const Colour derniere = teinte_ombre(reglages, couleur, largeur - 1, largeur);
-  struct Clone {
-    SegmentEntier s;
-    LignesVisibles visibles;
-  };
   std::vector<Clone> clones;
   clones.reserve(decalages.size());
   std::int64_t debut = largeur, fin = 0;
@@ -158,10 +205,12 @@ void ombres(Canvas& canvas, const ReglagesTrace& reglages, const Copie& copie,
     // Line i shows the base's rows moved i down: those reaching the canvas are enough.
     LigneDeplacee ligne_base(canvas, clones.front().s, epaisseur, -(fin - 1),
                              canvas.height() - debut);
-    for (const Clone& c : clones) {
-      for (std::int64_t i = c.visibles.debut; i < c.visibles.fin; ++i) {
-        canvas.pen.color = teintes[static_cast<std::size_t>(i - debut)];
-        ligne_base.tracer(c.s, i);
+    if (!ombre_composee(canvas, ligne_base, clones, debut, fin, teintes)) {
+      for (const Clone& c : clones) {
+        for (std::int64_t i = c.visibles.debut; i < c.visibles.fin; ++i) {
+          canvas.pen.color = teintes[static_cast<std::size_t>(i - debut)];
+          ligne_base.tracer(c.s, i);
+        }
       }
     }
   }

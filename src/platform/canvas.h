@@ -4,6 +4,7 @@
 
 #include "platform/bitmap.h"
 #include "platform/colour.h"
+#include "platform/composed_shape.h"
 #include "platform/mix_mode.h"
 #include "platform/point.h"
 #include "platform/row_spans.h"
@@ -53,6 +54,10 @@ class Canvas {
   // Paints `shape` (from capsuleSpans) moved by (dx, dy) with the pen's colour and mix
   // mode, clipped: a wide line moved by whole pixels, without rasterising it again.
   void paintMoved(const RowSpans& shape, std::int64_t dx, std::int64_t dy);
+
+  // Applies a composition of paints (its rows are canvas rows) moved dx pixels right,
+  // clipped; the pen is not used.
+  void paintComposed(const ComposedShape& shape, std::int64_t dx);
 
   // Inside columns l..r-1 and rows t..b-1: inside with the brush, outline with the pen,
   // both through the pen's mix mode. A box given with its sides swapped is put in order.

@@ -67,4 +67,25 @@ void Canvas::paintMoved(const RowSpans& shape, std::int64_t dx, std::int64_t dy)
   if (touched.left < touched.right) dirty_.unite(touched);
 }
 
+void Canvas::paintComposed(const ComposedShape& shape, std::int64_t dx) {
+  const std::int64_t w = width();
+  const int first = std::max(shape.top(), 0);
+  const int last = std::min(shape.top() + static_cast<int>(shape.rows().size()), height());
+  const Colour* keep = shape.keep().data();
+  const Colour* flip = shape.flip().data();
+  Rect touched{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
+  for (int y = first; y < last; ++y) {
+    const ComposedShape::Row& r = shape.rows()[static_cast<std::size_t>(y - shape.top())];
+    const std::int64_t l = std::max<std::int64_t>(r.left + dx, 0);
+    const std::int64_t e = std::min<std::int64_t>(r.right + dx, w);
+    if (l >= e) continue;
+    const std::size_t cell = r.first + static_cast<std::size_t>(l - dx - r.left);
+    Colour* p = bitmap_.row(y) + l;
+    const int n = static_cast<int>(e - l);
+    for (int i = 0; i < n; ++i) p[i] = (p[i] & keep[cell + i]) ^ flip[cell + i];
+    touched.unite({static_cast<int>(l), y, static_cast<int>(e), y + 1});
+  }
+  dirty_.unite(touched);
+}
+
 }  // namespace orvane

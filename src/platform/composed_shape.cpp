@@ -1,0 +1,76 @@
+#include "platform/composed_shape.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace orvane {
+
+namespace {
+
+constexpr std::int64_t kNone = std::numeric_limits<std::int64_t>::max();
+
+// The rows of `shape` moved by dy that fall in [top, top + count), as shape row indices.
+void movedRows(const RowSpans& shape, std::int64_t dy, int top, std::size_t count,
+               std::int64_t& first, std::int64_t& last) {
+  const std::int64_t size = static_cast<std::int64_t>(shape.rows().size());
+  first = std::max<std::int64_t>(0, top - dy - shape.top());
+  last = std::min<std::int64_t>(size, top + static_cast<std::int64_t>(count) - dy - shape.top());
+}
+
+}  // namespace
+
+void ComposedShape::begin(int top, int bottom) {
+  top_ = top;
+  rows_.assign(static_cast<std::size_t>(std::max(0, bottom - top)), Row{kNone, -kNone, 0});
+  keep_.clear();
+  flip_.clear();
+}
+
+void ComposedShape::reserve(const RowSpans& shape, std::int64_t dx, std::int64_t dy) {
+  std::int64_t first = 0, last = 0;
+  movedRows(shape, dy, top_, rows_.size(), first, last);
+  for (std::int64_t n = first; n < last; ++n) {
+    const Span& s = shape.rows()[static_cast<std::size_t>(n)];
+    if (s.right <= s.left) continue;
+    Row& r = rows_[static_cast<std::size_t>(shape.top() + n + dy - top_)];
+    r.left = std::min(r.left, s.left + dx);
+    r.right = std::max(r.right, s.right + dx);
+  }
+}
+
+bool ComposedShape::allocate(std::size_t maxCells) {
+  std::size_t cells = 0;
+  for (Row& r : rows_) {
+    if (r.left >= r.right) {
+      r.left = r.right = 0;
+    }
+    r.first = cells;
+    cells += static_cast<std::size_t>(r.right - r.left);
+    if (cells > maxCells) return false;
+  }
+  keep_.assign(cells, ~Colour{0});  // cells no shape covers leave the pixel whole
+  flip_.assign(cells, 0);
+  return true;
+}
+
+void ComposedShape::add(const RowSpans& shape, std::int64_t dx, std::int64_t dy,
+                        const MixOp& op) {
+  std::int64_t first = 0, last = 0;
+  movedRows(shape, dy, top_, rows_.size(), first, last);
+  const Colour k = op.keep, f = op.flip;
+  for (std::int64_t n = first; n < last; ++n) {
+    const Span& s = shape.rows()[static_cast<std::size_t>(n)];
+    if (s.right <= s.left) continue;
+    const Row& r = rows_[static_cast<std::size_t>(shape.top() + n + dy - top_)];
+    const std::size_t from = r.first + static_cast<std::size_t>(s.left + dx - r.left);
+    const std::size_t to = from + static_cast<std::size_t>(s.right - s.left);
+    Colour* keep = keep_.data();
+    Colour* flip = flip_.data();
+    for (std::size_t c = from; c < to; ++c) {
+      keep[c] &= k;
+      flip[c] = (flip[c] & k) ^ f;
+    }
+  }
+}
+
+}  // namespace orvane
