@@ -167,7 +167,10 @@ bool ombre_composee(Canvas& canvas, LigneDeplacee& ligne_base,
     ombre.add(ligne_base.forme(), i, i,
               MixOp::of(canvas.pen.mode, teintes[static_cast<std::size_t>(i - debut)]));
   }
-  for (const Clone& c : clones) canvas.paintComposed(ombre, c.s.x1 - base.x1);
+  std::vector<std::int64_t> places;
+  places.reserve(clones.size());
+  for (const Clone& c : clones) places.push_back(c.s.x1 - base.x1);
+  canvas.paintComposed(ombre, places);
   const Clone& derniere = clones.back();
   const std::int64_t i = derniere.visibles.fin - 1;
   canvas.MoveTo(static_cast<int>(derniere.s.x2 + i), static_cast<int>(derniere.s.y2 + i));

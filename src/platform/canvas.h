@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "platform/bitmap.h"
 #include "platform/colour.h"
@@ -55,9 +56,9 @@ class Canvas {
   // mode, clipped: a wide line moved by whole pixels, without rasterising it again.
   void paintMoved(const RowSpans& shape, std::int64_t dx, std::int64_t dy);
 
-  // Applies a composition of paints (its rows are canvas rows) moved dx pixels right,
-  // clipped; the pen is not used.
-  void paintComposed(const ComposedShape& shape, std::int64_t dx);
+  // Applies a composition of paints (its rows are canvas rows) moved right by each of
+  // `dx` in turn, clipped; the pen is not used.
+  void paintComposed(const ComposedShape& shape, const std::vector<std::int64_t>& dx);
 
   // Inside columns l..r-1 and rows t..b-1: inside with the brush, outline with the pen,
   // both through the pen's mix mode. A box given with its sides swapped is put in order.

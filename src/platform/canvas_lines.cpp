@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/capsule.h"
+#include "platform/colour4.h"
 #include "platform/mix_op.h"
 #include "platform/thin_line.h"
 
@@ -67,23 +68,40 @@ void Canvas::paintMoved(const RowSpans& shape, std::int64_t dx, std::int64_t dy)
   if (touched.left < touched.right) dirty_.unite(touched);
 }
 
-void Canvas::paintComposed(const ComposedShape& shape, std::int64_t dx) {
+void Canvas::paintComposed(const ComposedShape& shape, const std::vector<std::int64_t>& dx) {
   const std::int64_t w = width();
   const int first = std::max(shape.top(), 0);
   const int last = std::min(shape.top() + static_cast<int>(shape.rows().size()), height());
   const Colour* keep = shape.keep().data();
   const Colour* flip = shape.flip().data();
   Rect touched{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
+  // Row by row, every place in its order along the row: the places of one row are
+  // painted in the order given, and each row is read from memory once.
   for (int y = first; y < last; ++y) {
     const ComposedShape::Row& r = shape.rows()[static_cast<std::size_t>(y - shape.top())];
-    const std::int64_t l = std::max<std::int64_t>(r.left + dx, 0);
-    const std::int64_t e = std::min<std::int64_t>(r.right + dx, w);
-    if (l >= e) continue;
-    const std::size_t cell = r.first + static_cast<std::size_t>(l - dx - r.left);
-    Colour* p = bitmap_.row(y) + l;
-    const int n = static_cast<int>(e - l);
-    for (int i = 0; i < n; ++i) p[i] = (p[i] & keep[cell + i]) ^ flip[cell + i];
-    touched.unite({static_cast<int>(l), y, static_cast<int>(e), y + 1});
+    if (r.left >= r.right) continue;
+    Colour* row = bitmap_.row(y);
+    for (const std::int64_t d : dx) {
+      const std::int64_t l = std::max<std::int64_t>(r.left + d, 0);
+      const std::int64_t e = std::min<std::int64_t>(r.right + d, w);
+      if (l >= e) continue;
+      const std::size_t cell = r.first + static_cast<std::size_t>(l - d - r.left);
+      Colour* p = row + l;
+      const Colour* k = keep + cell;
+      const Colour* f = flip + cell;
+      const int n = static_cast<int>(e - l);
+      int i = 0;
+      for (; i + 4 <= n; i += 4) {
+        Colour4& v = *reinterpret_cast<Colour4*>(p + i);
+        v = (v & *reinterpret_cast<const Colour4*>(k + i)) ^
+            *reinterpret_cast<const Colour4*>(f + i);
+      }
+      for (; i < n; ++i) p[i] = (p[i] & k[i]) ^ f[i];
+      touched.left = std::min(touched.left, static_cast<int>(l));
+      touched.right = std::max(touched.right, static_cast<int>(e));
+      touched.top = std::min(touched.top, y);
+      touched.bottom = y + 1;
+    }
   }
   dirty_.unite(touched);
 }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "platform/colour4.h"
+
 namespace orvane {
 
 namespace {
@@ -66,7 +68,15 @@ void ComposedShape::add(const RowSpans& shape, std::int64_t dx, std::int64_t dy,
     const std::size_t to = from + static_cast<std::size_t>(s.right - s.left);
     Colour* keep = keep_.data();
     Colour* flip = flip_.data();
-    for (std::size_t c = from; c < to; ++c) {
+    std::size_t c = from;
+    const Colour4 k4 = {k, k, k, k}, f4 = {f, f, f, f};
+    for (; c + 4 <= to; c += 4) {
+      Colour4& kc = *reinterpret_cast<Colour4*>(keep + c);
+      Colour4& fc = *reinterpret_cast<Colour4*>(flip + c);
+      kc &= k4;
+      fc = (fc & k4) ^ f4;
+    }
+    for (; c < to; ++c) {
       keep[c] &= k;
       flip[c] = (flip[c] & k) ^ f;
     }
