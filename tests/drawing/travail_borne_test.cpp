@@ -9,6 +9,7 @@
 
 #include "comparaison_images.h"
 #include "drawing/copies_symetriques.h"
+#include "drawing/doublons_copies.h"
 #include "drawing/ombre_visible.h"
 #include "drawing/repetitions_copies.h"
 #include "drawing/trace_segment.h"
@@ -86,6 +87,38 @@ TEST(RepetitionsCopies, OnlyExactSpiralsRepeat) {
   r.symetrie = 1;
   r.spirale = false;
   EXPECT_EQ(periode_copies(r), 0);
+}
+
+std::string sans_doublons(const std::string& suite, Repetition regle) {
+  std::string resultat;
+  DoublonsCopies d(regle, [&](const CopiePeinte& p) {
+    resultat += p.comparable ? static_cast<char>(p.couleur) : '?';
+  });
+  for (char c : suite) d.recevoir(lettre(c));
+  d.finir();
+  return resultat;
+}
+
+TEST(DoublonsCopies, TheLastOfEqualCopiesOrTheOddOnesArePainted) {
+  struct Cas {
+    const char* suite;
+    Repetition regle;
+    const char* attendu;
+  };
+  const Cas cas[] = {
+      {"abcab", Repetition::UneFois, "cab"},  // each kept at its last place
+      {"aaaa", Repetition::UneFois, "a"},
+      {"a?a?", Repetition::UneFois, "?a?"},  // copies that cannot be compared stay
+      {"abcab", Repetition::Parite, "c"},
+      {"abcabca", Repetition::Parite, "a"},  // b and c cancel, a is met three times
+      {"aaa", Repetition::Parite, "a"},
+      {"aaaa", Repetition::Parite, ""},
+      {"", Repetition::Parite, ""},
+  };
+  for (const Cas& c : cas) {
+    EXPECT_EQ(sans_doublons(c.suite, c.regle), c.attendu)
+        << c.suite << " rule " << static_cast<int>(c.regle);
+  }
 }
 
 // ---- the whole renderer against the one-by-one drawing ------------------------------
@@ -186,8 +219,8 @@ ReglagesTrace reglages_au_hasard(std::mt19937& g) {
   r.nb_petales = entre(1, 9);
   r.spirale = entre(0, 5) > 0;
   r.tours = entre(1, 7);
-  const int facteurs[] = {1000, 1000, 1000, -1000, 999, 500};
-  r.facteur_milliemes = facteurs[entre(0, 5)];
+  const int facteurs[] = {1000, 1000, 1000, 1000, 1000, -1000, 999, 500, 975, 900};
+  r.facteur_milliemes = facteurs[entre(0, 9)];
   r.epaisseur_aleatoire = entre(0, 2) == 0;
   r.epaisseur = entre(1, 5);
   r.ombre_1 = entre(0, 2) == 0;
@@ -201,7 +234,7 @@ ReglagesTrace reglages_au_hasard(std::mt19937& g) {
 TEST(TravailBorne, CheaperPathsGiveThePixelsPenAndDrawsOfTheOneByOneDrawing) {
   std::mt19937 g(2026);
   int compares = 0;
-  for (int essai = 0; essai < 1600; ++essai) {
+  for (int essai = 0; essai < 2400; ++essai) {
     const auto entre = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(g); };
     const ReglagesTrace r = reglages_au_hasard(g);
     const int mode = essai % 16;  // every mix mode, over and over
