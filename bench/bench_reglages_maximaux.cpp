@@ -39,10 +39,11 @@ Scene scene(int echelle) {
 }
 
 // A freehand ("crayon") move under "vitrail" at the default factor 975.
-void crayon_vitrail(benchmark::State& state, int mode, int echelle) {
+void crayon_vitrail(benchmark::State& state, int mode, int echelle, bool ombre = true) {
   ReglagesTrace r = reglages_maximaux(echelle);
   r.symetrie = 1;
   r.type_trace = 0;
+  r.ombre_1 = ombre;
   Scene s = scene(echelle);
   Aleatoire aleatoire(1);
   for (auto _ : state) {
@@ -97,6 +98,16 @@ void BM_CrayonVitrail975(benchmark::State& state) {
 BENCHMARK(BM_CrayonVitrail975)
     ->ArgNames({"mode", "echelle"})
     ->ArgsProduct({{R2_COPYPEN, R2_XORPEN, R2_MERGEPEN, R2_MERGEPENNOT}, {1, 2}})
+    ->Unit(benchmark::kMillisecond);
+
+// The same without the shadow: 101 clones of a line of width 100 per copy.
+void BM_CrayonVitrail975SansOmbre(benchmark::State& state) {
+  crayon_vitrail(state, static_cast<int>(state.range(0)), static_cast<int>(state.range(1)),
+                 false);
+}
+BENCHMARK(BM_CrayonVitrail975SansOmbre)
+    ->ArgNames({"mode", "echelle"})
+    ->ArgsProduct({{R2_COPYPEN, R2_XORPEN, R2_MERGEPENNOT}, {1, 2}})
     ->Unit(benchmark::kMillisecond);
 
 void BM_BandeLosanges(benchmark::State& state) {
