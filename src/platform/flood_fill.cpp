@@ -111,6 +111,14 @@ void replaceColour(Bitmap& bitmap, const Rect& area, Colour from, Colour to) {
   }
 }
 
+// Whether a vector comparison held in all four lanes, read as two 64-bit halves.
+typedef long long Halves __attribute__((vector_size(16)));
+template <class Mask>
+bool allSet(Mask m) {
+  const Halves h = reinterpret_cast<Halves>(m);
+  return (h[0] & h[1]) == -1;
+}
+
 // The two tests of inside, on one pixel and on four at once.
 struct OfColour {
   Colour surface;
@@ -118,8 +126,7 @@ struct OfColour {
   bool all4(const Colour* p) const {
     const Colour4 v = *reinterpret_cast<const Colour4*>(p);
     const Colour4 s = {surface, surface, surface, surface};
-    const auto hit = v == s;
-    return (hit[0] & hit[1] & hit[2] & hit[3]) != 0;
+    return allSet(v == s);
   }
 };
 
@@ -131,8 +138,7 @@ struct NotBorder {
     const Colour4 v = *reinterpret_cast<const Colour4*>(p);
     const Colour4 b = {border, border, border, border};
     const Colour4 top = {0xFF000000u, 0xFF000000u, 0xFF000000u, 0xFF000000u};
-    const auto ok = (v != b) & ((v & top) == 0);
-    return (ok[0] & ok[1] & ok[2] & ok[3]) != 0;
+    return allSet((v != b) & ((v & top) == 0));
   }
 };
 
