@@ -39,11 +39,13 @@ Scene scene(int echelle) {
 }
 
 // A freehand ("crayon") move under "vitrail" at the default factor 975.
-void crayon_vitrail(benchmark::State& state, int mode, int echelle, bool ombre = true) {
+void crayon_vitrail(benchmark::State& state, int mode, int echelle, bool ombre = true,
+                    bool aleatoire_ = false) {
   ReglagesTrace r = reglages_maximaux(echelle);
   r.symetrie = 1;
   r.type_trace = 0;
   r.ombre_1 = ombre;
+  r.epaisseur_aleatoire = aleatoire_;
   Scene s = scene(echelle);
   Aleatoire aleatoire(1);
   for (auto _ : state) {
@@ -108,6 +110,16 @@ void BM_CrayonVitrail975SansOmbre(benchmark::State& state) {
 BENCHMARK(BM_CrayonVitrail975SansOmbre)
     ->ArgNames({"mode", "echelle"})
     ->ArgsProduct({{R2_COPYPEN, R2_XORPEN, R2_MERGEPENNOT}, {1, 2}})
+    ->Unit(benchmark::kMillisecond);
+
+// With the random thickness: a width drawn up to 199 per move and every copy darkened at
+// random to one of two shades.
+void BM_CrayonVitrail975Aleatoire(benchmark::State& state) {
+  crayon_vitrail(state, static_cast<int>(state.range(0)), 1, state.range(1) != 0, true);
+}
+BENCHMARK(BM_CrayonVitrail975Aleatoire)
+    ->ArgNames({"mode", "ombre"})
+    ->ArgsProduct({{R2_COPYPEN, R2_XORPEN, R2_MERGEPEN, R2_MERGEPENNOT}, {0, 1}})
     ->Unit(benchmark::kMillisecond);
 
 void BM_BandeLosanges(benchmark::State& state) {
