@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <climits>
+#include <utility>
 #include <cstdint>
 #include <vector>
 
@@ -29,8 +30,8 @@ void ligne(Canvas& canvas, const SegmentEntier& s, std::int64_t i = 0) {
   canvas.LineTo(static_cast<int>(x2), static_cast<int>(y2));
 }
 
-void remplissage(Canvas& canvas, const ReglagesTrace& reglages, const EtatTrace& etat,
-                 const Copie& copie, Colour couleur_segment) {
+void remplissage_copie(Canvas& canvas, const ReglagesTrace& reglages, const EtatTrace& etat,
+                       const Copie& copie, Colour couleur_segment) {
   canvas.brush.style = BrushStyle::Solid;
   canvas.pen.color = etat.couleur_peinture;
   canvas.brush.color = canvas.pen.color;
@@ -135,6 +136,33 @@ struct Clone {
   LignesVisibles visibles;
 };
 
+// Whether clones of a shape this wide at these places never cover one pixel twice.
+bool sans_chevauchement(const ComposedShape& forme, const std::vector<std::int64_t>& places) {
+  const std::int64_t largeur = forme.widestRow();
+  for (std::size_t k = 1; k < places.size(); ++k) {
+    if (places[k] - places[k - 1] < largeur) return false;
+  }
+  return true;
+}
+
+// Adds a copy's composed shadow after those held back when it covers the same pixels,
+// otherwise applies those and holds this one back instead.
+void cumuler(Canvas& canvas, OmbresCumulees& cumul, const SegmentEntier& base,
+             std::int64_t debut, std::int64_t fin, const std::vector<std::int64_t>& places,
+             ComposedShape& ombre) {
+  if (cumul.actif && cumul.base == base && cumul.debut == debut && cumul.fin == fin &&
+      cumul.places == places && sans_chevauchement(ombre, places) && cumul.cumul.then(ombre)) {
+    return;
+  }
+  appliquer_ombres(canvas, cumul);
+  cumul.actif = true;
+  cumul.base = base;
+  cumul.debut = debut;
+  cumul.fin = fin;
+  cumul.places = places;
+  std::swap(cumul.cumul, ombre);
+}
+
 // Past this many cells a composed shadow would cost more memory than it spares.
 constexpr std::size_t kCellulesMax = std::size_t{1} << 21;
 
@@ -146,7 +174,7 @@ constexpr std::size_t kCellulesMax = std::size_t{1} << 21;
 // fit the canvas's coordinates.
 bool ombre_composee(Canvas& canvas, LigneDeplacee& ligne_base,
                     const std::vector<Clone>& clones, std::int64_t debut, std::int64_t fin,
-                    const std::vector<Colour>& teintes) {
+                    const std::vector<Colour>& teintes, OmbresCumulees* cumul) {
   if (clones.size() < 2 || !ligne_base.pret()) return false;
   const SegmentEntier& base = clones.front().s;
   for (const Clone& c : clones) {
@@ -170,7 +198,11 @@ bool ombre_composee(Canvas& canvas, LigneDeplacee& ligne_base,
   std::vector<std::int64_t> places;
   places.reserve(clones.size());
   for (const Clone& c : clones) places.push_back(c.s.x1 - base.x1);
-  canvas.paintComposed(ombre, places);
+  if (cumul == nullptr) {
+    canvas.paintComposed(ombre, places);
+  } else {
+    cumuler(canvas, *cumul, base, debut, fin, places, ombre);
+  }
   const Clone& derniere = clones.back();
   const std::int64_t i = derniere.visibles.fin - 1;
   canvas.MoveTo(static_cast<int>(derniere.s.x2 + i), static_cast<int>(derniere.s.y2 + i));
@@ -181,7 +213,8 @@ bool ombre_composee(Canvas& canvas, LigneDeplacee& ligne_base,
 // down. Only the lines that can touch the canvas are drawn, so a wide shadow costs at most
 // the canvas size; the pen is left as the last line would leave it.
 void ombres(Canvas& canvas, const ReglagesTrace& reglages, const Copie& copie,
-            const std::vector<std::int64_t>& decalages, Colour couleur) {
+            const std::vector<std::int64_t>& decalages, Colour couleur,
+            OmbresCumulees* cumul) {
   const int largeur = reglages.largeur_ombre;
   if (largeur < 1) return;
   constexpr int epaisseur = kEpaisseurOmbre;
@@ -208,7 +241,8 @@ void ombres(Canvas& canvas, const ReglagesTrace& reglages, const Copie& copie,
     // Line i shows the base's rows moved i down: those reaching the canvas are enough.
     LigneDeplacee ligne_base(canvas, clones.front().s, epaisseur, -(fin - 1),
                              canvas.height() - debut);
-    if (!ombre_composee(canvas, ligne_base, clones, debut, fin, teintes)) {
+    if (!ombre_composee(canvas, ligne_base, clones, debut, fin, teintes, cumul)) {
+      if (cumul != nullptr) appliquer_ombres(canvas, *cumul);
       for (const Clone& c : clones) {
         for (std::int64_t i = c.visibles.debut; i < c.visibles.fin; ++i) {
           canvas.pen.color = teintes[static_cast<std::size_t>(i - debut)];
@@ -248,21 +282,30 @@ Colour couleur_copie(const ReglagesTrace& reglages, Aleatoire& aleatoire, EtatTr
 }
 
 void peindre_copie(Canvas& canvas, const ReglagesTrace& reglages, const EtatTrace& etat,
-                   const Copie& copie, Colour couleur) {
-  if (reglages.peindre_dessiner == 1 || reglages.peindre_dessiner == 2) {
-    remplissage(canvas, reglages, etat, copie, couleur);
+                   const Copie& copie, Colour couleur, OmbresCumulees* cumul) {
+  const bool ombre = reglages.ombre_1 || reglages.ombre_2;
+  const bool remplissage = reglages.peindre_dessiner == 1 || reglages.peindre_dessiner == 2;
+  // Whatever is painted otherwise comes after the shadows held back.
+  if (cumul != nullptr && (remplissage || !ombre)) appliquer_ombres(canvas, *cumul);
+  if (remplissage) {
+    remplissage_copie(canvas, reglages, etat, copie, couleur);
     return;
   }
-  const bool ombre = reglages.ombre_1 || reglages.ombre_2;
   // A single copy takes the segment colour; clones without a shadow keep the pen colour
   // the renderer set.
   if (!ombre && reglages.nombre_clones <= 1) canvas.pen.color = couleur;
   const std::vector<std::int64_t> decalages = decalages_clones(reglages);
   if (ombre) {
-    ombres(canvas, reglages, copie, decalages, couleur);
+    ombres(canvas, reglages, copie, decalages, couleur, cumul);
   } else {
     lignes(canvas, copie, decalages);
   }
+}
+
+void appliquer_ombres(Canvas& canvas, OmbresCumulees& cumul) {
+  if (!cumul.actif) return;
+  canvas.paintComposed(cumul.cumul, cumul.places);
+  cumul.actif = false;
 }
 
 void regler_comme_apres_copie(Canvas& canvas, const ReglagesTrace& reglages,

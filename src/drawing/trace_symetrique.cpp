@@ -34,8 +34,9 @@ void trace_copies(Canvas& canvas, const ReglagesTrace& reglages, Aleatoire& alea
   const bool remplissage = reglages.peindre_dessiner == 1 || reglages.peindre_dessiner == 2;
   const Repetition regle =
       remplissage ? Repetition::UneFois : repetition_du_mode(canvas.pen.mode);
+  OmbresCumulees cumul;
   const auto peindre = [&](const CopiePeinte& p) {
-    peindre_copie(canvas, reglages, etat, p.copie, p.couleur);
+    peindre_copie(canvas, reglages, etat, p.copie, p.couleur, &cumul);
   };
   // Fills look at the picture as they go: only whole repeated turns are spared. Lines in
   // the modes whose result depends on the order of the paints: whole turns, then runs of
@@ -69,6 +70,7 @@ void trace_copies(Canvas& canvas, const ReglagesTrace& reglages, Aleatoire& alea
   egales.finir();
   tours.finir();
   suites.finir();
+  appliquer_ombres(canvas, cumul);
   // The pen as the last copy leaves it, painted or spared.
   if (une_copie) regler_comme_apres_copie(canvas, reglages, etat, derniere);
 }

@@ -83,4 +83,21 @@ void ComposedShape::add(const RowSpans& shape, std::int64_t dx, std::int64_t dy,
   }
 }
 
+bool ComposedShape::then(const ComposedShape& next) {
+  if (next.top_ != top_ || next.rows_ != rows_) return false;
+  const std::size_t n = keep_.size();
+  for (std::size_t c = 0; c < n; ++c) {
+    const Colour k = next.keep_[c];
+    keep_[c] &= k;
+    flip_[c] = (flip_[c] & k) ^ next.flip_[c];
+  }
+  return true;
+}
+
+std::int64_t ComposedShape::widestRow() const {
+  std::int64_t widest = 0;
+  for (const Row& r : rows_) widest = std::max(widest, r.right - r.left);
+  return widest;
+}
+
 }  // namespace orvane

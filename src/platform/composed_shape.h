@@ -26,10 +26,17 @@ class ComposedShape {
   // Paints `shape` moved by (dx, dy) with op, after what was added before.
   void add(const RowSpans& shape, std::int64_t dx, std::int64_t dy, const MixOp& op);
 
+  // Follows this composition with `next`, painted after it over the same cells; false,
+  // with nothing changed, when `next` does not cover the same cells.
+  bool then(const ComposedShape& next);
+  // The widest row, in cells.
+  std::int64_t widestRow() const;
+
   struct Row {
     std::int64_t left = 0;   // column of the first cell
     std::int64_t right = 0;  // one past the last cell
     std::size_t first = 0;   // index of the first cell in keep/flip
+    bool operator==(const Row&) const = default;
   };
   int top() const { return top_; }
   const std::vector<Row>& rows() const { return rows_; }
