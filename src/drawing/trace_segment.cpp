@@ -267,7 +267,25 @@ void lignes(Canvas& canvas, const Copie& copie, const std::vector<std::int64_t>&
     return;
   }
   LigneDeplacee ligne_base(canvas, segments.front(), canvas.pen.width, 0, canvas.height());
-  for (const SegmentEntier& s : segments) ligne_base.tracer(s, 0);
+  // The clones one beside the other, every row in one sweep, when each is the first moved
+  // sideways and within the canvas's coordinates.
+  const SegmentEntier& base = segments.front();
+  std::vector<std::int64_t> places;
+  places.reserve(segments.size());
+  for (const SegmentEntier& s : segments) {
+    const std::int64_t d = s.x1 - base.x1;
+    if (s.x2 - base.x2 != d || s.y1 != base.y1 || s.y2 != base.y2 ||
+        !tient_sur_32_bits(s.x1) || !tient_sur_32_bits(s.x2)) {
+      break;
+    }
+    places.push_back(d);
+  }
+  if (!ligne_base.pret() || places.size() != segments.size()) {
+    for (const SegmentEntier& s : segments) ligne_base.tracer(s, 0);
+    return;
+  }
+  canvas.paintMovedRow(ligne_base.forme(), places);
+  canvas.MoveTo(static_cast<int>(segments.back().x2), static_cast<int>(segments.back().y2));
 }
 
 }  // namespace

@@ -56,6 +56,11 @@ class Canvas {
   // mode, clipped: a wide line moved by whole pixels, without rasterising it again.
   void paintMoved(const RowSpans& shape, std::int64_t dx, std::int64_t dy);
 
+  // Paints `shape` (from capsuleSpans) moved right by each of `dx` in turn (ascending),
+  // with the pen: each row in one sweep, where a pixel under m of the moved shapes gets
+  // the pen's mix once when m is odd and twice when m is even, as m paints would give.
+  void paintMovedRow(const RowSpans& shape, const std::vector<std::int64_t>& dx);
+
   // Applies a composition of paints (its rows are canvas rows) moved right by each of
   // `dx` in turn, clipped; the pen is not used.
   void paintComposed(const ComposedShape& shape, const std::vector<std::int64_t>& dx);

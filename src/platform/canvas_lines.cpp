@@ -68,6 +68,54 @@ void Canvas::paintMoved(const RowSpans& shape, std::int64_t dx, std::int64_t dy)
   if (touched.left < touched.right) dirty_.unite(touched);
 }
 
+void Canvas::paintMovedRow(const RowSpans& shape, const std::vector<std::int64_t>& dx) {
+  const MixOp once = MixOp::of(pen.mode, pen.color);
+  if (once.isNop() || shape.bounds().empty() || dx.empty()) return;
+  // Any mix applied three times acts as once, so two cases remain.
+  const MixOp twice{once.keep, (once.flip & once.keep) ^ once.flip};
+  const std::int64_t w = width();
+  const Rect& b = shape.bounds();
+  const int first = std::max(b.top, 0);
+  const int last = std::min(b.bottom, height());
+  const std::size_t n = dx.size();
+  Rect touched{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
+  auto paint = [&](Colour* row, std::int64_t l, std::int64_t r, std::size_t m) {
+    l = std::max<std::int64_t>(l, 0);
+    r = std::min<std::int64_t>(r, w);
+    if (m == 0 || l >= r) return false;
+    withPainter(m % 2 == 1 ? once : twice, [&](const auto& painter) {
+      painter.span(row + l, static_cast<int>(r - l));
+    });
+    touched.left = std::min(touched.left, static_cast<int>(l));
+    touched.right = std::max(touched.right, static_cast<int>(r));
+    return true;
+  };
+  for (int y = first; y < last; ++y) {
+    const Span& s = shape.rows()[static_cast<std::size_t>(y - shape.top())];
+    if (s.right <= s.left) continue;
+    Colour* row = bitmap_.row(y);
+    // Starts and ends both ascend with dx: walk them together, counting the shapes over
+    // each stretch of the row.
+    std::size_t starts = 0, ends = 0;
+    std::int64_t at = s.left + dx[0];
+    bool any = false;
+    while (ends < n) {
+      const std::int64_t nextStart = starts < n ? s.left + dx[starts] : INT64_MAX;
+      const std::int64_t nextEnd = s.right + dx[ends];
+      const std::int64_t next = std::min(nextStart, nextEnd);
+      any = paint(row, at, next, starts - ends) || any;
+      at = next;
+      if (nextStart == next) ++starts;
+      if (nextEnd == next) ++ends;
+    }
+    if (any) {
+      touched.top = std::min(touched.top, y);
+      touched.bottom = y + 1;
+    }
+  }
+  dirty_.unite(touched);
+}
+
 void Canvas::paintComposed(const ComposedShape& shape, const std::vector<std::int64_t>& dx) {
   const std::int64_t w = width();
   const int first = std::max(shape.top(), 0);
