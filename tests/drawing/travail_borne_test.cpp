@@ -231,42 +231,77 @@ ReglagesTrace reglages_au_hasard(std::mt19937& g) {
   return r;
 }
 
+// One stroke call drawn by the renderer and one by one from the same start, compared:
+// pixels, pen, brush, the split pencil colour and the random generator's next draw.
+void comparer_au_un_par_un(std::mt19937& g, const ReglagesTrace& r, int mode, int essai) {
+  const auto entre = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(g); };
+  const Colour couleur = static_cast<Colour>(entre(0, 0xFFFFFF));
+  EtatTrace etat;
+  etat.centre_x = entre(20, 140);
+  etat.centre_y = entre(20, 100);
+  etat.couleur_crayon = static_cast<Colour>(entre(0, 0xFFFFFF));
+  etat.couleur_peinture = static_cast<Colour>(entre(0, 0xFFFFFF));
+  const Point a{entre(-20, 180), entre(-20, 140)};
+  const Point b = entre(0, 4) == 0 ? a : Point{entre(-20, 180), entre(-20, 140)};
+  const Canvas depart = toile_chargee(g, 160, 120);
+  const std::uint64_t graine = g();
+
+  Canvas vite = depart, lent = depart;
+  Aleatoire alea_vite(graine), alea_lent(graine);
+  EtatTrace etat_vite = etat, etat_lent = etat;
+  trace_symetrique(vite, r, alea_vite, etat_vite, a, b, mode, couleur);
+  un_par_un(lent, r, alea_lent, etat_lent, a, b, mode, couleur);
+
+  const std::string nom = "travail_borne_" + std::to_string(essai);
+  ASSERT_TRUE(memes_images(vite.bitmap(), lent.bitmap(), nom.c_str())) << "trial " << essai;
+  ASSERT_EQ(vite.pen.color, lent.pen.color) << essai;
+  ASSERT_EQ(vite.pen.width, lent.pen.width) << essai;
+  ASSERT_EQ(vite.pen.mode, lent.pen.mode) << essai;
+  ASSERT_EQ(vite.brush.color, lent.brush.color) << essai;
+  ASSERT_EQ(static_cast<int>(vite.brush.style), static_cast<int>(lent.brush.style)) << essai;
+  ASSERT_EQ(etat_vite.rouge_crayon, etat_lent.rouge_crayon) << essai;
+  ASSERT_EQ(alea_vite.Random(1 << 30), alea_lent.Random(1 << 30)) << essai;
+}
+
 TEST(TravailBorne, CheaperPathsGiveThePixelsPenAndDrawsOfTheOneByOneDrawing) {
   std::mt19937 g(2026);
   int compares = 0;
   for (int essai = 0; essai < 2400; ++essai) {
-    const auto entre = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(g); };
     const ReglagesTrace r = reglages_au_hasard(g);
-    const int mode = essai % 16;  // every mix mode, over and over
-    const Colour couleur = static_cast<Colour>(entre(0, 0xFFFFFF));
-    EtatTrace etat;
-    etat.centre_x = entre(20, 140);
-    etat.centre_y = entre(20, 100);
-    etat.couleur_crayon = static_cast<Colour>(entre(0, 0xFFFFFF));
-    etat.couleur_peinture = static_cast<Colour>(entre(0, 0xFFFFFF));
-    const Point a{entre(-20, 180), entre(-20, 140)};
-    const Point b = entre(0, 4) == 0 ? a : Point{entre(-20, 180), entre(-20, 140)};
-    const Canvas depart = toile_chargee(g, 160, 120);
-    const std::uint64_t graine = g();
-
-    Canvas vite = depart, lent = depart;
-    Aleatoire alea_vite(graine), alea_lent(graine);
-    EtatTrace etat_vite = etat, etat_lent = etat;
-    trace_symetrique(vite, r, alea_vite, etat_vite, a, b, mode, couleur);
-    un_par_un(lent, r, alea_lent, etat_lent, a, b, mode, couleur);
-
-    const std::string nom = "travail_borne_" + std::to_string(essai);
-    ASSERT_TRUE(memes_images(vite.bitmap(), lent.bitmap(), nom.c_str())) << "trial " << essai;
-    ASSERT_EQ(vite.pen.color, lent.pen.color) << essai;
-    ASSERT_EQ(vite.pen.width, lent.pen.width) << essai;
-    ASSERT_EQ(vite.pen.mode, lent.pen.mode) << essai;
-    ASSERT_EQ(vite.brush.color, lent.brush.color) << essai;
-    ASSERT_EQ(static_cast<int>(vite.brush.style), static_cast<int>(lent.brush.style)) << essai;
-    ASSERT_EQ(etat_vite.rouge_crayon, etat_lent.rouge_crayon) << essai;
-    ASSERT_EQ(alea_vite.Random(1 << 30), alea_lent.Random(1 << 30)) << essai;
+    comparer_au_un_par_un(g, r, essai % 16, essai);  // every mix mode, over and over
+    if (HasFatalFailure()) return;
     compares += periode_copies(r) > 0;
   }
   EXPECT_GT(compares, 500);  // the repeating spirals were well represented
+}
+
+// Spirals shrinking to the centre with a shadow, clones and the random shades: the copies
+// there repeat one after the other in changing colours, and their shadows are composed
+// together. Every mix mode, the four whose result depends on the order above all.
+TEST(TravailBorne, ShrinkingShadowedSpiralsInRandomShadesMatchTheOneByOneDrawing) {
+  std::mt19937 g(75);
+  for (int essai = 0; essai < 320; ++essai) {
+    const auto entre = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(g); };
+    ReglagesTrace r;
+    r.symetrie = entre(0, 1);
+    r.type_trace = 0;
+    r.nb_petales = entre(1, 6);
+    r.spirale = true;
+    r.tours = entre(2, 6);
+    const int facteurs[] = {500, 800, 900, 975};
+    r.facteur_milliemes = facteurs[entre(0, 3)];
+    r.epaisseur_aleatoire = entre(0, 3) > 0;
+    r.epaisseur = entre(1, 4);
+    r.ombre_1 = entre(0, 1) == 0;
+    r.ombre_2 = !r.ombre_1 || entre(0, 2) == 0;
+    r.largeur_ombre = entre(1, 12);
+    r.nombre_clones = entre(1, 4);
+    r.largeur_ecran = entre(0, 1) == 0 ? 160 : 40;
+    const int melanges[] = {R2_MERGEPENNOT, R2_MASKPENNOT, R2_NOTMERGEPEN, R2_NOTMASKPEN};
+    const int mode = essai % 2 == 0 ? melanges[(essai / 2) % 4] : (essai / 2) % 16;
+    comparer_au_un_par_un(g, r, mode, 100000 + essai);
+    if (HasFatalFailure()) return;
+  }
 }
 
 // A shadow line outside the range never touches the canvas: checked by drawing it.
