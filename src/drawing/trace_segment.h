@@ -1,14 +1,12 @@
 #pragma once
 
 #include <cstdint>
-#include <vector>
 
+#include "drawing/clones_ombres.h"
 #include "drawing/copies_symetriques.h"
 #include "drawing/reglages_trace.h"
-#include "drawing/segment_entier.h"
 #include "platform/aleatoire.h"
 #include "platform/canvas.h"
-#include "platform/composed_shape.h"
 
 namespace orvane {
 
@@ -24,30 +22,13 @@ void trace_segment(Canvas& canvas, const ReglagesTrace& reglages, Aleatoire& ale
 // becomes the stroke's colour.
 Colour couleur_copie(const ReglagesTrace& reglages, Aleatoire& aleatoire, EtatTrace& etat,
                      Colour& couleur_segment);
-// Shadows composed and not applied yet: consecutive copies on the same pixels, whatever
-// their colours, add up here and are applied once. Exact in every mode as long as the
-// clones of one copy do not overlap, since each pixel then sees the copies' shadow lines
-// in their order.
-struct OmbresCumulees {
-  bool actif = false;
-  SegmentEntier base{};
-  std::int64_t debut = 0;
-  std::int64_t fin = 0;
-  std::vector<std::int64_t> places;
-  ComposedShape cumul;
-};
-
 // Paints the copy in that colour; draws nothing at random. With `cumul`, a shadow may be
 // held back there: appliquer_ombres paints it.
 void peindre_copie(Canvas& canvas, const ReglagesTrace& reglages, const EtatTrace& etat,
                    const Copie& copie, Colour couleur, OmbresCumulees* cumul = nullptr);
-void appliquer_ombres(Canvas& canvas, OmbresCumulees& cumul);
 
 // Leaves the pen and brush as peindre_copie would, without painting.
 void regler_comme_apres_copie(Canvas& canvas, const ReglagesTrace& reglages,
                               const EtatTrace& etat, Colour couleur);
-
-// The distance between two clones; 0 when they all fall on one place.
-std::int64_t espacement_clones(const ReglagesTrace& reglages);
 
 }  // namespace orvane
