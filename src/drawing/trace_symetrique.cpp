@@ -38,18 +38,19 @@ void trace_copies(Canvas& canvas, const ReglagesTrace& reglages, Aleatoire& alea
   const auto peindre = [&](const CopiePeinte& p) {
     peindre_copie(canvas, reglages, etat, p.copie, p.couleur, &cumul);
   };
-  // Fills look at the picture as they go: only whole repeated turns are spared. Lines in
-  // the modes whose result depends on the order of the paints: whole turns, then runs of
-  // one copy. Other lines: any copy equal to another.
+  // Whole repeated turns first, cheaply, as the copies stream by. Fills look at the
+  // picture as they go: nothing more is spared. Lines in the modes whose result depends on
+  // the order of the paints: runs of one copy. Other lines: any copy equal to another.
   const std::int64_t periode = periode_copies(reglages);
-  const bool doublons = !remplissage && regle != Repetition::UneOuDeuxFois;
   DoublonsCopies egales(regle, peindre);
   RepetitionsCopies suites(1, regle, peindre);
   RepetitionsCopies tours(periode, regle, [&](const CopiePeinte& p) {
     if (remplissage) {
       peindre(p);
-    } else {
+    } else if (regle == Repetition::UneOuDeuxFois) {
       suites.recevoir(p);
+    } else {
+      egales.recevoir(p);
     }
   });
   const bool cles = !remplissage || periode > 0;
@@ -60,15 +61,10 @@ void trace_copies(Canvas& canvas, const ReglagesTrace& reglages, Aleatoire& alea
     derniere = couleur_copie(reglages, aleatoire, etat, couleur_segment);
     une_copie = true;
     // Without anything to compare the key is not worth working out.
-    const CopiePeinte p = cles ? copie_peinte(c, derniere, reglages) : CopiePeinte{c, derniere};
-    if (doublons) {
-      egales.recevoir(p);
-    } else {
-      tours.recevoir(p);
-    }
+    tours.recevoir(cles ? copie_peinte(c, derniere, reglages) : CopiePeinte{c, derniere});
   });
-  egales.finir();
   tours.finir();
+  egales.finir();
   suites.finir();
   appliquer_ombres(canvas, cumul);
   // The pen as the last copy leaves it, painted or spared.
