@@ -9,6 +9,7 @@
 #include "app/filtre_passe.h"
 #include "app/nombres.h"
 #include "app/repertoire_donnees.h"
+#include "app/saisie_texte.h"
 #include "app/tform1.h"
 #include "app/touches.h"
 #include "persistence/ecritures_interrompues.h"
@@ -154,8 +155,11 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
   if (!event->spontaneous()) return false;
   QWidget* focus = QApplication::focusWidget();
   if (widget != (focus ? focus : widget->window())) return false;
-  // Key preview: the window sees each key before the focused control.
+  // Key preview: the window sees each key before the focused control, except the text
+  // typed into the picture's name.
   auto* touche = static_cast<QKeyEvent*>(event);
+  if (widget == Edit_nom_generique && touche_du_texte(touche->key(), touche->modifiers()))
+    return false;
   // An error ends the key's handling: the focused control does not get it either.
   bool consomme = true;
   a_la_frontiere([&] {

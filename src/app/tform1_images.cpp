@@ -43,7 +43,10 @@ void TForm1::Panel5Click() {
   dialogue.extension_defaut = QStringLiteral("bmp");
   dialogue.filtre = filtre_images_lisibles();
   const QString chemin = systeme_.ouvrir_image(this, dialogue);
-  if (chemin.isEmpty()) return;
+  if (!chemin.isEmpty()) peindre_image(chemin);
+}
+
+void TForm1::peindre_image(const QString& chemin) {
   // Read whole before drawing: a damaged file leaves the canvas as it was.
   const Bitmap image = lire_fichier_image(chemin);
   effacer_figures_elastiques();

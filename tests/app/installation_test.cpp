@@ -107,30 +107,46 @@ TEST_F(Installation, TheInstalledWindowWritesItsSnapshotsInTheDataDirectory) {
 struct CasLigne {
   std::vector<const char*> arguments;
   std::optional<int> fin;
-  const char* debut_sortie;
+  const char* debut_sortie;   // on standard output
+  const char* debut_erreurs;  // on standard error
+  std::string image;
 };
 
-TEST(LigneDeCommande, HelpAndVersionAnswerAndEndOtherArgumentsGoToTheToolkit) {
+TEST(LigneDeCommande, HelpVersionAPictureAndTheToolkitsOptionsAnUnknownOptionIsAMistake) {
   const std::vector<CasLigne> cas = {
-      {{"orvane", "--help"}, 0, "Usage : orvane"},
-      {{"orvane", "-h"}, 0, "Usage : orvane"},
-      {{"orvane", "-platform", "xcb", "--version"}, 0, "Orvane "},
-      {{"orvane", "-v"}, 0, "Orvane "},
-      {{"orvane"}, std::nullopt, ""},
-      {{"orvane", "-platform", "offscreen"}, std::nullopt, ""},
+      {{"orvane", "--help"}, 0, "Usage : orvane", "", ""},
+      {{"orvane", "-h"}, 0, "Usage : orvane", "", ""},
+      {{"orvane", "-platform", "xcb", "--version"}, 0, "Orvane ", "", ""},
+      {{"orvane", "-v"}, 0, "Orvane ", "", ""},
+      {{"orvane"}, std::nullopt, "", "", ""},
+      {{"orvane", "-platform", "offscreen"}, std::nullopt, "", "", ""},
+      {{"orvane", "mes dessins/été 1.png"}, std::nullopt, "", "", "mes dessins/été 1.png"},
+      {{"orvane", "-display", ":1", "a.bmp", "-reverse"}, std::nullopt, "", "", "a.bmp"},
+      {{"orvane", "--", "-a.png"}, std::nullopt, "", "", "-a.png"},
+      {{"orvane", "--couleur"}, 2, "", "orvane : Option inconnue : « --couleur ».\nUsage", ""},
+      {{"orvane", "a.png", "-x", "--help"}, 2, "", "orvane : Option inconnue : « -x ».", ""},
+      {{"orvane", "-platform"}, 2, "", "orvane : L'option « -platform » attend", ""},
+      {{"orvane", "a.png", "b.png"}, 2, "", "orvane : Orvane n'ouvre qu'une image", ""},
   };
   for (const CasLigne& c : cas) {
     std::ostringstream sortie;
-    const auto fin = repondre_ligne_de_commande(static_cast<int>(c.arguments.size()),
-                                                c.arguments.data(), sortie);
+    std::ostringstream erreurs;
+    const DemandeLigne demande = lire_ligne_de_commande(
+        static_cast<int>(c.arguments.size()), c.arguments.data(), sortie, erreurs);
     const std::string texte = sortie.str();
-    EXPECT_EQ(fin, c.fin) << c.arguments.back();
+    const std::string erreur = erreurs.str();
+    EXPECT_EQ(demande.fin, c.fin) << c.arguments.back();
+    EXPECT_EQ(demande.image, c.image) << c.arguments.back();
     EXPECT_EQ(texte.rfind(c.debut_sortie, 0), 0u) << texte;
-    EXPECT_EQ(texte.empty(), !c.fin.has_value()) << texte;
+    EXPECT_EQ(erreur.rfind(c.debut_erreurs, 0), 0u) << erreur;
+    EXPECT_EQ(texte.empty(), c.fin != 0) << texte;
+    // A mistake ends with the usage, on standard error.
+    EXPECT_EQ(erreur.find("Usage : orvane") != std::string::npos, c.fin == 2) << erreur;
   }
   std::ostringstream version;
+  std::ostringstream rien;
   const char* const arguments[] = {"orvane", "--version"};
-  repondre_ligne_de_commande(2, arguments, version);
+  lire_ligne_de_commande(2, arguments, version, rien);
   EXPECT_EQ(version.str(), "Orvane " + QCoreApplication::applicationVersion().toStdString() + "\n");
 }
 
