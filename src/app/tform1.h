@@ -222,6 +222,8 @@ class TForm1 : public QWidget {
   void Edit1KeyPress(QChar& key);
   bool palette_visible_a_l_ecran() const;
   void lancer_raccourci(Raccourci raccourci);
+  // Back on the canvas, the keys are commands again: the name box gives up the focus.
+  void rendre_touches_aux_commandes();
   // The centre choice that the Ctrl of a shortcut armed is taken back, with the draw mode.
   void annuler_choix_centre_du_ctrl();
 

@@ -1,4 +1,5 @@
-// Ctrl+Z, Ctrl+Y, Ctrl+S, Ctrl+O and Ctrl+Q: the Ctrl held for them chooses no centre.
+// Ctrl+Z, Ctrl+Y, Ctrl+S, Ctrl+O and Ctrl+Q: the Ctrl held for them chooses no centre. The
+// keys typed into the picture's name are text until the user is back on the canvas.
 #include "app/tform1.h"
 
 namespace orvane {
@@ -20,6 +21,10 @@ void TForm1::annuler_choix_centre_du_ctrl() {
   const int mode = *avant_ctrl_;
   termine_choix_centre();
   RadioGroup_peindre_dessiner->setItemIndex(mode);
+}
+
+void TForm1::rendre_touches_aux_commandes() {
+  if (Edit_nom_generique->hasFocus()) Edit2->setFocus();
 }
 
 }  // namespace orvane

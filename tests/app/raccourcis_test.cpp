@@ -151,6 +151,14 @@ TEST_F(Raccourcis, TypingANameIntoTheNameBoxLeavesThePictureAlone) {
   EXPECT_EQ(systeme.dialogues_enregistrement.size(), 1u);
   QTest::keyClick(nom, Qt::Key_Escape);
   EXPECT_EQ(systeme.questions.size(), 1);
+
+  // Back on the canvas, the letters are commands again.
+  const QString texte = nom->Text();
+  trait(400);
+  EXPECT_FALSE(nom->hasFocus());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_E);
+  EXPECT_EQ(form->canvas().Pixels(820, 405), 0u);
+  EXPECT_EQ(nom->Text(), texte);
 }
 
 }  // namespace
