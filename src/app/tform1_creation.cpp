@@ -84,7 +84,7 @@ void TForm1::FormCreate() {
   mode_crayon = R2_COPYPEN;
   installer_historique(repertoire_donnees(systeme_.chemin_programme()));
   supprimer_ecritures_interrompues(historique.repertoire_programme());
-  Label_rep->setCaption(historique.repertoire_programme());
+  Label_rep->setCaption(repertoire_images(systeme_.chemin_programme()));
   Panel1->setVisible(!CheckBox_panel_disparait_auto->Checked());
   haut_palette = Panel1->y();
   masquage_arme = false;

@@ -61,13 +61,20 @@ class Installation : public ::testing::Test {
     QFile fichier(marque);
     ASSERT_TRUE(fichier.open(QIODevice::WriteOnly));
     env.mettre("XDG_DATA_HOME", racine.filePath(QStringLiteral("donnees")).toUtf8());
+    env.mettre("XDG_CONFIG_HOME", racine.filePath(QStringLiteral("config")).toUtf8());
+    env.mettre("HOME", racine.filePath(QStringLiteral("maison")).toUtf8());
     donnees = racine.filePath(QStringLiteral("donnees/Orvane"));
+    reglages = racine.filePath(QStringLiteral("config/Orvane"));
+    images = racine.filePath(QStringLiteral("maison/Pictures"));
+    ASSERT_TRUE(QDir().mkpath(images));
   }
 
   QTemporaryDir racine;
   Environnement env;
   QString programme;
   QString donnees;
+  QString reglages;
+  QString images;
 };
 
 TEST_F(Installation, AnInstalledProgramKeepsItsFilesInTheUsersDataDirectoryCreatedIfMissing) {
@@ -83,10 +90,41 @@ TEST_F(Installation, ABuildTreeOrACopiedFolderKeepsItsFilesBesideTheExecutable) 
   const QString construction = racine.filePath(QStringLiteral("prefixe/build/orvane"));
   for (const QString& chemin : {copie, construction}) {
     EXPECT_FALSE(programme_installe(chemin)) << chemin.toStdString();
-    EXPECT_EQ(repertoire_donnees(chemin), chemin.left(chemin.lastIndexOf(u'/')));
+    const QString a_cote = chemin.left(chemin.lastIndexOf(u'/'));
+    EXPECT_EQ(repertoire_donnees(chemin), a_cote);
+    EXPECT_EQ(repertoire_reglages(chemin), a_cote);
+    EXPECT_EQ(repertoire_images(chemin), a_cote);
   }
   EXPECT_EQ(repertoire_donnees(QStringLiteral("/orvane")), QStringLiteral("/"));
   EXPECT_FALSE(QDir(donnees).exists());
+  EXPECT_FALSE(QDir(reglages).exists());
+}
+
+TEST_F(Installation, TheSettingsGoToTheConfigurationDirectoryTheFirstSaveToThePictures) {
+  ASSERT_EQ(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation), reglages);
+  EXPECT_EQ(repertoire_images(programme), images);
+  SystemeSimule systeme;
+  systeme.programme = programme;
+  TForm1 form(systeme);
+  form.show();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(form.Label_rep->Caption(), images);
+  form.RadioGroup_symetrie->setItemIndex(3);
+  systeme.reponse_question = true;
+  form.demande_quitter();
+  EXPECT_TRUE(systeme.messages.isEmpty()) << systeme.messages.join(u'\n').toStdString();
+  EXPECT_TRUE(QFile::exists(reglages + QStringLiteral("/orvane.prm")));
+  EXPECT_FALSE(QFile::exists(donnees + QStringLiteral("/orvane.prm")));
+  EXPECT_FALSE(QFile::exists(racine.filePath(QStringLiteral("prefixe/bin/orvane.prm"))));
+
+  // The next start reads it back; without a pictures directory, the home directory.
+  ASSERT_TRUE(QDir(images).removeRecursively());
+  TForm1 suivante(systeme);
+  suivante.show();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(suivante.RadioGroup_symetrie->ItemIndex(), 3);
+  EXPECT_EQ(suivante.Label_rep->Caption(), images);  // line 6 of the file
+  EXPECT_EQ(repertoire_images(programme), racine.filePath(QStringLiteral("maison")));
 }
 
 TEST_F(Installation, TheInstalledWindowWritesItsSnapshotsInTheDataDirectory) {
@@ -95,7 +133,7 @@ TEST_F(Installation, TheInstalledWindowWritesItsSnapshotsInTheDataDirectory) {
   TForm1 form(systeme);
   form.show();
   QCoreApplication::processEvents();
-  EXPECT_EQ(form.Label_rep->Caption(), donnees);
+  EXPECT_EQ(form.Label_rep->Caption(), images);
   form.FormMouseDown(Qt::LeftButton, {}, 800, 300);
   form.FormMouseMove({}, 820, 310);
   form.FormMouseUp(Qt::LeftButton, {}, 820, 310);
