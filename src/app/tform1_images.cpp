@@ -25,7 +25,7 @@ void TForm1::Panel7Click() {
   DialogueImage dialogue;
   dialogue.repertoire = Label_rep->Caption();
   dialogue.extension_defaut = QStringLiteral("bmp");
-  dialogue.filtre = QStringLiteral("images (*.bmp)");
+  dialogue.filtre = filtre_images_ecrites();
   dialogue.nom_propose = nom_unique(Edit_nom_generique->Text());
   dialogue.titre = QStringLiteral(" enregistre l'image ") + dialogue.nom_propose;
   const QString choisi = systeme_.enregistrer_image(this, dialogue);
