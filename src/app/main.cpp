@@ -6,6 +6,7 @@
 
 #include "app/application_orvane.h"
 #include "app/controls/frontiere.h"
+#include "app/fin_par_signal.h"
 #include "app/ligne_de_commande.h"
 #include "app/plateforme_x11.h"
 #include "app/session_graphique.h"
@@ -29,8 +30,13 @@ int main(int argc, char** argv) {
   orvane::installer_traductions_qt(*app, QLocale::system());
   orvane::SystemeQt systeme;
   orvane::TForm1 fenetre(systeme);
+  // A logout: the session manager asks to save, or the session's end sends its signals.
   QObject::connect(app.get(), &QGuiApplication::commitDataRequest, &fenetre,
                    [&fenetre] { fenetre.fin_de_session(); });
+  const orvane::FinParSignal fin_par_signal([&fenetre] {
+    fenetre.fin_de_session();
+    QCoreApplication::exit(0);
+  });
   // The geometry is already the whole screen (a bare X server has no window manager);
   // where there is one, full-screen also puts the window above its panels.
   fenetre.showFullScreen();

@@ -2,7 +2,8 @@
 # The window manager's close request (WM_DELETE_WINDOW) asks "Quitter ?" as Escape does:
 # "Non" keeps the program and writes nothing, "Oui" writes orvane.prm and ends it. With a
 # directory in place of orvane.prm (not even root can write it), the error box names the
-# file and the program still ends once it is closed.
+# file and the program still ends once it is closed. A session that ends by SIGTERM or
+# SIGHUP writes the settings without asking.
 source "$(dirname "$0")/lib.sh"
 FERMER="$ORVANE_BUILD/tests/e2e/demande_fermeture"
 [ -x "$FERMER" ] || echec "no $FERMER: build the tests first"
@@ -54,4 +55,17 @@ kill -0 "$ORVANE_PID" 2>/dev/null || echec "Orvane ended before the error box wa
 xdotool key Return
 fin_du_programme
 [ -d "$TRAVAIL/orvane.prm" ] || echec "the directory in orvane.prm's place was touched"
+
+# The session's end by a signal, even while "Quitter ?" waits: the settings are written
+# without asking and the program ends.
+rmdir "$TRAVAIL/orvane.prm"
+for signal in TERM HUP; do
+  rm -f "$TRAVAIL/orvane.prm"
+  demarrer_orvane "$TRAVAIL/orvane"
+  xdotool key Escape
+  attendre 10 question_visible || echec "no \"Quitter ?\" before SIG$signal"
+  kill -s "$signal" "$ORVANE_PID"
+  fin_du_programme
+  [ "$(wc -l <"$TRAVAIL/orvane.prm")" -eq 20 ] || echec "no whole orvane.prm after SIG$signal"
+done
 echo "PASS"
