@@ -57,7 +57,7 @@ TEST_F(Demarrage, FieldsColoursAndCaptionsAfterStartUp) {
             QStringLiteral(" 5 pmXor         Combinaison des couleurs appartenant soit au "
                            "crayon, soit à l'arrière-plan du canevas, mais pas aux deux"));
   const QStringList aide = form->Memo1->toPlainText().split(u'\n');
-  EXPECT_EQ(aide.size(), 31);
+  EXPECT_EQ(aide.size(), 29);
   // The shortcuts, the mouse and the real width step.
   for (const char* ligne : {"Ctrl+Z, Ctrl+Y (ou Ctrl+Maj+Z) : comme F4, F5",
                             "Ctrl+S : Sauve        Ctrl+O : Ouvrir",
