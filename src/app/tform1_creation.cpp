@@ -164,6 +164,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
   bool consomme = true;
   a_la_frontiere([&] {
     FormKeyDown(code_touche(touche->key()), touche->modifiers());
+    // A shortcut's key is the window's alone: no edit undoes or pastes as well.
+    if (raccourci_de(code_touche(touche->key()), touche->modifiers()) != Raccourci::Aucun) return;
     const std::optional<unsigned char> caractere = caractere_ansi(touche->text());
     consomme = caractere && FormKeyPress(*caractere);
   });

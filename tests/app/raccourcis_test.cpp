@@ -108,6 +108,16 @@ TEST_F(Raccourcis, AShortcutsCtrlPutsTheDrawModeBackAndCtrlThenAClickStillPlaces
   EXPECT_FALSE(form->choix_centre);
 }
 
+TEST_F(Raccourcis, AShortcutIsTheWindowsAloneTheFocusedEditDoesNotUndoToo) {
+  TEdit* edit = form->Edit5;
+  edit->setFocus();
+  edit->selectAll();
+  QTest::keyClicks(edit, QStringLiteral("7"));
+  ASSERT_EQ(edit->Text(), QStringLiteral("7"));
+  avec_ctrl(Qt::Key_Z);
+  EXPECT_EQ(edit->Text(), QStringLiteral("7"));
+}
+
 TEST_F(Raccourcis, CtrlSSavesCtrlOOpensCtrlQAsksToQuit) {
   avec_ctrl(Qt::Key_S);
   EXPECT_EQ(systeme.dialogues_enregistrement.size(), 1u);
