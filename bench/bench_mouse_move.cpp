@@ -22,14 +22,16 @@ ReglagesTrace reglages_depart() {
   return r;
 }
 
-void mouvement(benchmark::State& state, const ReglagesTrace& reglages) {
-  Canvas canvas(1920, 1080, 0);
+// On a canvas `echelle` times the full-HD one in each direction (2: a 3840 x 2160 screen at
+// a scale of 2, whose canvas is in the screen's own pixels), the same move at the same place.
+void mouvement(benchmark::State& state, const ReglagesTrace& reglages, int echelle = 1) {
+  Canvas canvas(1920 * echelle, 1080 * echelle, 0);
   Aleatoire aleatoire(1);
   EtatTrace etat;
-  etat.centre_x = 960;
-  etat.centre_y = 540;
+  etat.centre_x = 960 * echelle;
+  etat.centre_y = 540 * echelle;
   // A 12-pixel move somewhere off the centre.
-  const Point a{1250, 700}, b{1262, 703};
+  const Point a{1250 * echelle, 700 * echelle}, b{1250 * echelle + 12, 700 * echelle + 3};
   for (auto _ : state) {
     trace_symetrique(canvas, reglages, aleatoire, etat, a, b, R2_COPYPEN, 0x008000);
     benchmark::DoNotOptimize(canvas.bitmap().data());
@@ -45,6 +47,16 @@ void BM_MouvementSpiraleOmbre(benchmark::State& state) {
   mouvement(state, r);
 }
 BENCHMARK(BM_MouvementSpiraleOmbre)->Unit(benchmark::kMillisecond);
+
+// The same on a 3840 x 2160 canvas.
+void BM_MouvementSpiraleOmbre4K(benchmark::State& state) {
+  ReglagesTrace r = reglages_depart();
+  r.spirale = true;
+  r.ombre_1 = true;
+  r.largeur_ecran = 3840;
+  mouvement(state, r, 2);
+}
+BENCHMARK(BM_MouvementSpiraleOmbre4K)->Unit(benchmark::kMillisecond);
 
 // The same without spiral or shadow: 24 lines of width 10.
 void BM_MouvementRosace(benchmark::State& state) { mouvement(state, reglages_depart()); }

@@ -1,34 +1,40 @@
 #!/usr/bin/env bash
 # Start-up to the first painted frame under Xvfb: from launching the program until the screen
 # shows the palette's colour and the black canvas. Prints each run and the median, in ms.
-# Usage: bench/startup.sh build/orvane [runs]
+# Usage: bench/startup.sh build/orvane [runs] [WIDTHxHEIGHT] [scale]
+#   e.g. bench/startup.sh build/orvane 7 3840x2160 2   (a HiDPI screen: 4 times the canvas)
 set -euo pipefail
-binaire=$(realpath "${1:?usage: startup.sh path/to/orvane [runs]}")
+binaire=$(realpath "${1:?usage: startup.sh path/to/orvane [runs] [WIDTHxHEIGHT] [scale]}")
 essais=${2:-7}
+ecran=${3:-1366x768}
+echelle=${4:-1}
+largeur=${ecran%x*}
+hauteur=${ecran#*x}
+# A pixel of the palette right of its controls, and one of the canvas.
+palette_x=$(( largeur - 6 ))
+palette_y=$(awk -v h="$hauteur" -v s="$echelle" 'BEGIN { printf "%d", h - 60 * s }')
 travail=$(mktemp -d)
 trap 'kill $xvfb 2>/dev/null || true; rm -rf "$travail"' EXIT
 
 for n in $(seq 150 190); do
   [ -e "/tmp/.X11-unix/X$n" ] && continue
-  Xvfb ":$n" -screen 0 1366x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+  Xvfb ":$n" -screen 0 "${largeur}x${hauteur}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
   xvfb=$!
   export DISPLAY=":$n"
   break
 done
 until xdpyinfo >/dev/null 2>&1; do sleep 0.05; done
 
-pixel() {
-  import -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null |
-    sed -n 's/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p' | head -n 1
-}
+cc -O2 -o "$travail/pixel_ecran" "$(dirname "$0")/pixel_ecran.c" -lX11
+pixel() { "$travail/pixel_ecran" "$1" "$2" 2>/dev/null; }
 
 mesures=()
 for i in $(seq 1 "$essais"); do
   cp "$binaire" "$travail/orvane"
   debut=$(date +%s%N)
-  "$travail/orvane" >/dev/null 2>&1 &
+  QT_SCALE_FACTOR=$echelle "$travail/orvane" >/dev/null 2>&1 &
   pid=$!
-  until [ "$(pixel 1360 650)" = "255,128,64" ] && [ "$(pixel 10 10)" = "0,0,0" ]; do
+  until [ "$(pixel "$palette_x" "$palette_y")" = "255,128,64" ] && [ "$(pixel 10 10)" = "0,0,0" ]; do
     [ $(( $(date +%s%N) - debut )) -lt 20000000000 ] || { echo "no frame after 20 s" >&2; exit 1; }
   done
   fin=$(date +%s%N)

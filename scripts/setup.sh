@@ -25,12 +25,12 @@ done
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev qt6-translations-l10n
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev qt6-translations-l10n libxcb1-dev
 )
 for groupe in "${groupes[@]}"; do
   case "$groupe" in
     tests)
-      packages+=(libgtest-dev libgmock-dev xvfb xdotool imagemagick x11-utils libx11-dev
+      packages+=(libgtest-dev libgmock-dev xvfb xdotool imagemagick x11-utils
                  fonts-dejavu-core fonts-dejavu-extra desktop-file-utils appstream
                  dpkg-dev file lintian)
       ;;

@@ -46,6 +46,13 @@ bool est_souris(QEvent::Type type) {
          type == QEvent::MouseButtonDblClick || type == QEvent::MouseMove;
 }
 
+// Pointer input: held where it reaches a widget, once the toolkit has chosen that widget.
+bool est_pointeur(QEvent::Type type) {
+  return est_souris(type) || type == QEvent::Wheel || type == QEvent::ContextMenu ||
+         type == QEvent::TouchBegin || type == QEvent::TouchUpdate ||
+         type == QEvent::TouchEnd || type == QEvent::TouchCancel;
+}
+
 // The widget shown by a top-level window of the toolkit.
 QWidget* widget_de(const QObject* fenetre) {
   const auto widgets = QApplication::topLevelWidgets();
@@ -70,11 +77,18 @@ FiltrePasse::~FiltrePasse() { qApp->removeEventFilter(this); }
 
 void FiltrePasse::finir() {
   if (--profondeur_ > 0) return;
-  bouton_enfonce_ = false;
-  std::vector<Retenu> retenus;
-  retenus.swap(retenus_);
+  if (retenus_.empty()) return;
+  // Handled from the queue, after what the pass's caller still does, and one after the
+  // other, so that input made after the pass waits behind them.
+  auto retenus = std::make_shared<std::vector<Retenu>>();
+  retenus->swap(retenus_);
+  QMetaObject::invokeMethod(
+      this, [retenus] { rejouer(*retenus); }, Qt::QueuedConnection);
+}
+
+void FiltrePasse::rejouer(std::vector<Retenu>& retenus) {
   for (Retenu& r : retenus) {
-    if (r.cible) QCoreApplication::postEvent(r.cible, r.evenement.release());
+    if (r.cible) QCoreApplication::sendEvent(r.cible, r.evenement.get());
   }
 }
 
@@ -105,34 +119,20 @@ bool FiltrePasse::eventFilter(QObject* cible, QEvent* evenement) {
     case Sort::Jete:
       return true;
     case Sort::Retenu:
-      if (est_souris(type) && vers_le_bouton_arret(cible, evenement)) return false;
+      if (est_pointeur(type)) {
+        // Held at the widget the toolkit picked, not at the window: handed to the window
+        // again afterwards, the toolkit would pick from its state of then and mix up the
+        // positions and kinds of a drag's events.
+        if (!cible->isWidgetType()) return false;
+        const auto* w = static_cast<const QWidget*>(cible);
+        if (bouton_arret_ && (w == bouton_arret_ || bouton_arret_->isAncestorOf(w))) {
+          return false;
+        }
+      }
       retenir(cible, evenement);
       return true;
   }
   return false;
-}
-
-// A press on the stop button gets through, and so does the rest of that click.
-bool FiltrePasse::vers_le_bouton_arret(QObject* cible, const QEvent* evenement) {
-  if (!bouton_arret_) return false;
-  const auto* souris = static_cast<const QMouseEvent*>(evenement);
-  if (cible->isWidgetType()) {
-    const auto* w = static_cast<const QWidget*>(cible);
-    return w == bouton_arret_ || bouton_arret_->isAncestorOf(w);
-  }
-  if (!cible->isWindowType()) return false;
-  if (bouton_enfonce_) {
-    if (souris->buttons() == Qt::NoButton) bouton_enfonce_ = false;
-    return true;
-  }
-  if (evenement->type() != QEvent::MouseButtonPress &&
-      evenement->type() != QEvent::MouseButtonDblClick) {
-    return false;
-  }
-  const QWidget* haut = widget_de(cible);
-  const QWidget* sous = haut ? haut->childAt(souris->position().toPoint()) : nullptr;
-  bouton_enfonce_ = sous && (sous == bouton_arret_ || bouton_arret_->isAncestorOf(sous));
-  return bouton_enfonce_;
 }
 
 void FiltrePasse::retenir(QObject* cible, const QEvent* evenement) {
@@ -140,8 +140,11 @@ void FiltrePasse::retenir(QObject* cible, const QEvent* evenement) {
   if (est_souris(evenement->type())) {
     // A fresh event: a clone would share its point with the toolkit's own bookkeeping.
     const auto* s = static_cast<const QMouseEvent*>(evenement);
-    copie = new QMouseEvent(s->type(), s->position(), s->scenePosition(), s->globalPosition(),
-                            s->button(), s->buttons(), s->modifiers(), s->pointingDevice());
+    auto* souris = new QMouseEvent(s->type(), s->position(), s->scenePosition(),
+                                   s->globalPosition(), s->button(), s->buttons(),
+                                   s->modifiers(), s->pointingDevice());
+    souris->setTimestamp(s->timestamp());  // which finds the pointer's exact pixel
+    copie = souris;
   } else {
     copie = evenement->clone();
   }

@@ -12,8 +12,8 @@ namespace orvane {
 
 // Lets a long pass run inside a handler while the screen goes on being repainted and the
 // stop button can be clicked, and no other event reaches the program's handlers: keys are
-// dropped; mouse and window events and the ticks of the given timers are held and put back
-// in the queue, in their order, when the pass ends, so they are handled afterwards.
+// dropped; mouse and window events and the ticks of the given timers are held and handled
+// after the pass, in their order, each with its own position, buttons and target widget.
 // It is installed once, with the window: an application filter installed while an event
 // goes through the filters makes the toolkit hand that event to the next filter twice.
 class FiltrePasse : public QObject {
@@ -39,14 +39,13 @@ class FiltrePasse : public QObject {
     std::unique_ptr<QEvent> evenement;
   };
 
-  bool vers_le_bouton_arret(QObject* cible, const QEvent* evenement);
   void retenir(QObject* cible, const QEvent* evenement);
+  static void rejouer(std::vector<Retenu>& retenus);
 
   const QWidget* bouton_arret_;
   std::vector<const QObject*> minuteries_;
   const QObject* fenetre_;  // the window whose resizing would replace the picture
   int profondeur_ = 0;
-  bool bouton_enfonce_ = false;
   std::vector<Retenu> retenus_;
 };
 

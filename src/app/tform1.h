@@ -139,6 +139,7 @@ class TForm1 : public QWidget {
   Colour couleur_palette = kCouleurPaletteDepart;
   Colour couleur_boutons = kCouleurBoutonsDepart;
   int haut_palette = 0;
+  double echelle_palette = 1.0;  // the palette's scale, so that it fits the screen's width
   int nombre_clones = 1;
   TableQuart table_sinus{};
   TableQuart table_cosinus{};
@@ -259,7 +260,10 @@ class TForm1 : public QWidget {
   // A fresh ring in `repertoire`, its captions going to Label5 and Label6.
   void installer_historique(const QString& repertoire);
 
+  // The screen in the window's own coordinates, and in the screen's pixels, which are the
+  // canvas's.
   QSize taille_ecran() const { return systeme_.taille_ecran(); }
+  QSize taille_ecran_pixels() const;
 
  protected:
   void resizeEvent(QResizeEvent*) override;

@@ -79,8 +79,7 @@ void TForm1::parcours_coloriage() {
   env.couleur_aleatoire = [this] { return coul_aleatoire(); };
   env.remplir = [this](Point p, Colour c) { trace_symetrique(p, p, mode_crayon, c); };
   env.pointeur = [this] {
-    const QPoint p = systeme_.GetCursorPos();
-    return Point{p.x(), p.y()};
+    return Image1->versPixel(Image1->mapFromGlobal(QPointF(systeme_.GetCursorPos())));
   };
   env.montrer_peinture = [this](Colour c) { Panel_peinture->setColor(c); };
   env.legende_x = [&](const std::string& t) {

@@ -3,9 +3,11 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QResizeEvent>
+#include <algorithm>
 
 #include "app/controls/couleurs_qt.h"
 #include "app/controls/frontiere.h"
+#include "app/echelle_palette.h"
 #include "app/filtre_passe.h"
 #include "app/nombres.h"
 #include "app/repertoire_donnees.h"
@@ -48,8 +50,8 @@ void TForm1::FormCreate() {
   setGeometry(0, 0, ecran.width(), ecran.height());
   ScrollBox1->setGeometry(rect());
 
-  centre_x = ecran.width() / 2;
-  centre_y = ecran.height() / 2;
+  centre_x = taille_ecran_pixels().width() / 2;
+  centre_y = taille_ecran_pixels().height() / 2;
   trait_en_cours = false;
   choix_centre = false;
   ligne_ancree = false;
@@ -62,6 +64,9 @@ void TForm1::FormCreate() {
   couleur_palette = kCouleurPaletteDepart;
   couleur_boutons = kCouleurBoutonsDepart;
   ModifierLeftDansPanel();
+  echelle_palette = facteur_palette(ecran.width());
+  mettre_a_l_echelle(Panel1, echelle_palette);
+  mettre_a_l_echelle(Panel8, echelle_palette);
   Panel1->setGeometry(0, height() - Panel1->height(), width(), Panel1->height());
   Panel1->setColor(couleur_palette);
   Panel1->setVisible(true);
@@ -102,7 +107,9 @@ void TForm1::FormCreate() {
 void TForm1::construire_tables() { construire_tables_quart(table_sinus, table_cosinus); }
 
 void TForm1::ModifierLeftDansPanel() {
-  const int decalage = (taille_ecran().width() - Panel1->width()) / 2;
+  // In the palette's own coordinates, before it is scaled to a narrower screen.
+  const int largeur = std::max(taille_ecran().width(), kLargeurPalette);
+  const int decalage = (largeur - Panel1->width()) / 2;
   for (QObject* enfant : Panel1->children()) {
     if (auto* controle = qobject_cast<QWidget*>(enfant)) {
       controle->move(controle->x() + decalage, controle->y());

@@ -172,7 +172,9 @@ void TForm1::creer_controles() {
   Label7 = label(p, QStringLiteral("clones"), 133, 27, 31, 13);
   Label_x = label(p, QStringLiteral("X"), 1026, 32, 7, 13);
   Label_y = label(p, QStringLiteral("Y"), 1068, 32, 7, 13);
-  Label_rep = label(p, QStringLiteral("répertoire"), 920, 4, 44, 13);
+  // The directory gets the free room of the top row, up to the end of the pen-mode list.
+  Label_rep = label(p, QStringLiteral("répertoire"), 920, 4, 1361 - 920, 13);
+  Label_rep->setCheminAbrege(true);
   Edit1 = edit_nombre(p, QStringLiteral("24"), 676, 20, 34, 32, true);
   UpDown1 = up_down(p, Edit1, 710, 20, 31, 32, 0, 100, 24);
   Panel_quit = bouton(p, QStringLiteral("Quit"), 1156, 22, 48, 29);

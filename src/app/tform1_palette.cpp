@@ -1,4 +1,5 @@
 // The palette's reactions: slide-out, colours, centre choice and the draw-mode rules.
+#include "app/echelle_palette.h"
 #include "app/nombres.h"
 #include "app/tform1.h"
 
@@ -20,7 +21,9 @@ void TForm1::Panel1MouseMove(int x, int) {
   Timer1->setInterval(10000);
   masquage_en_cours = false;
   Panel1->move(Panel1->x(), haut_palette);
-  const bool marges = x < RadioGroup_peindre_dessiner->x() - 50 || x > Panel4->x() + 50;
+  const int marge = a_l_echelle(50, echelle_palette);
+  const bool marges =
+      x < RadioGroup_peindre_dessiner->x() - marge || x > Panel4->x() + marge;
   if (marges != conseils_palette_) {
     conseils_palette_ = marges;
     appliquer_conseils_palette();
@@ -32,7 +35,7 @@ void TForm1::appliquer_conseils_palette() {
     return conseils_palette_ ? QString::fromUtf16(texte) : QString();
   };
   Panel1->setToolTip(conseil(u"click droit pour changer la couleur  du menu "));
-  Label_rep->setToolTip(conseil(u"répertoire de la dernière images enregistrée "));
+  Label_rep->setConseilSuiviDuTexte(conseil(u"répertoire de la dernière images enregistrée "));
   Edit_nom_generique->setToolTip(conseil(u"nom générique des images  "));
 }
 

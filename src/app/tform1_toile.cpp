@@ -1,8 +1,17 @@
 // The canvas, its re-creation and the confirmed exit.
+#include <cmath>
+
 #include "app/controls/frontiere.h"
 #include "app/tform1.h"
 
 namespace orvane {
+
+QSize TForm1::taille_ecran_pixels() const {
+  const double r = devicePixelRatioF();
+  const QSize ecran = taille_ecran();
+  return QSize(static_cast<int>(std::lround(ecran.width() * r)),
+               static_cast<int>(std::lround(ecran.height() * r)));
+}
 
 void TForm1::_ws() {
   masquage_arme = false;
@@ -29,11 +38,12 @@ void TForm1::nouvelle_toile() {
   Image1->setGeometry(0, 0, ScrollBox1->width(), ScrollBox1->height());
   sauve_crayon();
   // The new picture starts with the default pen and brush.
-  Image1->setPicture(Canvas(Image1->width(), Image1->height()));
+  const QSize taille = Image1->taillePixels();
+  Image1->setPicture(Canvas(taille.width(), taille.height()));
   oublier_figures_elastiques();
   Canvas& c = canvas();
   c.brush.color = couleur_fond;
-  c.FillRect(0, 0, Image1->width(), Image1->height());
+  c.FillRect(0, 0, taille.width(), taille.height());
   c.pen.color = 0x008000;
   restaure_crayon();
   Panel1->setVisible(palette_visible);

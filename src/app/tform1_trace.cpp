@@ -34,7 +34,7 @@ ReglagesTrace TForm1::reglages_trace() const {
   r.ombre_2 = CheckBox_ombre_2->Checked();
   if ((r.ombre_1 || r.ombre_2) && r.peindre_dessiner == 0) r.largeur_ombre = nombre_dans(Edit7);
   r.nombre_clones = nombre_clones;
-  r.largeur_ecran = taille_ecran().width();
+  r.largeur_ecran = taille_ecran_pixels().width();
   return r;
 }
 

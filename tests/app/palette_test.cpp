@@ -127,7 +127,8 @@ TEST_F(Palette, PaletteHintsShowOnlyInTheMargins) {
   form->Panel1MouseMove(form->Panel4->x() + 51, 5);
   EXPECT_EQ(form->Panel1->toolTip(), conseil);
   EXPECT_EQ(form->Label_rep->toolTip(),
-            QStringLiteral("répertoire de la dernière images enregistrée "));
+            QStringLiteral("répertoire de la dernière images enregistrée ") +
+                form->Label_rep->Caption());
 }
 
 }  // namespace

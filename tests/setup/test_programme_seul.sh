@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A packager's build, -DORVANE_TESTS=OFF or -DBUILD_TESTING=OFF, configures the program with
-# nothing but Qt Widgets and the build tools: GoogleTest and Qt Test are not even looked
-# for (finding them is made impossible here), and no test program is built.
+# nothing but Qt Widgets, libxcb and the build tools: GoogleTest and Qt Test are not even
+# looked for (finding them is made impossible here), and no test program is built.
 set -euo pipefail
 SOURCES=${1:?usage: test_programme_seul.sh SOURCE_DIRECTORY}
 TRAVAIL=$(mktemp -d)

@@ -1,10 +1,13 @@
 #include "app/controls/timage.h"
 
 #include "app/controls/frontiere.h"
+#include "app/positions_natives.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
+#include <algorithm>
+#include <cmath>
 
 namespace orvane {
 
@@ -18,10 +21,40 @@ Canvas& TImage::canvas() {
   return canvas_;
 }
 
+QSize TImage::taillePixels() const {
+  const double r = devicePixelRatioF();
+  return QSize(static_cast<int>(std::lround(width() * r)),
+               static_cast<int>(std::lround(height() * r)));
+}
+
+Point TImage::versPixel(const QPointF& position) const {
+  // The pixel under the pointer: a position the toolkit divided by the ratio comes back a
+  // hair below the pixel's edge.
+  const double r = devicePixelRatioF();
+  const auto pixel = [r](double v) {
+    return static_cast<int>(std::clamp(std::floor(v * r + 1e-6), -1e9, 1e9));
+  };
+  return {pixel(position.x()), pixel(position.y())};
+}
+
+Point TImage::pixelSous(const QMouseEvent* e) const {
+  const double r = devicePixelRatioF();
+  const QWidget* fenetre = window();
+  const auto natif = PositionsNatives::position(e->timestamp(), fenetre->winId(),
+                                                mapTo(fenetre, e->position()), r);
+  if (!natif) return versPixel(e->position());
+  const QPointF p = *natif - QPointF(mapTo(fenetre, QPoint(0, 0))) * r;
+  const auto pixel = [](double v) {
+    return static_cast<int>(std::clamp(std::floor(v), -1e9, 1e9));
+  };
+  return {pixel(p.x()), pixel(p.y())};
+}
+
 void TImage::setPicture(Canvas canvas) {
   canvas_ = std::move(canvas);
   has_picture_ = true;
   display_ = QImage(canvas_.width(), canvas_.height(), QImage::Format_RGB32);
+  display_.setDevicePixelRatio(devicePixelRatioF());
   canvas_.markDirty(canvas_.bitmap().bounds());
   programmer_rafraichissement();
 }
@@ -45,7 +78,12 @@ void TImage::rafraichir() {
       cible[x] = 0xFF000000u | (c & 0xFFu) << 16 | (c & 0xFF00u) | (c >> 16 & 0xFFu);
     }
   }
-  update(QRect(r.left, r.top, r.width(), r.height()));
+  // The logical rectangle that covers the changed pixels.
+  const double ratio = display_.devicePixelRatio();
+  const int gauche = static_cast<int>(std::floor(r.left / ratio));
+  const int haut = static_cast<int>(std::floor(r.top / ratio));
+  update(QRect(gauche, haut, static_cast<int>(std::ceil(r.right / ratio)) - gauche,
+               static_cast<int>(std::ceil(r.bottom / ratio)) - haut));
 }
 
 void TImage::paintEvent(QPaintEvent* e) {
@@ -54,22 +92,34 @@ void TImage::paintEvent(QPaintEvent* e) {
     p.fillRect(e->rect(), Qt::black);
     return;
   }
-  p.drawImage(e->rect(), display_, e->rect());
+  // Canvas pixels go one to one to the screen's pixels, whatever the ratio.
+  const double ratio = display_.devicePixelRatio();
+  const QRect zone = e->rect();
+  const QRect pixels =
+      QRect(QPoint(static_cast<int>(std::floor(zone.left() * ratio)),
+                   static_cast<int>(std::floor(zone.top() * ratio))),
+            QPoint(static_cast<int>(std::ceil((zone.right() + 1) * ratio)) - 1,
+                   static_cast<int>(std::ceil((zone.bottom() + 1) * ratio)) - 1))
+          .intersected(display_.rect());
+  if (pixels.isEmpty()) return;
+  const QRectF cible(pixels.x() / ratio, pixels.y() / ratio, pixels.width() / ratio,
+                     pixels.height() / ratio);
+  p.drawImage(cible, display_, QRectF(pixels));
 }
 
 void TImage::mousePressEvent(QMouseEvent* e) {
-  const QPoint pos = e->position().toPoint();
-  if (OnMouseDown) a_la_frontiere([&] { OnMouseDown(e->button(), e->modifiers(), pos.x(), pos.y()); });
+  const Point pos = pixelSous(e);
+  if (OnMouseDown) a_la_frontiere([&] { OnMouseDown(e->button(), e->modifiers(), pos.x, pos.y); });
 }
 
 void TImage::mouseMoveEvent(QMouseEvent* e) {
-  const QPoint pos = e->position().toPoint();
-  if (OnMouseMove) a_la_frontiere([&] { OnMouseMove(e->modifiers(), pos.x(), pos.y()); });
+  const Point pos = pixelSous(e);
+  if (OnMouseMove) a_la_frontiere([&] { OnMouseMove(e->modifiers(), pos.x, pos.y); });
 }
 
 void TImage::mouseReleaseEvent(QMouseEvent* e) {
-  const QPoint pos = e->position().toPoint();
-  if (OnMouseUp) a_la_frontiere([&] { OnMouseUp(e->button(), e->modifiers(), pos.x(), pos.y()); });
+  const Point pos = pixelSous(e);
+  if (OnMouseUp) a_la_frontiere([&] { OnMouseUp(e->button(), e->modifiers(), pos.x, pos.y); });
 }
 
 }  // namespace orvane

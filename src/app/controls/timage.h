@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QMouseEvent>
 #include <QWidget>
 #include <functional>
 
@@ -8,7 +9,7 @@
 
 namespace orvane {
 
-// Shows the picture. The canvas is the one drawing surface; after a handler has drawn,
+// Shows the picture, one canvas pixel to one pixel of the screen. The canvas is the one drawing surface; after a handler has drawn,
 // only the rectangle that changed is converted for display and repainted.
 class TImage : public QWidget {
   Q_OBJECT
@@ -16,6 +17,13 @@ class TImage : public QWidget {
   explicit TImage(QWidget* parent = nullptr);
 
   bool hasPicture() const { return has_picture_; }
+  // The widget's size in the screen's own pixels: the size of a canvas that fills it.
+  QSize taillePixels() const;
+  // The canvas pixel under a pointer position in the widget's coordinates.
+  Point versPixel(const QPointF& position) const;
+  // The canvas pixel under the pointer of a mouse event, from the window system's own
+  // numbers where it has them.
+  Point pixelSous(const QMouseEvent* e) const;
   // The canvas; touching it schedules a refresh of what it changed.
   Canvas& canvas();
   const Canvas& canvas() const { return canvas_; }

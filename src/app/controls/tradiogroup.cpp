@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QRadioButton>
 #include <algorithm>
+#include <cmath>
 
 #include "app/controls/frontiere.h"
 
@@ -49,13 +50,20 @@ void TRadioGroup::setItemIndex(int index) {
   if (OnClick) OnClick();
 }
 
+void TRadioGroup::setEchelle(double f) {
+  echelle_ = f;
+  resizeEvent(nullptr);
+}
+
 void TRadioGroup::resizeEvent(QResizeEvent*) {
   if (buttons_.empty()) return;
-  const int haut = title().isEmpty() ? 2 : 14;
-  const int disponible = height() - haut - 2;
+  const auto mesure = [this](int v) { return static_cast<int>(std::lround(v * echelle_)); };
+  const int haut = mesure(title().isEmpty() ? 2 : 14);
+  const int disponible = height() - haut - mesure(2);
   const int pas = disponible / count();
   for (int i = 0; i < count(); ++i) {
-    buttons_[static_cast<size_t>(i)]->setGeometry(6, haut + i * pas, width() - 8, pas);
+    buttons_[static_cast<size_t>(i)]->setGeometry(mesure(6), haut + i * pas,
+                                                   width() - mesure(8), pas);
   }
 }
 

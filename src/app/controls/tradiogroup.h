@@ -23,6 +23,8 @@ class TRadioGroup : public QGroupBox {
   void setItemIndexSilently(int index);
   int count() const { return static_cast<int>(buttons_.size()); }
   QRadioButton* button(int index) const { return buttons_.at(static_cast<size_t>(index)); }
+  // The group's inner margins follow the palette's scale.
+  void setEchelle(double f);
 
   std::function<void()> OnClick;
   // The keyboard focus enters the group from outside.
@@ -36,6 +38,7 @@ class TRadioGroup : public QGroupBox {
 
   std::vector<QRadioButton*> buttons_;
   int item_index_ = -1;
+  double echelle_ = 1.0;
 };
 
 }  // namespace orvane

@@ -1,0 +1,52 @@
+#include "app/echelle_palette.h"
+
+#include <QWidget>
+#include <algorithm>
+#include <cmath>
+
+#include "app/controls/tradiogroup.h"
+
+namespace orvane {
+
+namespace {
+
+// Edges rather than sizes are scaled, so that neighbours that touch keep touching.
+QRect rectangle_a_l_echelle(const QRect& r, double f) {
+  const int gauche = a_l_echelle(r.x(), f);
+  const int haut = a_l_echelle(r.y(), f);
+  return QRect(gauche, haut, a_l_echelle(r.x() + r.width(), f) - gauche,
+               a_l_echelle(r.y() + r.height(), f) - haut);
+}
+
+void un_controle(QWidget* controle, double f) {
+  controle->setGeometry(rectangle_a_l_echelle(controle->geometry(), f));
+  if (controle->testAttribute(Qt::WA_SetFont) && controle->font().pixelSize() > 0) {
+    QFont police = controle->font();
+    police.setPixelSize(std::max(1, a_l_echelle(police.pixelSize(), f)));
+    controle->setFont(police);
+  }
+  if (auto* groupe = qobject_cast<TRadioGroup*>(controle)) groupe->setEchelle(f);
+}
+
+}  // namespace
+
+double facteur_palette(int largeur_ecran) {
+  return std::min(1.0, static_cast<double>(largeur_ecran) / kLargeurPalette);
+}
+
+int a_l_echelle(int longueur, double f) {
+  return static_cast<int>(std::lround(longueur * f));
+}
+
+void mettre_a_l_echelle(QWidget* controle, double f) {
+  if (f == 1.0) return;
+  // Its size from its size, not from its edges: it is placed afterwards.
+  const QSize taille = controle->size();
+  un_controle(controle, f);
+  controle->resize(a_l_echelle(taille.width(), f), a_l_echelle(taille.height(), f));
+  for (QWidget* enfant : controle->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    un_controle(enfant, f);
+  }
+}
+
+}  // namespace orvane
