@@ -13,7 +13,7 @@ xcb_atom_t atome(xcb_connection_t* connexion, const char* nom) {
   xcb_intern_atom_reply_t* reponse = xcb_intern_atom_reply(
       connexion, xcb_intern_atom(connexion, 0, static_cast<uint16_t>(std::strlen(nom)), nom),
       nullptr);
-  const xcb_atom_t a = reponse ? reponse->atom : XCB_ATOM_NONE;
+  const xcb_atom_t a = reponse ? reponse->atom : xcb_atom_t{XCB_ATOM_NONE};
   std::free(reponse);
   return a;
 }
@@ -64,9 +64,14 @@ int main(int argc, char** argv) {
   message.type = protocoles;
   message.data.data32[0] = fermeture;
   message.data.data32[1] = XCB_CURRENT_TIME;
-  xcb_send_event(connexion, 0, fenetre, XCB_EVENT_MASK_NO_EVENT,
-                 reinterpret_cast<const char*>(&message));
-  const bool envoye = xcb_flush(connexion) > 0;
+  // Checked, so that the server has handled the request before the connection closes: a
+  // request still unread when its client goes may be dropped.
+  xcb_generic_error_t* erreur = xcb_request_check(
+      connexion, xcb_send_event_checked(connexion, 0, fenetre, XCB_EVENT_MASK_NO_EVENT,
+                                        reinterpret_cast<const char*>(&message)));
+  const bool envoye = erreur == nullptr;
+  std::free(erreur);
   xcb_disconnect(connexion);
+  if (!envoye) std::fprintf(stderr, "demande_fermeture: the server refused the message\n");
   return envoye ? 0 : 1;
 }
