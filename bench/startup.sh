@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Start-up to the first painted frame under Xvfb: from launching the program until the screen
-# shows the palette's colour and the black canvas. Prints each run and the median, in ms.
+# shows the palette's colour and the black canvas. Prints each run and the medians of the
+# time (ms) and of the process's peak memory at that frame.
 # Usage: bench/startup.sh build/orvane [runs] [WIDTHxHEIGHT] [scale]
 #   e.g. bench/startup.sh build/orvane 7 3840x2160 2   (a HiDPI screen: 4 times the canvas)
+# ORVANE_REGLAGES=FILE puts that settings file beside the program first (a damaged one, say:
+# its palette colour is then not applied).
 set -euo pipefail
 binaire=$(realpath "${1:?usage: startup.sh path/to/orvane [runs] [WIDTHxHEIGHT] [scale]}")
 essais=${2:-7}
@@ -29,8 +32,11 @@ cc -O2 -o "$travail/pixel_ecran" "$(dirname "$0")/pixel_ecran.c" -lX11
 pixel() { "$travail/pixel_ecran" "$1" "$2" 2>/dev/null; }
 
 mesures=()
+memoires=()
 for i in $(seq 1 "$essais"); do
   cp "$binaire" "$travail/orvane"
+  rm -f "$travail/orvane.prm"
+  [ -z "${ORVANE_REGLAGES:-}" ] || cp --sparse=always "$ORVANE_REGLAGES" "$travail/orvane.prm"
   debut=$(date +%s%N)
   QT_SCALE_FACTOR=$echelle "$travail/orvane" >/dev/null 2>&1 &
   pid=$!
@@ -38,10 +44,13 @@ for i in $(seq 1 "$essais"); do
     [ $(( $(date +%s%N) - debut )) -lt 20000000000 ] || { echo "no frame after 20 s" >&2; exit 1; }
   done
   fin=$(date +%s%N)
+  mo=$(( $(awk '/^VmHWM:/ { print $2 }' "/proc/$pid/status") / 1024 ))
   kill "$pid"; wait "$pid" 2>/dev/null || true
   ms=$(( (fin - debut) / 1000000 ))
   mesures+=("$ms")
-  echo "run $i: $ms ms"
+  memoires+=("$mo")
+  echo "run $i: $ms ms, peak memory $mo MB"
 done
-median=$(printf '%s\n' "${mesures[@]}" | sort -n | sed -n "$(( (essais + 1) / 2 ))p")
-echo "median start-up to first painted frame: $median ms (each reading is up to ~30 ms late)"
+mediane() { printf '%s\n' "$@" | sort -n | sed -n "$(( (essais + 1) / 2 ))p"; }
+echo "median start-up to first painted frame: $(mediane "${mesures[@]}") ms (each reading is up to ~30 ms late)"
+echo "median peak memory at that frame: $(mediane "${memoires[@]}") MB"

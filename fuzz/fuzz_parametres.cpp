@@ -1,8 +1,9 @@
 // The settings file reader and writer over any bytes a damaged or hand-edited file can hold:
-// every line reads as the file's own line (ended by CR LF, CR or LF), the program's
-// conversions of lines 2 to 5 either succeed or raise their error, and a write replaces one
-// line, carries the other first twenty over byte for byte and leaves exactly twenty CR LF
-// lines.
+// every line reads as the file's own line (ended by CR LF, CR or LF) or, longer than the
+// limit, is refused naming its number; the program's conversions of lines 2 to 5 either
+// succeed or raise their error, and a write replaces one line, carries the other first
+// twenty over byte for byte (a line over the limit comes back empty) and leaves exactly
+// twenty CR LF lines.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <QByteArray>
@@ -11,6 +12,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "app/nombres.h"
@@ -59,9 +61,26 @@ std::vector<QByteArray> lignes_de(const QByteArray& octets) {
   return lignes;
 }
 
+bool trop_longue(const std::vector<QByteArray>& lignes, int n) {
+  return n >= 1 && n <= static_cast<int>(lignes.size()) &&
+         lignes[static_cast<size_t>(n - 1)].size() > kLongueurLigneMax;
+}
+
 QString ligne_attendue(const std::vector<QByteArray>& lignes, int n) {
   if (n < 1 || n > static_cast<int>(lignes.size())) return QString();
   return QString::fromUtf8(lignes[static_cast<size_t>(n - 1)]);
+}
+
+// Line i as read: its text, or the refusal that names it.
+void verifier_ligne(const QString& chemin, const std::vector<QByteArray>& lignes, int i) {
+  try {
+    if (lire_ligne(chemin, i) != ligne_attendue(lignes, i)) echec("a line reads otherwise");
+    if (trop_longue(lignes, i)) echec("a line over the limit was read");
+  } catch (const ErreurFichier& e) {
+    if (!trop_longue(lignes, i)) echec("a line within the limit was refused");
+    const std::string attendu = " : ligne " + std::to_string(i) + " trop longue";
+    if (std::string(e.what()).find(attendu) == std::string::npos) echec("the refusal names no line");
+  }
 }
 
 // The conversions charge_parametres applies; a bad line raises ErreurConversion.
@@ -70,10 +89,14 @@ void convertir(const QString& chemin) {
     try {
       StrToInt(lire_parametre(chemin, n, QStringLiteral("0")));
     } catch (const ErreurConversion&) {
+    } catch (const ErreurFichier&) {
     }
   }
-  const QString ligne_4 = lire_parametre(chemin, 4, QStringLiteral("0"));
-  if (texte_en_bool(ligne_4) != (ligne_4 == QStringLiteral("true"))) echec("texte_en_bool");
+  try {
+    const QString ligne_4 = lire_parametre(chemin, 4, QStringLiteral("0"));
+    if (texte_en_bool(ligne_4) != (ligne_4 == QStringLiteral("true"))) echec("texte_en_bool");
+  } catch (const ErreurFichier&) {
+  }
 }
 
 }  // namespace
@@ -94,9 +117,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   ecrire(chemin, contenu);
 
   const std::vector<QByteArray> avant = lignes_de(contenu);
-  for (int i = -1; i <= max_parametre + 2; ++i) {
-    if (lire_ligne(chemin, i) != ligne_attendue(avant, i)) echec("a line reads otherwise");
-  }
+  for (int i = -1; i <= max_parametre + 2; ++i) verifier_ligne(chemin, avant, i);
   convertir(chemin);
 
   const QString valeur =
@@ -115,8 +136,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (int i = 1; i <= max_parametre; ++i) {
     QByteArray ligne =
         i == n ? valeur.toUtf8()
-               : (i <= static_cast<int>(avant.size()) ? avant[static_cast<size_t>(i - 1)]
-                                                      : QByteArray());
+               : (i <= static_cast<int>(avant.size()) && !trop_longue(avant, i)
+                      ? avant[static_cast<size_t>(i - 1)]
+                      : QByteArray());
     if (i == n) ligne.replace('\r', ' ').replace('\n', ' ');
     attendu += ligne + "\r\n";
   }

@@ -31,9 +31,10 @@ void poser32(Octets& b, std::size_t position, std::uint32_t v) {
   for (int i = 0; i < 4; ++i) b[position + i] = (v >> (8 * i)) & 0xFF;
 }
 
-enum class Entete { Core = 12, Info = 40, V4 = 108, V5 = 124 };
+enum class Entete { Core = 12, Info = 40, Os2 = 64, V4 = 108, V5 = 124 };
 
-enum Compression : std::uint32_t { kRgb = 0, kRle8 = 1, kRle4 = 2, kChampsDeBits = 3 };
+// 4 is RLE24 under the OS/2 header.
+enum Compression : std::uint32_t { kRgb = 0, kRle8 = 1, kRle4 = 2, kChampsDeBits = 3, kRle24 = 4 };
 
 // A whole BMP file: headers, palette (for 8 bits or fewer), masks, then `pixels`.
 struct Bmp {
@@ -81,7 +82,9 @@ struct Bmp {
         ajouter32(b, vert);
         ajouter32(b, bleu);
       }
-      if (entete != Entete::Info) {
+      if (entete == Entete::Os2)
+        for (int i = 0; i < 6; ++i) ajouter32(b, 0);  // units, rendering, encoding...
+      if (entete == Entete::V4 || entete == Entete::V5) {
         ajouter32(b, compression == kChampsDeBits ? rouge : 0);
         ajouter32(b, compression == kChampsDeBits ? vert : 0);
         ajouter32(b, compression == kChampsDeBits ? bleu : 0);
@@ -174,6 +177,14 @@ void graines_bmp(const QDir& d) {
   ecrire(nom("haut_en_bas"), valides.back());
   valides.push_back(Bmp{Entete::Info, 1, 1, 32, kRgb, lignes(1, 1, 32)}.octets());
   ecrire(nom("un_pixel"), valides.back());
+
+  // Read by the program though Qt's size is negative: top row first, a real picture's size.
+  valides.push_back(Bmp{Entete::Info, 127, -64, 24, kRgb, lignes(127, 64, 24)}.octets());
+  ecrire(nom("haut_en_bas_127x64"), valides.back());
+  // Valid variants Qt does not decode, refused by name.
+  ecrire(nom("deux_bits"), Bmp{Entete::Info, 8, 4, 2, kRgb, lignes(8, 4, 2)}.octets());
+  ecrire(nom("rle24"), Bmp{Entete::Os2, 4, 2, 24, kRle24,
+                           {4, 1, 2, 3, 0, 0, 2, 9, 8, 7, 2, 6, 5, 4, 0, 1}}.octets());
 
   // Truncated: cut inside the pixels, inside the palette, inside the headers.
   for (std::size_t i = 0; i < valides.size(); i += 3) {
@@ -281,6 +292,12 @@ void graines_parametres(const QDir& d) {
       {"4227327", "10\n4\n2\ntrue\n4227327\n/\nphoto\n"},
       {"x", "10\r\n\r\n\n\r1 000\r\n2147483648\r\n--5\r\n\xff\xfe\r\n\xc3\xa9t\xc3\xa9"},
       {"a\rb", std::string(2000, 'x') + "\r\n" + std::string("\0\0\r\n", 4)},
+      // Lines at the limit, just over it, and far over it (more than one read of the file).
+      {"7", std::string(4096, '9') + "\r\n0\r\n"},
+      {"", "10\r\n" + std::string(4097, '1') + "\r\n3\r\n"},
+      {"/tmp", "10\r\n0\r\n0\r\nfalse\r\n4227327\r\n" + std::string(70000, '/') + "\r\nimage.bmp"},
+      {"x", "10\r\n0\r\n0\r\nfalse\r\n1\r\n/\r\nimage.bmp\r\nhuit\r\n" + std::string(5000, 'y') +
+                "\r\ndix\r\n"},
   };
   int n = 0;
   for (const auto& [valeur, fichier] : cas) {

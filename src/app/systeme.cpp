@@ -95,10 +95,21 @@ bool SystemeQt::question(QWidget* parent, const QString& titre, const QString& t
   return boite.clickedButton() == oui;
 }
 
-void SystemeQt::message(QWidget* parent, const QString& texte) {
-  QMessageBox boite(QMessageBox::Information, QApplication::applicationDisplayName(), texte,
-                    QMessageBox::Ok, parent);
+namespace {
+
+void boite_message(QWidget* parent, QMessageBox::Icon icone, const QString& texte) {
+  QMessageBox boite(icone, QApplication::applicationDisplayName(), texte, QMessageBox::Ok, parent);
   executer(boite);
+}
+
+}  // namespace
+
+void SystemeQt::message(QWidget* parent, const QString& texte) {
+  boite_message(parent, QMessageBox::Information, texte);
+}
+
+void SystemeQt::erreur(QWidget* parent, const QString& texte) {
+  boite_message(parent, QMessageBox::Critical, texte);
 }
 
 QString SystemeQt::ouvrir_image(QWidget* parent, const DialogueImage& d) {

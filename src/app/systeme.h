@@ -48,8 +48,10 @@ class Systeme {
                                                 CasesPerso& perso) = 0;
   // A question with "&Oui" (default) and "&Non" (cancel): true for "&Oui".
   virtual bool question(QWidget* parent, const QString& titre, const QString& texte) = 0;
-  // A one-button message box; also the error box.
+  // A one-button message box.
   virtual void message(QWidget* parent, const QString& texte) = 0;
+  // The same with the error icon: the error box.
+  virtual void erreur(QWidget* parent, const QString& texte) = 0;
   // The picture dialogs: the chosen path, or empty when cancelled. The save dialog asks
   // before replacing a file.
   virtual QString ouvrir_image(QWidget* parent, const DialogueImage& dialogue) = 0;
@@ -70,6 +72,7 @@ class SystemeQt : public Systeme {
                                         CasesPerso& perso) override;
   bool question(QWidget* parent, const QString& titre, const QString& texte) override;
   void message(QWidget* parent, const QString& texte) override;
+  void erreur(QWidget* parent, const QString& texte) override;
   QString ouvrir_image(QWidget* parent, const DialogueImage& dialogue) override;
   QString enregistrer_image(QWidget* parent, const DialogueImage& dialogue) override;
   void terminer() override;

@@ -23,7 +23,7 @@ TForm1* Form1 = nullptr;
 TForm1::TForm1(Systeme& systeme, QWidget* parent)
     : QWidget(parent), systeme_(systeme) {
   Form1 = this;
-  installer_boite_erreur([this](const QString& texte) { systeme_.message(this, texte); });
+  installer_boite_erreur([this](const QString& texte) { systeme_.erreur(this, texte); });
   creer_controles();
   lier_gestionnaires();
   qApp->installEventFilter(this);

@@ -159,6 +159,8 @@ void TForm1::creer_controles() {
   Panel1 = placer(new TPanel(this), 0, 397, 1377, 132);
   Panel1->setColor(clGray);
   Panel1->setRaised(true);
+  // French captions: a right-to-left language must not mirror the palette.
+  Panel1->setLayoutDirection(Qt::LeftToRight);
   QWidget* const p = Panel1;
 
   Label1 = label(p, QStringLiteral("Clique au centre"), 744, 3, 77, 13);
@@ -272,6 +274,7 @@ void TForm1::creer_controles() {
 void TForm1::creer_panneau_aide() {
   Panel8 = placer(new TPanneauFlottant(this), 640, 8, 401, 385);
   Panel8->setVisible(false);
+  Panel8->setLayoutDirection(Qt::LeftToRight);
   SpeedButton_exit_help = placer(new QToolButton(Panel8), 367, 6, 23, 22, 16);
   SpeedButton_exit_help->setText(QStringLiteral("X"));
   SpeedButton_exit_help->setFont(police(16, true));

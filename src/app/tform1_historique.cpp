@@ -10,6 +10,7 @@ void TForm1::installer_historique(const QString& repertoire) {
   historique.legende_chargement = [this](const QString& t) { Label5->setCaption(t); };
   // A picture that covers only part of the canvas must not leave figures beside it.
   historique.avant_peinture = [this] { effacer_figures_elastiques(); };
+  historique.avertissement = [this](const QString& t) { systeme_.erreur(this, t); };
 }
 
 void TForm1::wb() {

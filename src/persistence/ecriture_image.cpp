@@ -1,9 +1,9 @@
 #include "persistence/ecriture_image.h"
 
+#include <QBuffer>
 #include <QImageWriter>
-#include <QSaveFile>
 
-#include "persistence/achever_ecriture.h"
+#include "persistence/ecriture_atomique.h"
 #include "persistence/image_qt.h"
 
 namespace orvane {
@@ -21,19 +21,17 @@ void refuser_ecriture(const QString& chemin, const QString& raison) {
 void ecrire_image_atomique(const QString& chemin, const Bitmap& image, const char* format) {
   if (image.width() <= 0 || image.height() <= 0)
     refuser_ecriture(chemin, QStringLiteral("image vide"));
-  QSaveFile fichier(chemin);
-  if (!fichier.open(QIODevice::WriteOnly)) refuser_ecriture(chemin, fichier.errorString());
-  QImageWriter ecrivain(&fichier, format);
-  if (!ecrivain.write(vers_qimage(image))) {
-    // The writer only says "Unknown error". After a failed write the file knows the cause
-    // (a full disk...) but tells it only through commit(), which refuses a file with a
-    // write error and deletes the temporary; the target stays as it was either way.
-    if (fichier.error() != QFileDevice::NoError && !fichier.commit())
-      refuser_ecriture(chemin, fichier.errorString());
-    fichier.cancelWriting();
-    refuser_ecriture(chemin, ecrivain.errorString());
-  }
-  const QString raison = achever_ecriture(fichier);
+  // Encoded in memory first: the file then gets every byte or none, and a failure names
+  // the disk's own cause.
+  QByteArray octets;
+  octets.reserve(qsizetype{4} * image.width() * image.height() + 1024);  // no regrowth
+  QBuffer tampon(&octets);
+  tampon.open(QIODevice::WriteOnly);
+  QImageWriter ecrivain(&tampon, format);
+  if (!ecrivain.write(vers_qimage(image)))
+    refuser_ecriture(chemin, QStringLiteral("le codage au format %1 a échoué")
+                                 .arg(QString::fromLatin1(format).toUpper()));
+  const QString raison = ecrire_atomiquement(chemin, octets);
   if (!raison.isEmpty()) refuser_ecriture(chemin, raison);
 }
 

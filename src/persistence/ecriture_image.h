@@ -13,7 +13,8 @@ namespace orvane {
 
 // Writes the picture in one of Qt's formats ("bmp", "png", ...). The file is replaced
 // atomically: on any failure the previous file of that name stays as it was, and
-// ErreurFichier gives the real cause (a full disk says so).
+// ErreurFichier gives the real cause (a full disk says so). Anything but a regular file
+// standing at the path is refused and left alone.
 void ecrire_image_atomique(const QString& chemin, const Bitmap& image, const char* format);
 
 }  // namespace orvane

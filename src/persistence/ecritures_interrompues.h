@@ -4,9 +4,10 @@
 
 namespace orvane {
 
-// Removes, from the program's directory, the temporary files that an atomic write of a
-// snapshot or of the settings file leaves behind when the program is killed in the middle
-// ("~105.bmp.Ab12Cd"). Only names of that exact shape are touched. Returns how many went.
+// Removes, from the program's directory, the temporary files that an atomic write of
+// Orvane's left behind when its process was killed in the middle: only names carrying the
+// program's own marker, made by a process that no longer runs, and only regular files. A
+// file of the user's, whatever its name looks like, is never touched. Returns how many went.
 int supprimer_ecritures_interrompues(const QString& repertoire);
 
 }  // namespace orvane

@@ -1,37 +1,68 @@
 #include "persistence/fichier_image.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
+#include <QtEndian>
+#include <algorithm>
 
+#include "persistence/causes_fichier.h"
 #include "persistence/ecriture_image.h"
 #include "persistence/fichier_bmp.h"
+#include "persistence/fin_image.h"
 #include "persistence/image_qt.h"
+#include "persistence/taille_decodage.h"
 
 namespace orvane {
 
 namespace {
 
-// Largest picture accepted, in bytes of 32-bit pixels: Qt's own allocation limit.
-constexpr qint64 kOctetsImageMax = 128LL * 1024 * 1024;
+// Qt's GIF reader sets aside the whole logical screen, however small the picture in it.
+QSize ecran_gif(QFile& fichier, QSize taille) {
+  const QByteArray debut = fichier.peek(10);
+  if (debut.size() < 10) return taille;
+  const int largeur = qFromLittleEndian<quint16>(debut.constData() + 6);
+  const int hauteur = qFromLittleEndian<quint16>(debut.constData() + 8);
+  return QSize(std::max(largeur, taille.width()), std::max(hauteur, taille.height()));
+}
+
+// Checks that the file holds the whole picture, for the formats Qt would open cut short.
+void verifier_fin(const QString& chemin, QFile& fichier, const QByteArray& format) {
+  const bool png = format == "png";
+  if (!png && format != "jpeg") return;
+  const qint64 taille = fichier.size();
+  const uchar* octets = taille > 0 ? fichier.map(0, taille) : nullptr;
+  if (!octets) return;  // Qt's own checks then
+  const bool complet = png ? png_complet(octets, taille) : jpeg_complet(octets, taille);
+  fichier.unmap(const_cast<uchar*>(octets));
+  if (!complet)
+    refuser_lecture(chemin, QStringLiteral("fichier tronqué (image %1 incomplète)")
+                                .arg(QString::fromLatin1(format).toUpper()));
+}
 
 }  // namespace
 
 Bitmap lire_fichier_image(const QString& chemin) {
-  if (!QFileInfo(chemin).isFile()) refuser_lecture(chemin, QStringLiteral("fichier introuvable"));
-  QImageReader lecteur(chemin);
-  lecteur.setDecideFormatFromContent(true);
+  QFile fichier;
+  const QString refus = ouvrir_fichier_ordinaire(chemin, fichier);
+  if (!refus.isEmpty()) refuser_lecture(chemin, refus);
+  QImageReader lecteur(&fichier);
   if (!lecteur.canRead()) refuser_lecture(chemin, QStringLiteral("ce n'est pas une image lisible"));
-  if (lecteur.format() == "bmp") return lire_fichier_bmp(chemin);
+  const QByteArray format = lecteur.format();
+  if (format == "bmp") return lire_bmp_ouvert(chemin, fichier);
 
-  const QSize taille = lecteur.size();
-  if (taille.isValid() && qint64{4} * taille.width() * taille.height() > kOctetsImageMax)
-    refuser_lecture(chemin, QStringLiteral("image trop grande (%1 x %2)")
-                                .arg(taille.width())
-                                .arg(taille.height()));
+  QSize taille = lecteur.size();
+  if (format == "gif") taille = ecran_gif(fichier, taille);
+  if (taille.isValid()) {
+    const QImage::Format pixels = lecteur.imageFormat();
+    const int bits = pixels == QImage::Format_Invalid ? 32 : QImage::toPixelFormat(pixels).bitsPerPixel();
+    const QString trop_grande = refus_taille_image(taille.width(), taille.height(), bits);
+    if (!trop_grande.isEmpty()) refuser_lecture(chemin, trop_grande);
+  }
+  verifier_fin(chemin, fichier, format);
   QImage image;
-  if (!lecteur.read(&image) || image.isNull())
-    refuser_lecture(chemin, QStringLiteral("données illisibles (%1)").arg(lecteur.errorString()));
+  if (!lecteur.read(&image) || image.isNull()) refuser_lecture(chemin, raison_lecteur(lecteur));
   return vers_bitmap(image);
 }
 

@@ -8,7 +8,9 @@
 namespace orvane {
 
 // Reads a picture in any format Qt reads (BMP with the checks of lire_fichier_bmp).
-// Throws ErreurFichier naming the file when it is missing, not a picture or damaged.
+// Throws ErreurFichier naming the file and the cause when it is missing, unreadable, not a
+// regular file, not a picture, damaged, cut short (a JPEG too) or beyond Qt's decoding
+// limit. Nothing but a regular file is ever opened.
 Bitmap lire_fichier_image(const QString& chemin);
 
 // Writes the picture as BMP, unless the name ends with the extension of another format Qt

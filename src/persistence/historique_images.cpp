@@ -1,8 +1,9 @@
 #include "persistence/historique_images.h"
 
-#include <QFileInfo>
 #include <utility>
 
+#include "persistence/causes_fichier.h"
+#include "persistence/ecriture_image.h"
 #include "persistence/fichier_bmp.h"
 
 namespace orvane {
@@ -22,10 +23,27 @@ QString HistoriqueImages::fichier_instantane(int position) const {
   return repertoire_programme_ + QStringLiteral("/~%1.bmp").arg(100 + position);
 }
 
+void HistoriqueImages::avertir_une_fois(const QString& chemin, const QString& texte) {
+  if (avertis_.insert(chemin).second && avertissement) avertissement(texte);
+}
+
 void HistoriqueImages::wb(const Bitmap& image) {
   const int ancien_indice = indice_historique_;
   const QString ancien_nom = nom_instantane_;
-  indice_historique_ = (indice_historique_ + 1) % kTailleAnneau;
+  // Retrying a place that cannot hold a file would lose every later snapshot.
+  int position = (indice_historique_ + 1) % kTailleAnneau;
+  for (int essai = 0;; ++essai) {
+    const QString fichier = fichier_instantane(position);
+    const Examen examen = examiner(fichier);
+    if (examen.occupant != Occupant::Autre) break;
+    if (essai == kTailleAnneau - 1) refuser_ecriture(fichier, examen.cause);
+    avertir_une_fois(fichier, QStringLiteral("Impossible d'écrire l'image « %1 » : %2. L'historique "
+                                             "passe à la place suivante ; ce message ne sera pas "
+                                             "répété.")
+                                  .arg(fichier, examen.cause));
+    position = (position + 1) % kTailleAnneau;
+  }
+  indice_historique_ = position;
   nom_instantane_ = fichier_instantane(indice_historique_);
   legender(legende_sauvegarde, QStringLiteral("save ") + nom_instantane_);
   try {
@@ -40,8 +58,16 @@ void HistoriqueImages::wb(const Bitmap& image) {
 }
 
 void HistoriqueImages::lire_bmp(const QString& chemin, Canvas& canvas) {
-  const QFileInfo fichier(chemin);
-  if (!fichier.exists() || fichier.isDir()) return;
+  const Examen examen = examiner(chemin);
+  if (examen.occupant == Occupant::Rien) return;
+  if (examen.occupant == Occupant::Autre) {
+    // Stepped over like a missing file, so that undo goes on past it.
+    avertir_une_fois(chemin, QStringLiteral("Impossible de lire l'image « %1 » : %2. Cette place "
+                                            "de l'historique est sautée ; ce message ne sera pas "
+                                            "répété.")
+                                 .arg(chemin, examen.cause));
+    return;
+  }
   const Bitmap image = lire_fichier_bmp(chemin);
   if (avant_peinture) avant_peinture();
   canvas.Draw(0, 0, image);

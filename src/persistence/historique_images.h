@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <functional>
+#include <set>
 
 #include "platform/bitmap.h"
 #include "platform/canvas.h"
@@ -22,6 +23,9 @@ class HistoriqueImages {
   std::function<void(const QString&)> legende_chargement;
   // Called once a picture has been read, just before it is painted over the canvas.
   std::function<void()> avant_peinture;
+  // Shows a warning the ring goes on after: something other than a file in a place of
+  // the ring, said once per place and run.
+  std::function<void(const QString&)> avertissement;
 
   int indice_historique() const { return indice_historique_; }
   const QString& nom_instantane() const { return nom_instantane_; }
@@ -30,12 +34,15 @@ class HistoriqueImages {
   // The snapshot file of ring position 0..9.
   QString fichier_instantane(int position) const;
 
-  // Writes the next snapshot. Throws ErreurFichier if it cannot be written; the ring
-  // position then stays where it was and the file of the next position is untouched.
+  // Writes the next snapshot. A place taken by something that is not a file (a directory,
+  // a named pipe) is passed over with a warning, the snapshot going to the place after it.
+  // Throws ErreurFichier if it cannot be written; the ring position then stays where it
+  // was and the file of the next position is untouched.
   void wb(const Bitmap& image);
 
-  // Paints a BMP file at (0, 0) of the canvas at its own size. A missing file is ignored;
-  // a file that cannot be read throws and leaves the canvas unchanged.
+  // Paints a BMP file at (0, 0) of the canvas at its own size. A missing file is ignored,
+  // and so is anything but a regular file, with a warning and without opening it; a file
+  // that cannot be read throws and leaves the canvas unchanged.
   void lire_bmp(const QString& chemin, Canvas& canvas);
 
   // One step back: paints the current position, then moves back (9 after 0).
@@ -48,6 +55,9 @@ class HistoriqueImages {
   QString repertoire_programme_;
   int indice_historique_ = -1;  // -1: nothing written or shown yet in this run
   QString nom_instantane_;
+  std::set<QString> avertis_;  // paths already warned about
+
+  void avertir_une_fois(const QString& chemin, const QString& texte);
 };
 
 }  // namespace orvane

@@ -25,4 +25,15 @@ QImage vers_qimage(const Bitmap& source) {
   return image;
 }
 
+QString raison_lecteur(const QImageReader& lecteur) {
+  switch (lecteur.error()) {
+    case QImageReader::FileNotFoundError: return QStringLiteral("fichier introuvable");
+    case QImageReader::DeviceError: return QStringLiteral("erreur de lecture du fichier");
+    case QImageReader::UnsupportedFormatError:
+      return QStringLiteral("format d'image non pris en charge");
+    case QImageReader::InvalidDataError: return QStringLiteral("données de l'image endommagées");
+    default: return QStringLiteral("le décodage de l'image a échoué");
+  }
+}
+
 }  // namespace orvane

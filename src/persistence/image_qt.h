@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QImage>
+#include <QImageReader>
+#include <QString>
 
 #include "platform/bitmap.h"
 
@@ -9,5 +11,8 @@ namespace orvane {
 // Pixels between Qt's pictures and the program's bitmaps (0x00BBGGRR).
 Bitmap vers_bitmap(const QImage& source);
 QImage vers_qimage(const Bitmap& source);
+
+// Why Qt's reader failed, in French: its own reasons are English.
+QString raison_lecteur(const QImageReader& lecteur);
 
 }  // namespace orvane

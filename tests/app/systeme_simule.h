@@ -37,6 +37,10 @@ class SystemeSimule : public Systeme {
     return reponse_question;
   }
   void message(QWidget*, const QString& texte) override { messages << texte; }
+  void erreur(QWidget*, const QString& texte) override {
+    messages << texte;
+    erreurs << texte;
+  }
   QString ouvrir_image(QWidget*, const DialogueImage& d) override {
     dialogues_ouverture.push_back(d);
     return chemin_ouvert;
@@ -58,7 +62,8 @@ class SystemeSimule : public Systeme {
   bool reponse_question = false;
   std::function<void()> pendant_question;  // what the open question does to the program
   QStringList questions;
-  QStringList messages;
+  QStringList messages;  // every box, the error boxes included
+  QStringList erreurs;   // the boxes shown with the error icon
   QString chemin_ouvert;
   QString chemin_enregistre;
   std::vector<DialogueImage> dialogues_ouverture;

@@ -51,14 +51,14 @@ TEST_F(DisquePlein, TheMessageNamesTheCauseAndThePreviousSnapshotStaysByteForByt
     FAIL() << "a 120 KB snapshot was written on a 64 KiB disk";
   } catch (const ErreurFichier& e) {
     EXPECT_THAT(e.what(), HasSubstr("~101.bmp"));
-    EXPECT_THAT(e.what(), HasSubstr("No space left on device"));
+    EXPECT_THAT(e.what(), HasSubstr("plus de place sur le disque"));
     EXPECT_THAT(e.what(), ::testing::Not(HasSubstr("Unknown error")));
   }
   EXPECT_EQ(historique.indice_historique(), 0);
   // Overwriting the existing file fails the same way and leaves it as it was.
   EXPECT_THROW(ecrire_fichier_bmp(point_ + "/~100.bmp", grande), ErreurFichier);
   EXPECT_EQ(octets(point_ + "/~100.bmp"), avant);
-  EXPECT_EQ(QDir(point_).entryList(QDir::Files), QStringList{"~100.bmp"});
+  EXPECT_EQ(QDir(point_).entryList(QDir::Files | QDir::Hidden), QStringList{"~100.bmp"});
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include <random>
 
 #include "persistence/bmp_fabrique.h"
+#include "persistence/environnement_hostile.h"
 #include "persistence/limite_taille_fichier.h"
 #include "persistence/longueur_bmp.h"
 
@@ -318,12 +319,19 @@ TEST_F(FichierBmp, DossierEnLectureSeuleGardeLAncienFichier) {
   ecrire_fichier_bmp(fichier, motif(5, 5));
   const QByteArray avant = lire_octets(fichier);
   ASSERT_TRUE(QFile::setPermissions(sous_dossier, QFile::ReadOwner | QFile::ExeOwner));
-  if (access(sous_dossier.toLocal8Bit().constData(), W_OK) == 0) {
-    QFile::setPermissions(sous_dossier, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    GTEST_SKIP() << "permissions do not bind this user (root)";
-  }
-  attendre_echec_ecriture(fichier, motif(9, 9));
+  // Root bypasses permissions: the write runs in a thread without that power.
+  std::string message;
+  const bool sans_droits = sans_passe_droits([&] {
+    try {
+      ecrire_fichier_bmp(fichier, motif(9, 9));
+    } catch (const ErreurFichier& e) {
+      message = e.what();
+    }
+  });
   QFile::setPermissions(sous_dossier, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  if (!sans_droits) GTEST_SKIP() << "cannot drop the power to bypass permissions";
+  EXPECT_EQ(QString::fromStdString(message),
+            QStringLiteral("Impossible d'écrire l'image « %1 » : permission refusée.").arg(fichier));
   EXPECT_EQ(lire_octets(fichier), avant);
 }
 
@@ -336,11 +344,11 @@ TEST_F(FichierBmp, EcritureInterrompueGardeLAncienFichier) {
     attendre_echec_ecriture(fichier, motif(200, 200));
   }
   EXPECT_EQ(lire_octets(fichier), avant);
-  EXPECT_EQ(QDir(dossier_.path()).entryList(QDir::Files), QStringList{"image.bmp"});
+  EXPECT_EQ(QDir(dossier_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"image.bmp"});
 }
 
 TEST_F(FichierBmp, UnePetiteImageInterrompueGardeLAncienFichier) {
-  // Smaller than Qt's write buffer: the short write happens when the file is committed.
+  // The disk fills up within the first block written.
   const QString fichier = chemin("image.bmp");
   ecrire_fichier_bmp(fichier, motif(10, 10));
   const QByteArray avant = lire_octets(fichier);
@@ -349,7 +357,7 @@ TEST_F(FichierBmp, UnePetiteImageInterrompueGardeLAncienFichier) {
     attendre_echec_ecriture(fichier, motif(12, 12));
   }
   EXPECT_EQ(lire_octets(fichier), avant);
-  EXPECT_EQ(QDir(dossier_.path()).entryList(QDir::Files), QStringList{"image.bmp"});
+  EXPECT_EQ(QDir(dossier_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"image.bmp"});
 }
 
 }  // namespace

@@ -47,7 +47,7 @@ TEST_F(FichierParametres, NoFileGivesEmptyLinesAndTheDefaults) {
 }
 
 TEST_F(FichierParametres, LinesEndAtCrLfCrOrLfAndTheLastNeedsNoEnd) {
-  const QByteArray longue(100000, 'x');  // longer than one read of the file
+  const QByteArray longue(kLongueurLigneMax, 'x');  // the longest line read
   ecrire("a\r\nb\nc\rd\r\n\r\n" + longue + "\r\nf\xc3\xa9");
   const QStringList attendu{"a", "b", "c", "d", "", QString::fromLatin1(longue), "f\u00e9"};
   for (int n = 1; n <= attendu.size(); ++n)
@@ -130,7 +130,87 @@ TEST_F(FichierParametres, AWriteCutShortLeavesThePreviousFileWhole) {
     EXPECT_THROW(ecrire_parametres({{6, QString(100, u'x')}}, chemin()), ErreurFichier);
   }
   EXPECT_EQ(contenu(), QByteArray("10\r\n0\r\n"));
-  EXPECT_EQ(QDir(dossier_.path()).entryList(QDir::Files), QStringList{"orvane.prm"});
+  EXPECT_EQ(QDir(dossier_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"orvane.prm"});
+}
+
+// The message for a line over the limit: its number, none of its text.
+std::string trop_longue(const QString& chemin, int n) {
+  return QStringLiteral("Impossible de lire le fichier des réglages « %1 » : ligne %2 trop longue "
+                        "(plus de 4096 octets).")
+      .arg(chemin)
+      .arg(n)
+      .toStdString();
+}
+
+TEST_F(FichierParametres, ALineOverTheLimitIsABadLineNamedByItsNumber) {
+  for (const int n : {1, 2, 6, 20}) {
+    QList<QByteArray> lignes{"10", "0", "0", "false", "4227327", "/tmp", "image.bmp"};
+    while (lignes.size() < 20) lignes << "";
+    lignes[n - 1] = QByteArray(kLongueurLigneMax + 1, 'x');
+    ecrire(vingt_lignes(lignes));
+    for (int i = 1; i <= 20; ++i) {
+      if (i == n) {
+        try {
+          lire_ligne(chemin(), i);
+          ADD_FAILURE() << "line " << n << " read";
+        } catch (const ErreurFichier& e) {
+          EXPECT_EQ(e.what(), trop_longue(chemin(), n));
+        }
+      } else {
+        EXPECT_EQ(lire_ligne(chemin(), i), QString::fromUtf8(lignes[i - 1])) << n << ": " << i;
+      }
+    }
+  }
+}
+
+TEST_F(FichierParametres, AHundredMegabyteLineIsNeverReadWhole) {
+  ecrire("10\r\n");
+  {
+    // 100 MB of zero bytes (a sparse file, made at once), then a line end and line 3.
+    QFile f(chemin());
+    ASSERT_TRUE(f.resize(4 + 100 * 1024 * 1024));
+    ASSERT_TRUE(f.open(QIODevice::Append));
+    f.write("\r\n0\r\n");
+  }
+  EXPECT_EQ(lire_ligne(chemin(), 1), QStringLiteral("10"));
+  for (const int n : {2, 3}) {  // line 3 lies beyond the part read: line 2 is to blame
+    try {
+      lire_ligne(chemin(), n);
+      ADD_FAILURE() << "line " << n << " read";
+    } catch (const ErreurFichier& e) {
+      EXPECT_EQ(e.what(), trop_longue(chemin(), 2));
+    }
+  }
+  // The next save writes the values and drops what cannot be read.
+  ecrire_parametres({{2, QStringLiteral("3")}, {3, QStringLiteral("1")}}, chemin());
+  EXPECT_EQ(contenu(), vingt_lignes({"10", "3", "1"}));
+}
+
+TEST_F(FichierParametres, LinesOverTheLimitAreNotCarriedOverNorWritten) {
+  QList<QByteArray> lignes{"10", "0"};
+  while (lignes.size() < 20) lignes << "ligne";
+  lignes[8] = QByteArray(5000, 'y');
+  ecrire(vingt_lignes(lignes));
+  ecrire_parametre(QStringLiteral("2"), chemin(), 2);
+  lignes[1] = "2";
+  lignes[8] = "";
+  EXPECT_EQ(contenu(), vingt_lignes(lignes));
+
+  // A value that could not be read back is refused before the file is touched.
+  const QByteArray avant = contenu();
+  try {
+    ecrire_parametres({{1, QStringLiteral("4")}, {7, QString(kLongueurLigneMax + 1, u'n')}},
+                      chemin());
+    ADD_FAILURE() << "written";
+  } catch (const ErreurFichier& e) {
+    EXPECT_EQ(QString::fromUtf8(e.what()),
+              QStringLiteral("Impossible d'écrire le fichier des réglages « %1 » : ligne 7 trop "
+                             "longue (plus de 4096 octets).")
+                  .arg(chemin()));
+  }
+  EXPECT_EQ(contenu(), avant);
+  ecrire_parametre(QString(kLongueurLigneMax, u'n'), chemin(), 7);
+  EXPECT_EQ(lire_ligne(chemin(), 7), QString(kLongueurLigneMax, u'n'));
 }
 
 TEST(TexteBool, OnlyLowerCaseTrueIsTrue) {
