@@ -128,7 +128,7 @@ TEST_F(Parametres, AFileThatCannotBeWrittenIsToldWithItsCauseAndTheProgramStillE
   form->demande_quitter();
   ASSERT_EQ(systeme.messages.size(), 1);
   EXPECT_TRUE(systeme.messages[0].contains(fichier())) << systeme.messages[0].toStdString();
-  EXPECT_TRUE(systeme.messages[0].contains(QStringLiteral("directory")))
+  EXPECT_TRUE(systeme.messages[0].contains(QStringLiteral("c'est un répertoire")))
       << systeme.messages[0].toStdString();
   EXPECT_EQ(systeme.terminaisons, 1);
 }
