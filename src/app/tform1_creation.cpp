@@ -89,6 +89,10 @@ void TForm1::FormCreate() {
   mode_crayon = R2_COPYPEN;
   installer_historique(repertoire_donnees(systeme_.chemin_programme()));
   supprimer_ecritures_interrompues(historique.repertoire_programme());
+  // Installed, the settings file is written in a directory of its own.
+  if (const QString reglages = repertoire_reglages(systeme_.chemin_programme());
+      reglages != historique.repertoire_programme())
+    supprimer_ecritures_interrompues(reglages);
   Label_rep->setCaption(repertoire_images(systeme_.chemin_programme()));
   Panel1->setVisible(!CheckBox_panel_disparait_auto->Checked());
   haut_palette = Panel1->y();

@@ -103,11 +103,18 @@ TEST_F(Installation, ABuildTreeOrACopiedFolderKeepsItsFilesBesideTheExecutable) 
 TEST_F(Installation, TheSettingsGoToTheConfigurationDirectoryTheFirstSaveToThePictures) {
   ASSERT_EQ(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation), reglages);
   EXPECT_EQ(repertoire_images(programme), images);
+  // What a settings write killed half-way left there goes at the start.
+  ASSERT_TRUE(QDir().mkpath(reglages));
+  const QString reste = reglages + QStringLiteral("/.orvane-tmp-999999999-AbCdEf");
+  QFile fichier_reste(reste);
+  ASSERT_TRUE(fichier_reste.open(QIODevice::WriteOnly));
+  fichier_reste.close();
   SystemeSimule systeme;
   systeme.programme = programme;
   TForm1 form(systeme);
   form.show();
   QCoreApplication::processEvents();
+  EXPECT_FALSE(QFile::exists(reste));
   EXPECT_EQ(form.Label_rep->Caption(), images);
   form.RadioGroup_symetrie->setItemIndex(3);
   systeme.reponse_question = true;
