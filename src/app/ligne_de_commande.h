@@ -2,13 +2,21 @@
 
 #include <optional>
 #include <ostream>
+#include <string>
 
 namespace orvane {
 
-// Answers --help and --version on the terminal before any window is made, so that neither
-// needs a display. Returns the exit status when the program must end there; other
-// arguments are left to the toolkit.
-std::optional<int> repondre_ligne_de_commande(int argc, const char* const* argv,
-                                              std::ostream& sortie);
+// What the command line asks for.
+struct DemandeLigne {
+  std::optional<int> fin;   // the exit status when the program must end at once
+  std::string image;        // the picture to paint at start, empty for none
+};
+
+// Reads the command line before any window is made, so that neither --help, --version nor
+// a mistake needs a display. --help and --version answer on `sortie`; an unknown option or
+// a second picture is told on `erreurs` with the usage (status 2). The toolkit's own
+// options (-platform NAME, -display NAME, ...) are left to the toolkit.
+DemandeLigne lire_ligne_de_commande(int argc, const char* const* argv, std::ostream& sortie,
+                                    std::ostream& erreurs);
 
 }  // namespace orvane

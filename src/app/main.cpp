@@ -1,24 +1,53 @@
+#include <QFile>
 #include <QLocale>
+#include <QTimer>
 #include <iostream>
+#include <memory>
 
 #include "app/application_orvane.h"
+#include "app/controls/frontiere.h"
+#include "app/fin_par_signal.h"
 #include "app/ligne_de_commande.h"
 #include "app/plateforme_x11.h"
+#include "app/session_graphique.h"
 #include "app/systeme.h"
 #include "app/tform1.h"
 #include "app/traductions_qt.h"
 
 int main(int argc, char** argv) {
-  if (const auto fin = orvane::repondre_ligne_de_commande(argc, argv, std::cout)) return *fin;
+  const orvane::DemandeLigne demande =
+      orvane::lire_ligne_de_commande(argc, argv, std::cout, std::cerr);
+  if (demande.fin) return *demande.fin;
+  if (!orvane::session_graphique_presente(argc, argv)) {
+    std::cerr << orvane::kSansSessionGraphique;
+    return 1;
+  }
   orvane::choisir_xwayland(argc, argv);
-  orvane::ApplicationOrvane app(argc, argv);
-  orvane::installer_traductions_qt(app, QLocale::system());
+  const auto app = [&] {
+    const orvane::GardeDemarrage garde;
+    return std::make_unique<orvane::ApplicationOrvane>(argc, argv);
+  }();
+  orvane::installer_traductions_qt(*app, QLocale::system());
   orvane::SystemeQt systeme;
   orvane::TForm1 fenetre(systeme);
+  // A logout: the session manager asks to save, or the session's end sends its signals.
+  QObject::connect(app.get(), &QGuiApplication::commitDataRequest, &fenetre,
+                   [&fenetre] { fenetre.fin_de_session(); });
+  const orvane::FinParSignal fin_par_signal([&fenetre] {
+    fenetre.fin_de_session();
+    QCoreApplication::exit(0);
+  });
   // The geometry is already the whole screen (a bare X server has no window manager);
   // where there is one, full-screen also puts the window above its panels.
   fenetre.showFullScreen();
   fenetre.raise();
   fenetre.activateWindow();
-  return app.exec();
+  if (!demande.image.empty()) {
+    // Once the first canvas is made; an unreadable file is told in the error box.
+    const QString image = QFile::decodeName(demande.image.c_str());
+    QTimer::singleShot(0, &fenetre, [&fenetre, image] {
+      orvane::a_la_frontiere([&] { fenetre.peindre_image(image); });
+    });
+  }
+  return app->exec();
 }

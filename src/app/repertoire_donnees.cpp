@@ -21,12 +21,33 @@ bool programme_installe(const QString& chemin_programme) {
   return QFileInfo(marque_installation(chemin_programme)).isFile();
 }
 
-QString repertoire_donnees(const QString& chemin_programme) {
+namespace {
+
+// The program's directory, or for an installed program the user's directory of that kind,
+// created if missing; a failure shows at the first write, in the message naming it.
+QString repertoire_utilisateur(const QString& chemin_programme,
+                               QStandardPaths::StandardLocation genre) {
   if (!programme_installe(chemin_programme)) return repertoire_de(chemin_programme);
-  const QString donnees = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-  // A failure shows at the first write, in the message naming this directory.
-  QDir().mkpath(donnees);
-  return donnees;
+  const QString repertoire = QStandardPaths::writableLocation(genre);
+  QDir().mkpath(repertoire);
+  return repertoire;
+}
+
+}  // namespace
+
+QString repertoire_donnees(const QString& chemin_programme) {
+  return repertoire_utilisateur(chemin_programme, QStandardPaths::AppDataLocation);
+}
+
+QString repertoire_reglages(const QString& chemin_programme) {
+  return repertoire_utilisateur(chemin_programme, QStandardPaths::AppConfigLocation);
+}
+
+QString repertoire_images(const QString& chemin_programme) {
+  if (!programme_installe(chemin_programme)) return repertoire_de(chemin_programme);
+  // Not made when missing: the user's own directories are theirs to make.
+  const QString images = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+  return QFileInfo(images).isDir() ? images : QDir::homePath();
 }
 
 }  // namespace orvane

@@ -16,6 +16,7 @@
 #include "app/controls/tradiogroup.h"
 #include "app/controls/ttimer.h"
 #include "app/controls/tupdown.h"
+#include "app/raccourcis.h"
 #include "app/systeme.h"
 #include "colour/couleurs_perso.h"
 #include "drawing/outil_ellipse.h"
@@ -166,6 +167,8 @@ class TForm1 : public QWidget {
   void Panel2Click();
   void demande_quitter();
   void Panel_quitClick();
+  // At a session's end (logout): the settings written without asking.
+  void fin_de_session() noexcept;
   void sauve_crayon();
   void restaure_crayon();
   void _ws();
@@ -201,6 +204,8 @@ class TForm1 : public QWidget {
   void CheckBox_ombre_2Click();
   void Panel7Click();
   void Panel5Click();
+  // Paints a picture file onto the canvas from its top-left corner, as "Ouvrir" does.
+  void peindre_image(const QString& chemin);
   // The first of name, base_1.ext, base_2.ext, ... that is no file in Label_rep's directory.
   QString nom_unique(const QString& nom);
   void Panel6Click();
@@ -217,6 +222,11 @@ class TForm1 : public QWidget {
   void change_epaisseur(int pas);
   void Edit1KeyPress(QChar& key);
   bool palette_visible_a_l_ecran() const;
+  void lancer_raccourci(Raccourci raccourci);
+  // Back on the canvas, the keys are commands again: the name box gives up the focus.
+  void rendre_touches_aux_commandes();
+  // The centre choice that the Ctrl of a shortcut armed is taken back, with the draw mode.
+  void annuler_choix_centre_du_ctrl();
 
   // ---- Numbers of the edits ----
   int nb_petales() const;
@@ -257,6 +267,7 @@ class TForm1 : public QWidget {
 
  protected:
   void resizeEvent(QResizeEvent*) override;
+  void closeEvent(QCloseEvent* e) override;
   bool event(QEvent* e) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -276,6 +287,8 @@ class TForm1 : public QWidget {
   Colour couleur_dialogue_ = 0x000000;
   bool conseils_palette_ = true;
   bool echec_instantane_signale_ = false;  // until a snapshot is written again
+  // The draw mode before a Ctrl armed the centre choice, while that choice is pending.
+  std::optional<int> avant_ctrl_;
 };
 
 // The one window of the program.

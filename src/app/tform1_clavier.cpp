@@ -1,5 +1,6 @@
 // Keyboard commands: the window sees every key before the focused control.
 #include "app/nombres.h"
+#include "app/raccourcis.h"
 #include "app/tform1.h"
 
 namespace orvane {
@@ -37,10 +38,16 @@ bool TForm1::palette_visible_a_l_ecran() const {
 }
 
 void TForm1::FormKeyDown(int key, Qt::KeyboardModifiers shift) {
+  if (const Raccourci raccourci = raccourci_de(key, shift); raccourci != Raccourci::Aucun) {
+    lancer_raccourci(raccourci);
+    return;
+  }
   commande_touche(key);
   const Qt::KeyboardModifiers etats = shift & (Qt::ShiftModifier | Qt::ControlModifier |
                                                Qt::AltModifier);
   if (etats == Qt::ControlModifier) {
+    // What a shortcut's Ctrl puts back.
+    if (!choix_centre) avant_ctrl_ = RadioGroup_peindre_dessiner->ItemIndex();
     choix_centre = true;
     systeme_.curseur_ecran(crCross);
     RadioGroup_peindre_dessiner->setItemIndex(0);

@@ -11,6 +11,7 @@
 #include "app/filtre_passe.h"
 #include "app/nombres.h"
 #include "app/repertoire_donnees.h"
+#include "app/saisie_texte.h"
 #include "app/tform1.h"
 #include "app/touches.h"
 #include "persistence/ecritures_interrompues.h"
@@ -88,7 +89,11 @@ void TForm1::FormCreate() {
   mode_crayon = R2_COPYPEN;
   installer_historique(repertoire_donnees(systeme_.chemin_programme()));
   supprimer_ecritures_interrompues(historique.repertoire_programme());
-  Label_rep->setCaption(historique.repertoire_programme());
+  // Installed, the settings file is written in a directory of its own.
+  if (const QString reglages = repertoire_reglages(systeme_.chemin_programme());
+      reglages != historique.repertoire_programme())
+    supprimer_ecritures_interrompues(reglages);
+  Label_rep->setCaption(repertoire_images(systeme_.chemin_programme()));
   Panel1->setVisible(!CheckBox_panel_disparait_auto->Checked());
   haut_palette = Panel1->y();
   masquage_arme = false;
@@ -161,12 +166,17 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
   if (!event->spontaneous()) return false;
   QWidget* focus = QApplication::focusWidget();
   if (widget != (focus ? focus : widget->window())) return false;
-  // Key preview: the window sees each key before the focused control.
+  // Key preview: the window sees each key before the focused control, except the text
+  // typed into the picture's name.
   auto* touche = static_cast<QKeyEvent*>(event);
+  if (widget == Edit_nom_generique && touche_du_texte(touche->key(), touche->modifiers()))
+    return false;
   // An error ends the key's handling: the focused control does not get it either.
   bool consomme = true;
   a_la_frontiere([&] {
     FormKeyDown(code_touche(touche->key()), touche->modifiers());
+    // A shortcut's key is the window's alone: no edit undoes or pastes as well.
+    if (raccourci_de(code_touche(touche->key()), touche->modifiers()) != Raccourci::Aucun) return;
     const std::optional<unsigned char> caractere = caractere_ansi(touche->text());
     consomme = caractere && FormKeyPress(*caractere);
   });

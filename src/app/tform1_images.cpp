@@ -25,7 +25,7 @@ void TForm1::Panel7Click() {
   DialogueImage dialogue;
   dialogue.repertoire = Label_rep->Caption();
   dialogue.extension_defaut = QStringLiteral("bmp");
-  dialogue.filtre = QStringLiteral("images (*.bmp)");
+  dialogue.filtre = filtre_images_ecrites();
   dialogue.nom_propose = nom_unique(Edit_nom_generique->Text());
   dialogue.titre = QStringLiteral(" enregistre l'image ") + dialogue.nom_propose;
   const QString choisi = systeme_.enregistrer_image(this, dialogue);
@@ -43,7 +43,10 @@ void TForm1::Panel5Click() {
   dialogue.extension_defaut = QStringLiteral("bmp");
   dialogue.filtre = filtre_images_lisibles();
   const QString chemin = systeme_.ouvrir_image(this, dialogue);
-  if (chemin.isEmpty()) return;
+  if (!chemin.isEmpty()) peindre_image(chemin);
+}
+
+void TForm1::peindre_image(const QString& chemin) {
   // Read whole before drawing: a damaged file leaves the canvas as it was.
   const Bitmap image = lire_fichier_image(chemin);
   effacer_figures_elastiques();

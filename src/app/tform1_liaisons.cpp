@@ -6,6 +6,7 @@ namespace orvane {
 
 void TForm1::lier_gestionnaires() {
   Image1->OnMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers s, int x, int y) {
+    rendre_touches_aux_commandes();
     FormMouseDown(b, s, x, y);
   };
   Image1->OnMouseMove = [this](Qt::KeyboardModifiers s, int x, int y) { FormMouseMove(s, x, y); };

@@ -1,5 +1,6 @@
 // The palette's seven settings kept between runs in the settings file.
 #include "app/nombres.h"
+#include "app/repertoire_donnees.h"
 #include "app/tform1.h"
 #include "persistence/fichier_parametres.h"
 
@@ -13,7 +14,7 @@ const QString kCouleurPaletteDefaut = QString::number(kCouleurPaletteDepart);
 }  // namespace
 
 QString TForm1::chemin_parametres() const {
-  return historique.repertoire_programme() + QStringLiteral("/orvane.prm");
+  return repertoire_reglages(systeme_.chemin_programme()) + QStringLiteral("/orvane.prm");
 }
 
 void TForm1::charge_parametres() {
@@ -26,7 +27,8 @@ void TForm1::charge_parametres() {
   CheckBox_panel_disparait_auto->setChecked(
       texte_en_bool(lire_parametre(chemin, 4, QStringLiteral("0"))));
   Panel1->setColor(static_cast<Colour>(StrToInt(lire_parametre(chemin, 5, kCouleurPaletteDefaut))));
-  Label_rep->setCaption(lire_parametre(chemin, 6, historique.repertoire_programme()));
+  Label_rep->setCaption(
+      lire_parametre(chemin, 6, repertoire_images(systeme_.chemin_programme())));
   Edit_nom_generique->setText(lire_parametre(chemin, 7, QStringLiteral("image.bmp")));
 }
 

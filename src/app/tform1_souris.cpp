@@ -105,6 +105,7 @@ void TForm1::FormMouseMove(Qt::KeyboardModifiers shift, int x, int y) {
 
 void TForm1::termine_choix_centre() {
   choix_centre = false;
+  avant_ctrl_.reset();
   systeme_.curseur_ecran(crArrow);
   Label1->setCaption(QString());
 }

@@ -1,6 +1,7 @@
 // The canvas, its re-creation and the confirmed exit.
 #include <cmath>
 
+#include "app/controls/frontiere.h"
 #include "app/tform1.h"
 
 namespace orvane {
@@ -82,7 +83,8 @@ void TForm1::demande_quitter() {
   if (!systeme_.question(this, QStringLiteral("Confirmation"), QStringLiteral("Quitter ?"))) {
     return;
   }
-  sauve_parametres();
+  // Asked to leave, the user leaves: settings that cannot be written are reported first.
+  a_la_frontiere([this] { sauve_parametres(); });
   systeme_.terminer();
 }
 

@@ -83,4 +83,11 @@ QString filtre_images_lisibles() {
   return QStringLiteral("images (%1);;tous les fichiers (*)").arg(motifs.join(u' '));
 }
 
+QString filtre_images_ecrites() {
+  QStringList motifs;
+  for (const QByteArray& format : QImageWriter::supportedImageFormats())
+    motifs << QStringLiteral("*.") + QString::fromLatin1(format);
+  return QStringLiteral("images (*.bmp);;autres formats (%1)").arg(motifs.join(u' '));
+}
+
 }  // namespace orvane

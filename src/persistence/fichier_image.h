@@ -21,4 +21,8 @@ void enregistrer_image(const QString& chemin, const Bitmap& image);
 // The open dialog's filter: every picture format Qt reads, then every file.
 QString filtre_images_lisibles();
 
+// The save dialog's filter: BMP first, then every format enregistrer_image writes by its
+// extension.
+QString filtre_images_ecrites();
+
 }  // namespace orvane

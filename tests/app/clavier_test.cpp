@@ -24,12 +24,12 @@ TEST_F(Clavier, EscapeHidesTheHelpFirstAndOnlyThenAsksToQuit) {
 
 TEST_F(Clavier, KeysReachTheWindowBeforeTheFocusedControl) {
   form->activateWindow();
-  form->Edit_nom_generique->setFocus();
+  form->Edit2->setFocus();
   form->canvas().bitmap().setPixel(5, 5, 0x123456);
-  QTest::keyClick(form->Edit_nom_generique, Qt::Key_E);
+  QTest::keyClick(form->Edit2, Qt::Key_E);
   EXPECT_EQ(form->canvas().Pixels(5, 5), 0u);  // cleared
-  EXPECT_TRUE(form->Edit_nom_generique->Text().endsWith('e'));
-  QTest::keyClick(form->Edit_nom_generique, Qt::Key_Escape);
+  EXPECT_TRUE(form->Edit2->Text().endsWith('e'));
+  QTest::keyClick(form->Edit2, Qt::Key_Escape);
   EXPECT_EQ(systeme.questions.size(), 1);
 }
 

@@ -58,8 +58,8 @@ TEST_F(ColoriageFenetre, KeyKColoursTheFigureAndWritesOneSnapshot) {
   dessiner_anneau();
   systeme.pointeur = {7, 0};  // the row of the centre, starting at x = 7
   form->activateWindow();
-  form->Edit_nom_generique->setFocus();
-  QTest::keyClick(form->Edit_nom_generique, Qt::Key_K);
+  form->Edit2->setFocus();
+  QTest::keyClick(form->Edit2, Qt::Key_K);
   EXPECT_EQ(pixels_de(0), 0);  // no region left in the background colour
   EXPECT_EQ(instantanes(), QStringList{QStringLiteral("~100.bmp")});
   EXPECT_EQ(systeme.curseur, crArrow);

@@ -82,7 +82,10 @@ TEST_F(Images, SaveOffersTheNextNameAndWritesTheCanvasAsBmpAddingTheExtension) {
   EXPECT_EQ(d.nom_propose, "image_2.bmp");
   EXPECT_EQ(d.repertoire, repertoire.path());
   EXPECT_EQ(d.extension_defaut, "bmp");
-  EXPECT_EQ(d.filtre, "images (*.bmp)");
+  // BMP first; the other formats that a name's extension selects after it.
+  EXPECT_TRUE(d.filtre.startsWith("images (*.bmp);;")) << d.filtre.toStdString();
+  EXPECT_TRUE(d.filtre.contains("*.png")) << d.filtre.toStdString();
+  EXPECT_TRUE(d.filtre.contains("*.jpg")) << d.filtre.toStdString();
   EXPECT_FALSE(form->masquage_arme);
 
   const Bitmap relue = lire_fichier_bmp(dans("dessin.bmp"));

@@ -61,13 +61,20 @@ class Installation : public ::testing::Test {
     QFile fichier(marque);
     ASSERT_TRUE(fichier.open(QIODevice::WriteOnly));
     env.mettre("XDG_DATA_HOME", racine.filePath(QStringLiteral("donnees")).toUtf8());
+    env.mettre("XDG_CONFIG_HOME", racine.filePath(QStringLiteral("config")).toUtf8());
+    env.mettre("HOME", racine.filePath(QStringLiteral("maison")).toUtf8());
     donnees = racine.filePath(QStringLiteral("donnees/Orvane"));
+    reglages = racine.filePath(QStringLiteral("config/Orvane"));
+    images = racine.filePath(QStringLiteral("maison/Pictures"));
+    ASSERT_TRUE(QDir().mkpath(images));
   }
 
   QTemporaryDir racine;
   Environnement env;
   QString programme;
   QString donnees;
+  QString reglages;
+  QString images;
 };
 
 TEST_F(Installation, AnInstalledProgramKeepsItsFilesInTheUsersDataDirectoryCreatedIfMissing) {
@@ -83,10 +90,48 @@ TEST_F(Installation, ABuildTreeOrACopiedFolderKeepsItsFilesBesideTheExecutable) 
   const QString construction = racine.filePath(QStringLiteral("prefixe/build/orvane"));
   for (const QString& chemin : {copie, construction}) {
     EXPECT_FALSE(programme_installe(chemin)) << chemin.toStdString();
-    EXPECT_EQ(repertoire_donnees(chemin), chemin.left(chemin.lastIndexOf(u'/')));
+    const QString a_cote = chemin.left(chemin.lastIndexOf(u'/'));
+    EXPECT_EQ(repertoire_donnees(chemin), a_cote);
+    EXPECT_EQ(repertoire_reglages(chemin), a_cote);
+    EXPECT_EQ(repertoire_images(chemin), a_cote);
   }
   EXPECT_EQ(repertoire_donnees(QStringLiteral("/orvane")), QStringLiteral("/"));
   EXPECT_FALSE(QDir(donnees).exists());
+  EXPECT_FALSE(QDir(reglages).exists());
+}
+
+TEST_F(Installation, TheSettingsGoToTheConfigurationDirectoryTheFirstSaveToThePictures) {
+  ASSERT_EQ(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation), reglages);
+  EXPECT_EQ(repertoire_images(programme), images);
+  // What a settings write killed half-way left there goes at the start.
+  ASSERT_TRUE(QDir().mkpath(reglages));
+  const QString reste = reglages + QStringLiteral("/.orvane-tmp-999999999-AbCdEf");
+  QFile fichier_reste(reste);
+  ASSERT_TRUE(fichier_reste.open(QIODevice::WriteOnly));
+  fichier_reste.close();
+  SystemeSimule systeme;
+  systeme.programme = programme;
+  TForm1 form(systeme);
+  form.show();
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(QFile::exists(reste));
+  EXPECT_EQ(form.Label_rep->Caption(), images);
+  form.RadioGroup_symetrie->setItemIndex(3);
+  systeme.reponse_question = true;
+  form.demande_quitter();
+  EXPECT_TRUE(systeme.messages.isEmpty()) << systeme.messages.join(u'\n').toStdString();
+  EXPECT_TRUE(QFile::exists(reglages + QStringLiteral("/orvane.prm")));
+  EXPECT_FALSE(QFile::exists(donnees + QStringLiteral("/orvane.prm")));
+  EXPECT_FALSE(QFile::exists(racine.filePath(QStringLiteral("prefixe/bin/orvane.prm"))));
+
+  // The next start reads it back; without a pictures directory, the home directory.
+  ASSERT_TRUE(QDir(images).removeRecursively());
+  TForm1 suivante(systeme);
+  suivante.show();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(suivante.RadioGroup_symetrie->ItemIndex(), 3);
+  EXPECT_EQ(suivante.Label_rep->Caption(), images);  // line 6 of the file
+  EXPECT_EQ(repertoire_images(programme), racine.filePath(QStringLiteral("maison")));
 }
 
 TEST_F(Installation, TheInstalledWindowWritesItsSnapshotsInTheDataDirectory) {
@@ -95,7 +140,7 @@ TEST_F(Installation, TheInstalledWindowWritesItsSnapshotsInTheDataDirectory) {
   TForm1 form(systeme);
   form.show();
   QCoreApplication::processEvents();
-  EXPECT_EQ(form.Label_rep->Caption(), donnees);
+  EXPECT_EQ(form.Label_rep->Caption(), images);
   form.FormMouseDown(Qt::LeftButton, {}, 800, 300);
   form.FormMouseMove({}, 820, 310);
   form.FormMouseUp(Qt::LeftButton, {}, 820, 310);
@@ -107,30 +152,46 @@ TEST_F(Installation, TheInstalledWindowWritesItsSnapshotsInTheDataDirectory) {
 struct CasLigne {
   std::vector<const char*> arguments;
   std::optional<int> fin;
-  const char* debut_sortie;
+  const char* debut_sortie;   // on standard output
+  const char* debut_erreurs;  // on standard error
+  std::string image;
 };
 
-TEST(LigneDeCommande, HelpAndVersionAnswerAndEndOtherArgumentsGoToTheToolkit) {
+TEST(LigneDeCommande, HelpVersionAPictureAndTheToolkitsOptionsAnUnknownOptionIsAMistake) {
   const std::vector<CasLigne> cas = {
-      {{"orvane", "--help"}, 0, "Usage : orvane"},
-      {{"orvane", "-h"}, 0, "Usage : orvane"},
-      {{"orvane", "-platform", "xcb", "--version"}, 0, "Orvane "},
-      {{"orvane", "-v"}, 0, "Orvane "},
-      {{"orvane"}, std::nullopt, ""},
-      {{"orvane", "-platform", "offscreen"}, std::nullopt, ""},
+      {{"orvane", "--help"}, 0, "Usage : orvane", "", ""},
+      {{"orvane", "-h"}, 0, "Usage : orvane", "", ""},
+      {{"orvane", "-platform", "xcb", "--version"}, 0, "Orvane ", "", ""},
+      {{"orvane", "-v"}, 0, "Orvane ", "", ""},
+      {{"orvane"}, std::nullopt, "", "", ""},
+      {{"orvane", "-platform", "offscreen"}, std::nullopt, "", "", ""},
+      {{"orvane", "mes dessins/été 1.png"}, std::nullopt, "", "", "mes dessins/été 1.png"},
+      {{"orvane", "-display", ":1", "a.bmp", "-reverse"}, std::nullopt, "", "", "a.bmp"},
+      {{"orvane", "--", "-a.png"}, std::nullopt, "", "", "-a.png"},
+      {{"orvane", "--couleur"}, 2, "", "orvane : Option inconnue : « --couleur ».\nUsage", ""},
+      {{"orvane", "a.png", "-x", "--help"}, 2, "", "orvane : Option inconnue : « -x ».", ""},
+      {{"orvane", "-platform"}, 2, "", "orvane : L'option « -platform » attend", ""},
+      {{"orvane", "a.png", "b.png"}, 2, "", "orvane : Orvane n'ouvre qu'une image", ""},
   };
   for (const CasLigne& c : cas) {
     std::ostringstream sortie;
-    const auto fin = repondre_ligne_de_commande(static_cast<int>(c.arguments.size()),
-                                                c.arguments.data(), sortie);
+    std::ostringstream erreurs;
+    const DemandeLigne demande = lire_ligne_de_commande(
+        static_cast<int>(c.arguments.size()), c.arguments.data(), sortie, erreurs);
     const std::string texte = sortie.str();
-    EXPECT_EQ(fin, c.fin) << c.arguments.back();
+    const std::string erreur = erreurs.str();
+    EXPECT_EQ(demande.fin, c.fin) << c.arguments.back();
+    EXPECT_EQ(demande.image, c.image) << c.arguments.back();
     EXPECT_EQ(texte.rfind(c.debut_sortie, 0), 0u) << texte;
-    EXPECT_EQ(texte.empty(), !c.fin.has_value()) << texte;
+    EXPECT_EQ(erreur.rfind(c.debut_erreurs, 0), 0u) << erreur;
+    EXPECT_EQ(texte.empty(), c.fin != 0) << texte;
+    // A mistake ends with the usage, on standard error.
+    EXPECT_EQ(erreur.find("Usage : orvane") != std::string::npos, c.fin == 2) << erreur;
   }
   std::ostringstream version;
+  std::ostringstream rien;
   const char* const arguments[] = {"orvane", "--version"};
-  repondre_ligne_de_commande(2, arguments, version);
+  lire_ligne_de_commande(2, arguments, version, rien);
   EXPECT_EQ(version.str(), "Orvane " + QCoreApplication::applicationVersion().toStdString() + "\n");
 }
 

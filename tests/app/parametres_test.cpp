@@ -5,7 +5,6 @@
 #include <QFile>
 
 #include "app/application_orvane.h"
-#include "persistence/erreur_fichier.h"
 #include "fenetre_test.h"
 
 namespace orvane {
@@ -121,12 +120,17 @@ TEST_F(Parametres, FocusComingBackFromTheFloatingHelpPanelAppliesTheFileAgain) {
   EXPECT_EQ(form->RadioGroup_symetrie->ItemIndex(), 2);
 }
 
-TEST_F(Parametres, AFileThatCannotBeWrittenKeepsTheProgramOpen) {
+TEST_F(Parametres, AFileThatCannotBeWrittenIsToldWithItsCauseAndTheProgramStillEnds) {
   demarrer();
+  // A directory in its place: not even root can write it.
   ASSERT_TRUE(QDir(repertoire.path()).mkdir(QStringLiteral("orvane.prm")));
   systeme.reponse_question = true;
-  EXPECT_THROW(form->demande_quitter(), ErreurFichier);
-  EXPECT_EQ(systeme.terminaisons, 0);
+  form->demande_quitter();
+  ASSERT_EQ(systeme.messages.size(), 1);
+  EXPECT_TRUE(systeme.messages[0].contains(fichier())) << systeme.messages[0].toStdString();
+  EXPECT_TRUE(systeme.messages[0].contains(QStringLiteral("c'est un répertoire")))
+      << systeme.messages[0].toStdString();
+  EXPECT_EQ(systeme.terminaisons, 1);
 }
 
 }  // namespace

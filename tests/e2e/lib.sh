@@ -19,7 +19,11 @@ echec() {
 }
 
 nettoyer() {
-  [ -n "$ORVANE_PID" ] && kill "$ORVANE_PID" 2>/dev/null || true
+  # Ended as a session ends, Orvane still writes its settings: let it finish before its
+  # directory goes.
+  if [ -n "$ORVANE_PID" ] && kill "$ORVANE_PID" 2>/dev/null; then
+    attendre 10 programme_termine || kill -KILL "$ORVANE_PID" 2>/dev/null || true
+  fi
   [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
   if [ -z "${GARDER:-}" ] && [ ! -f "$TRAVAIL/echec.png" ]; then rm -rf "$TRAVAIL"; fi
 }

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <Qt>
+
+namespace orvane {
+
+// The shortcuts people expect, beside the program's own keys.
+enum class Raccourci {
+  Aucun,
+  Precedent,  // Ctrl+Z, as F4
+  Suivant,    // Ctrl+Y or Ctrl+Shift+Z, as F5
+  Sauve,      // Ctrl+S
+  Ouvrir,     // Ctrl+O
+  Quitter,    // Ctrl+Q
+};
+
+// The shortcut of a key-down (virtual-key code and modifiers); Alt held is none.
+Raccourci raccourci_de(int code, Qt::KeyboardModifiers etats);
+
+}  // namespace orvane

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# `cpack -G DEB` from the build tree makes a Debian package holding the stripped program,
+# the desktop entry that opens pictures, the icon, the metainfo and the gzipped manual page
+# under /usr, with Depends computed from the binary; the desktop entry and the metainfo
+# validate, and lintian finds no error.
+source "$(dirname "$0")/lib.sh"
+
+paquets="$TRAVAIL/paquets"
+cpack -G DEB -B "$paquets" --config "$ORVANE_BUILD/CPackConfig.cmake" >"$TRAVAIL/cpack.log" 2>&1 ||
+  echec "cpack failed: $(cat "$TRAVAIL/cpack.log")"
+paquet=$(find "$paquets" -maxdepth 1 -name 'orvane_*.deb' | head -n 1)
+[ -n "$paquet" ] || echec "no orvane_*.deb in $paquets"
+
+contenu=$(dpkg-deb -c "$paquet" | awk '{ print $NF }')
+for f in usr/bin/orvane usr/share/applications/orvane.desktop \
+         usr/share/icons/hicolor/scalable/apps/orvane.svg \
+         usr/share/metainfo/org.orvane.Orvane.metainfo.xml usr/share/man/man1/orvane.1.gz \
+         usr/share/doc/orvane/copyright; do
+  grep -qxF "./$f" <<<"$contenu" || echec "the package lacks $f"
+done
+
+controle=$(dpkg-deb -I "$paquet")
+grep -q '^ Depends: .*libqt6widgets6' <<<"$controle" || echec "no Depends on Qt Widgets: $controle"
+grep -q '^ Depends: .*libc6' <<<"$controle" || echec "no Depends on the C library: $controle"
+
+racine="$TRAVAIL/racine"
+dpkg-deb -x "$paquet" "$racine"
+file -L "$racine/usr/bin/orvane" | grep -q ', stripped' || echec "the program is not stripped"
+entree="$racine/usr/share/applications/orvane.desktop"
+grep -qx 'Exec=orvane %f' "$entree" || echec "the desktop entry does not pass the file"
+grep -q '^MimeType=.*image/png;' "$entree" || echec "the desktop entry has no MimeType list"
+desktop-file-validate "$entree" || echec "desktop entry invalid"
+appstreamcli validate --no-net "$racine/usr/share/metainfo/org.orvane.Orvane.metainfo.xml" \
+  >"$TRAVAIL/appstream.log" 2>&1 || echec "metainfo invalid: $(cat "$TRAVAIL/appstream.log")"
+zcat "$racine/usr/share/man/man1/orvane.1.gz" | grep -q '^\.TH ORVANE 1' ||
+  echec "the manual page is not a gzipped man page"
+
+# As root lintian says it would rather not be: that line is not a finding.
+lintian --fail-on error "$paquet" >"$TRAVAIL/lintian.log" 2>&1 ||
+  echec "lintian: $(cat "$TRAVAIL/lintian.log")"
+! grep -q '^E: ' "$TRAVAIL/lintian.log" || echec "lintian: $(cat "$TRAVAIL/lintian.log")"
+echo "PASS"
