@@ -90,7 +90,10 @@ std::optional<QPointF> PositionsNatives::position(quint64 temps, quintptr fenetr
   double meilleur = 1.0;
   for (size_t n = 1; n <= p.releves_.size(); ++n) {
     const Releve& r = p.releves_[(p.suivant_ + p.releves_.size() - n) % p.releves_.size()];
-    if (r.temps != static_cast<quint32>(temps) || r.fenetre != fenetre) continue;
+    // From the newest back: past the event's time nothing more can match.
+    const auto avance = static_cast<qint32>(r.temps - static_cast<quint32>(temps));
+    if (avance < 0) break;
+    if (avance > 0 || r.fenetre != fenetre) continue;
     const double ecart = std::max(std::abs(r.position.x() / ratio - logique.x()),
                                   std::abs(r.position.y() / ratio - logique.y()));
     if (ecart < meilleur) {

@@ -1,5 +1,4 @@
 // The canvas, its re-creation and the confirmed exit.
-#include <cmath>
 
 #include "app/controls/frontiere.h"
 #include "app/tform1.h"
@@ -7,10 +6,7 @@
 namespace orvane {
 
 QSize TForm1::taille_ecran_pixels() const {
-  const double r = devicePixelRatioF();
-  const QSize ecran = taille_ecran();
-  return QSize(static_cast<int>(std::lround(ecran.width() * r)),
-               static_cast<int>(std::lround(ecran.height() * r)));
+  return en_pixels(taille_ecran(), devicePixelRatioF());
 }
 
 void TForm1::_ws() {

@@ -11,6 +11,18 @@
 
 namespace orvane {
 
+namespace {
+
+// A pixel coordinate, kept within what any canvas can use.
+int pixel_borne(double v) { return static_cast<int>(std::clamp(std::floor(v), -1e9, 1e9)); }
+
+}  // namespace
+
+QSize en_pixels(QSize logique, double ratio) {
+  return QSize(static_cast<int>(std::lround(logique.width() * ratio)),
+               static_cast<int>(std::lround(logique.height() * ratio)));
+}
+
 TImage::TImage(QWidget* parent) : QWidget(parent) {
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -21,20 +33,13 @@ Canvas& TImage::canvas() {
   return canvas_;
 }
 
-QSize TImage::taillePixels() const {
-  const double r = devicePixelRatioF();
-  return QSize(static_cast<int>(std::lround(width() * r)),
-               static_cast<int>(std::lround(height() * r)));
-}
+QSize TImage::taillePixels() const { return en_pixels(size(), devicePixelRatioF()); }
 
 Point TImage::versPixel(const QPointF& position) const {
   // The pixel under the pointer: a position the toolkit divided by the ratio comes back a
   // hair below the pixel's edge.
   const double r = devicePixelRatioF();
-  const auto pixel = [r](double v) {
-    return static_cast<int>(std::clamp(std::floor(v * r + 1e-6), -1e9, 1e9));
-  };
-  return {pixel(position.x()), pixel(position.y())};
+  return {pixel_borne(position.x() * r + 1e-6), pixel_borne(position.y() * r + 1e-6)};
 }
 
 Point TImage::pixelSous(const QMouseEvent* e) const {
@@ -44,10 +49,7 @@ Point TImage::pixelSous(const QMouseEvent* e) const {
                                                 mapTo(fenetre, e->position()), r);
   if (!natif) return versPixel(e->position());
   const QPointF p = *natif - QPointF(mapTo(fenetre, QPoint(0, 0))) * r;
-  const auto pixel = [](double v) {
-    return static_cast<int>(std::clamp(std::floor(v), -1e9, 1e9));
-  };
-  return {pixel(p.x()), pixel(p.y())};
+  return {pixel_borne(p.x()), pixel_borne(p.y())};
 }
 
 void TImage::setPicture(Canvas canvas) {

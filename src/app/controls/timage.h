@@ -9,6 +9,9 @@
 
 namespace orvane {
 
+// A size in the window's coordinates, in the screen's own pixels at that ratio.
+QSize en_pixels(QSize logique, double ratio);
+
 // Shows the picture, one canvas pixel to one pixel of the screen. The canvas is the one drawing surface; after a handler has drawn,
 // only the rectangle that changed is converted for display and repainted.
 class TImage : public QWidget {
