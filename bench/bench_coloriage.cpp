@@ -60,14 +60,15 @@ const Canvas& quarts_charges() {
 
 // One walk per iteration over a fresh copy of the picture, the renderer filling at every
 // sample that needs it (or, with `remplir` false, nothing: the walk and its pixel tests).
-void parcours(benchmark::State& state, const Canvas& figure, int symetrie, bool remplir) {
+void parcours(benchmark::State& state, const Canvas& figure, int symetrie, bool remplir,
+              Point centre = {960, 540}) {
   ReglagesTrace reglages;
   reglages.symetrie = symetrie;
   reglages.peindre_dessiner = 1;
   reglages.nb_petales = 24;
   EtatTrace etat;
-  etat.centre_x = 960;
-  etat.centre_y = 540;
+  etat.centre_x = centre.x;
+  etat.centre_y = centre.y;
   etat.couleur_crayon = kCrayon;
   Aleatoire aleatoire(5);
   Canvas toile;
@@ -123,12 +124,18 @@ void BM_ParcoursEnGrille_Uni(benchmark::State& state) {
   static const Canvas uni(kLargeur, kHauteur, 0);
   parcours(state, uni, 3, true);
 }
+// The same on a 3840 x 2160 canvas: four times the pixels, so four times the budget.
+void BM_ParcoursEnGrille_Uni4K(benchmark::State& state) {
+  static const Canvas uni(2 * kLargeur, 2 * kHauteur, 0);
+  parcours(state, uni, 3, true, {kLargeur, kHauteur});
+}
 BENCHMARK(BM_ParcoursEnLigne_Rosace24)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ParcoursEnGrille_4Quarts)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ParcoursEnLigne_Rosace24_SansRemplissage)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ParcoursEnGrille_4Quarts_SansRemplissage)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ParcoursEnLigne_Uni)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ParcoursEnGrille_Uni)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ParcoursEnGrille_Uni4K)->Unit(benchmark::kMillisecond);
 
 // The desktop, with the snapshots in a directory of their own.
 class SystemeBanc : public SystemeQt {

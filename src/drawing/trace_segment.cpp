@@ -1,31 +1,17 @@
 #include "drawing/trace_segment.h"
 
-#include <algorithm>
-#include <cmath>
 #include <cstdint>
+#include <vector>
 
 #include "drawing/arrondi.h"
-#include "drawing/ombre_visible.h"
 #include "drawing/segment_entier.h"
 
 namespace orvane {
 
 namespace {
 
-// Draws the segment shifted by i right and down; a line that would not fit the 32-bit
-// coordinates of the canvas is skipped.
-void ligne(Canvas& canvas, const SegmentEntier& s, std::int64_t i = 0) {
-  const std::int64_t x1 = s.x1 + i, y1 = s.y1 + i, x2 = s.x2 + i, y2 = s.y2 + i;
-  if (!tient_sur_32_bits(x1) || !tient_sur_32_bits(y1) || !tient_sur_32_bits(x2) ||
-      !tient_sur_32_bits(y2)) {
-    return;
-  }
-  canvas.MoveTo(static_cast<int>(x1), static_cast<int>(y1));
-  canvas.LineTo(static_cast<int>(x2), static_cast<int>(y2));
-}
-
-void remplissage(Canvas& canvas, const ReglagesTrace& reglages, const EtatTrace& etat,
-                 const Copie& copie, Colour couleur_segment) {
+void remplissage_copie(Canvas& canvas, const ReglagesTrace& reglages, const EtatTrace& etat,
+                       const Copie& copie, Colour couleur_segment) {
   canvas.brush.style = BrushStyle::Solid;
   canvas.pen.color = etat.couleur_peinture;
   canvas.brush.color = canvas.pen.color;
@@ -52,51 +38,6 @@ Colour assombri(Aleatoire& aleatoire, EtatTrace& etat) {
   return RGB(etat.rouge_crayon * m / 10, etat.vert_crayon * m / 10, etat.bleu_crayon * m / 10);
 }
 
-Colour teinte_ombre(const ReglagesTrace& reglages, Colour couleur, int i, int largeur) {
-  double b = 1 - static_cast<double>(i) / largeur;
-  if (reglages.ombre_1) b = b * b;
-  if (reglages.ombre_2) b = std::fabs(std::sin(3.14 * b));
-  const auto composante = [b](int v) { return static_cast<int>(arrondi(v * b)); };
-  return RGB(composante(rouge(couleur)), composante(vert(couleur)), composante(bleu(couleur)));
-}
-
-constexpr int kEpaisseurOmbre = 2;
-
-// The graded shadow: lines of width 2, each one pixel further right and down. Only the
-// lines that can touch the canvas are drawn, so a wide shadow costs at most the canvas
-// size; the pen is left as the last line would leave it.
-void ombre(Canvas& canvas, const ReglagesTrace& reglages, const Copie& copie, double d,
-           Colour couleur) {
-  const int largeur = reglages.largeur_ombre;
-  if (largeur < 1) return;
-  constexpr int epaisseur = kEpaisseurOmbre;
-  canvas.pen.width = epaisseur;
-  const Colour derniere = teinte_ombre(reglages, couleur, largeur - 1, largeur);
-  SegmentEntier s{};
-  if (!arrondi_copie(copie, d, s)) {
-    canvas.pen.color = derniere;
-    return;
-  }
-  const LignesVisibles visibles =
-      lignes_ombre_visibles(s, largeur, epaisseur, canvas.width(), canvas.height());
-  const std::int64_t debut = visibles.debut, fin = visibles.fin;
-  for (std::int64_t i = debut; i < fin; ++i) {
-    canvas.pen.color = teinte_ombre(reglages, couleur, static_cast<int>(i), largeur);
-    ligne(canvas, s, i);
-  }
-  canvas.pen.color = derniere;
-}
-
-void ligne_ou_ombre(Canvas& canvas, const ReglagesTrace& reglages, const Copie& copie,
-                    double d, Colour couleur) {
-  if (reglages.ombre_1 || reglages.ombre_2) {
-    ombre(canvas, reglages, copie, d, couleur);
-    return;
-  }
-  SegmentEntier s{};
-  if (arrondi_copie(copie, d, s)) ligne(canvas, s);
-}
-
 }  // namespace
 
 Colour couleur_copie(const ReglagesTrace& reglages, Aleatoire& aleatoire, EtatTrace& etat,
@@ -109,26 +50,23 @@ Colour couleur_copie(const ReglagesTrace& reglages, Aleatoire& aleatoire, EtatTr
 }
 
 void peindre_copie(Canvas& canvas, const ReglagesTrace& reglages, const EtatTrace& etat,
-                   const Copie& copie, Colour couleur) {
-  if (reglages.peindre_dessiner == 1 || reglages.peindre_dessiner == 2) {
-    remplissage(canvas, reglages, etat, copie, couleur);
+                   const Copie& copie, Colour couleur, OmbresCumulees* cumul) {
+  const bool ombre = reglages.ombre_1 || reglages.ombre_2;
+  const bool remplissage = reglages.peindre_dessiner == 1 || reglages.peindre_dessiner == 2;
+  // Whatever is painted otherwise comes after the shadows held back.
+  if (cumul != nullptr && (remplissage || !ombre)) appliquer_ombres(canvas, *cumul);
+  if (remplissage) {
+    remplissage_copie(canvas, reglages, etat, copie, couleur);
     return;
   }
-  // A count below 1 would divide by zero in the spacing: it draws as a single copy.
-  const int n = reglages.nombre_clones;
-  if (n <= 1) {
-    if (!reglages.ombre_1 && !reglages.ombre_2) canvas.pen.color = couleur;
-    ligne_ou_ombre(canvas, reglages, copie, 0, couleur);
-    return;
-  }
-  const std::int64_t espacement = espacement_clones(reglages);
-  // With no spacing the 2h + 1 clones, an odd number, fall on one place; a mix mode
-  // repeated an odd number of times over the same pixels acts as once.
-  const std::int64_t h0 = (static_cast<std::int64_t>(n) + 1) / 2;
-  const std::int64_t h = espacement == 0 ? 0 : n % 2 == 1 ? h0 - 1 : h0;
-  // Clones without a shadow keep the pen colour the renderer set.
-  for (std::int64_t j = -h; j <= h; ++j) {
-    ligne_ou_ombre(canvas, reglages, copie, static_cast<double>(j * espacement), couleur);
+  // A single copy takes the segment colour; clones without a shadow keep the pen colour
+  // the renderer set.
+  if (!ombre && reglages.nombre_clones <= 1) canvas.pen.color = couleur;
+  const std::vector<std::int64_t> decalages = decalages_clones(reglages);
+  if (ombre) {
+    ombres(canvas, reglages, copie, decalages, couleur, cumul);
+  } else {
+    lignes(canvas, copie, decalages);
   }
 }
 
@@ -148,11 +86,6 @@ void regler_comme_apres_copie(Canvas& canvas, const ReglagesTrace& reglages,
     return;
   }
   if (reglages.nombre_clones <= 1) canvas.pen.color = couleur;
-}
-
-std::int64_t espacement_clones(const ReglagesTrace& reglages) {
-  const std::int64_t h0 = (static_cast<std::int64_t>(reglages.nombre_clones) + 1) / 2;
-  return h0 < 1 ? 0 : reglages.largeur_ecran / (2 * h0);
 }
 
 void trace_segment(Canvas& canvas, const ReglagesTrace& reglages, Aleatoire& aleatoire,

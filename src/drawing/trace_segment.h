@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "drawing/clones_ombres.h"
 #include "drawing/copies_symetriques.h"
 #include "drawing/reglages_trace.h"
 #include "platform/aleatoire.h"
@@ -21,15 +22,13 @@ void trace_segment(Canvas& canvas, const ReglagesTrace& reglages, Aleatoire& ale
 // becomes the stroke's colour.
 Colour couleur_copie(const ReglagesTrace& reglages, Aleatoire& aleatoire, EtatTrace& etat,
                      Colour& couleur_segment);
-// Paints the copy in that colour; draws nothing at random.
+// Paints the copy in that colour; draws nothing at random. With `cumul`, a shadow may be
+// held back there: appliquer_ombres paints it.
 void peindre_copie(Canvas& canvas, const ReglagesTrace& reglages, const EtatTrace& etat,
-                   const Copie& copie, Colour couleur);
+                   const Copie& copie, Colour couleur, OmbresCumulees* cumul = nullptr);
 
 // Leaves the pen and brush as peindre_copie would, without painting.
 void regler_comme_apres_copie(Canvas& canvas, const ReglagesTrace& reglages,
                               const EtatTrace& etat, Colour couleur);
-
-// The distance between two clones; 0 when they all fall on one place.
-std::int64_t espacement_clones(const ReglagesTrace& reglages);
 
 }  // namespace orvane

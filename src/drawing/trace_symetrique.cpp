@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "drawing/copies_symetriques.h"
+#include "drawing/doublons_copies.h"
 #include "drawing/repetitions_copies.h"
 #include "drawing/trace_segment.h"
 
@@ -29,25 +30,43 @@ int epaisseur_du_trait(Aleatoire& aleatoire, bool epaisseur_aleatoire, int w, in
 void trace_copies(Canvas& canvas, const ReglagesTrace& reglages, Aleatoire& aleatoire,
                   EtatTrace& etat, Point a, Point b, Colour couleur) {
   // The colours are drawn for every copy in order, so the generator moves as it always
-  // does; only the painting of exactly repeated copies is spared.
+  // does; only the painting of copies that change nothing is spared.
   const bool remplissage = reglages.peindre_dessiner == 1 || reglages.peindre_dessiner == 2;
   const Repetition regle =
       remplissage ? Repetition::UneFois : repetition_du_mode(canvas.pen.mode);
+  OmbresCumulees cumul;
+  const auto peindre = [&](const CopiePeinte& p) {
+    peindre_copie(canvas, reglages, etat, p.copie, p.couleur, &cumul);
+  };
+  // Whole repeated turns first, cheaply, as the copies stream by. Fills look at the
+  // picture as they go: nothing more is spared. Lines in the modes whose result depends on
+  // the order of the paints: runs of one copy. Other lines: any copy equal to another.
+  const std::int64_t periode = periode_copies(reglages);
+  DoublonsCopies egales(regle, peindre);
+  RepetitionsCopies suites(1, regle, peindre);
+  RepetitionsCopies tours(periode, regle, [&](const CopiePeinte& p) {
+    if (remplissage) {
+      peindre(p);
+    } else if (regle == Repetition::UneOuDeuxFois) {
+      suites.recevoir(p);
+    } else {
+      egales.recevoir(p);
+    }
+  });
+  const bool cles = !remplissage || periode > 0;
   bool une_copie = false;
   Colour derniere = couleur;
-  const std::int64_t periode = periode_copies(reglages);
-  RepetitionsCopies repetitions(periode, regle, [&](const CopiePeinte& p) {
-    peindre_copie(canvas, reglages, etat, p.copie, p.couleur);
-  });
   Colour couleur_segment = couleur;
   copies_symetriques(reglages, {etat.centre_x, etat.centre_y}, a, b, [&](const Copie& c) {
     derniere = couleur_copie(reglages, aleatoire, etat, couleur_segment);
     une_copie = true;
-    // Without a period nothing is compared: the key is not worth working out.
-    repetitions.recevoir(periode > 0 ? copie_peinte(c, derniere, reglages)
-                                     : CopiePeinte{c, derniere});
+    // Without anything to compare the key is not worth working out.
+    tours.recevoir(cles ? copie_peinte(c, derniere, reglages) : CopiePeinte{c, derniere});
   });
-  repetitions.finir();
+  tours.finir();
+  egales.finir();
+  suites.finir();
+  appliquer_ombres(canvas, cumul);
   // The pen as the last copy leaves it, painted or spared.
   if (une_copie) regler_comme_apres_copie(canvas, reglages, etat, derniere);
 }

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "platform/bitmap.h"
 #include "platform/colour.h"
+#include "platform/composed_shape.h"
 #include "platform/mix_mode.h"
 #include "platform/point.h"
 #include "platform/row_spans.h"
@@ -49,6 +51,19 @@ class Canvas {
   // and 1: one pixel per step of the major axis, the last pixel left out. Wider pens: the
   // round-capped shape of capsule.h, each pixel painted once. A clear pen only moves.
   void LineTo(int x, int y);
+
+  // Paints `shape` (from capsuleSpans) moved by (dx, dy) with the pen's colour and mix
+  // mode, clipped: a wide line moved by whole pixels, without rasterising it again.
+  void paintMoved(const RowSpans& shape, std::int64_t dx, std::int64_t dy);
+
+  // Paints `shape` (from capsuleSpans) moved right by each of `dx` in turn (ascending),
+  // with the pen: each row in one sweep, where a pixel under m of the moved shapes gets
+  // the pen's mix once when m is odd and twice when m is even, as m paints would give.
+  void paintMovedRow(const RowSpans& shape, const std::vector<std::int64_t>& dx);
+
+  // Applies a composition of paints (its rows are canvas rows) moved right by each of
+  // `dx` in turn, clipped; the pen is not used.
+  void paintComposed(const ComposedShape& shape, const std::vector<std::int64_t>& dx);
 
   // Inside columns l..r-1 and rows t..b-1: inside with the brush, outline with the pen,
   // both through the pen's mix mode. A box given with its sides swapped is put in order.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdint>
 #include <cmath>
 #include <limits>
 #include <utility>
@@ -13,14 +14,14 @@ namespace {
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
 // floor and ceil by conversion: std::floor is a library call without SSE4.1, and this runs
-// once per row. Arguments are first clamped to a range that fits in an int.
-int floorToInt(double v) {
-  const int i = static_cast<int>(v);
-  return i > v ? i - 1 : i;
+// once per row. Arguments are first clamped to a range that fits in 64 bits.
+std::int64_t floorTo64(double v) {
+  const auto i = static_cast<std::int64_t>(v);
+  return static_cast<double>(i) > v ? i - 1 : i;
 }
-int ceilToInt(double v) {
-  const int i = static_cast<int>(v);
-  return i < v ? i + 1 : i;
+std::int64_t ceilTo64(double v) {
+  const auto i = static_cast<std::int64_t>(v);
+  return static_cast<double>(i) < v ? i + 1 : i;
 }
 
 // The segment, with its start moved to the pixel grid's origin for the shape's rows.
@@ -102,9 +103,13 @@ void capsuleSpans(Point a, Point b, int width, const Rect& clip, RowSpans& out) 
   const int rows = static_cast<int>(lastRow - firstRow) + 1;
   Span* spans = out.reset(static_cast<int>(firstRow), rows);
 
-  // Span ends are clamped to one pixel beyond the clip before conversion.
-  const double clampLo = clip.left - 1.0;
-  const double clampHi = clip.right + 1.0;
+  // Span ends are worked out relative to the start's column and clamped to one pixel
+  // beyond the clip before conversion: the shape moved by whole pixels is then exactly the
+  // same pixels moved, which lets clones and shadow lines reuse one rasterisation.
+  const double xStart = a.x;
+  const double xOffset = offset;
+  const double clampLo = clip.left - 1.0 - xStart;
+  const double clampHi = clip.right + 1.0 - xStart;
   int minLeft = INT_MAX;
   int maxRight = INT_MIN;
   int firstFilled = -1;
@@ -112,8 +117,12 @@ void capsuleSpans(Point a, Point b, int width, const Rect& clip, RowSpans& out) 
   auto store = [&](int n, double lo, double hi) {
     Span s{};
     if (lo <= hi) {
-      s.left = std::max(ceilToInt(std::clamp(g.x0 + lo, clampLo, clampHi)), clip.left);
-      s.right = std::min(floorToInt(std::clamp(g.x0 + hi, clampLo, clampHi)) + 1, clip.right);
+      const std::int64_t left =
+          ceilTo64(std::clamp(xOffset + lo, clampLo, clampHi)) + a.x;
+      const std::int64_t right =
+          floorTo64(std::clamp(xOffset + hi, clampLo, clampHi)) + a.x + 1;
+      s.left = static_cast<int>(std::max<std::int64_t>(left, clip.left));
+      s.right = static_cast<int>(std::min<std::int64_t>(right, clip.right));
     }
     spans[n] = s;
     if (s.right > s.left) {

@@ -38,11 +38,25 @@ Rect scanlineFill(Bitmap& bitmap, int x, int y, Inside inside, Colour paint) {
     box.bottom = std::max(box.bottom, rowY + 1);
   };
 
+  // Paints from x rightwards while inside (x itself is); returns the last column painted.
+  const Colour4 paint4 = {paint, paint, paint, paint};
+  auto paintRight = [&](Colour* row, int x) {
+    int right = x;
+    row[x] = paint;
+    while (right + 4 < width && inside.all4(row + right + 1)) {
+      *reinterpret_cast<Colour4*>(row + right + 1) = paint4;
+      right += 4;
+    }
+    while (right + 1 < width && inside(row[right + 1])) row[++right] = paint;
+    return right;
+  };
+
   {
     Colour* row = bitmap.row(y);
     int left = x;
     while (left > 0 && inside(row[left - 1])) --left;
     int right = x;
+    while (right + 4 < width && inside.all4(row + right + 1)) right += 4;
     while (right + 1 < width && inside(row[right + 1])) ++right;
     paintRun(row, y, left, right);
     stack.push_back({y + 1, left, right, 1});
@@ -64,9 +78,10 @@ Rect scanlineFill(Bitmap& bitmap, int x, int y, Inside inside, Colour paint) {
       if (cx == p.left) {
         while (left > 0 && inside(row[left - 1])) --left;
       }
-      int right = cx;
-      while (right + 1 < width && inside(row[right + 1])) ++right;
-      paintRun(row, p.y, left, right);
+      // The run is painted as it is found, so each row is read and written in one pass.
+      const int right = paintRight(row, cx);
+      paintRun(row, p.y, left, cx - 1);
+      box.right = std::max(box.right, right + 1);
       stack.push_back({p.y + p.dir, left, right, p.dir});
       // Where the run reaches past the row it came from, look back there too.
       if (left < p.left) stack.push_back({p.y - p.dir, left, p.left - 1, -p.dir});
@@ -96,13 +111,44 @@ void replaceColour(Bitmap& bitmap, const Rect& area, Colour from, Colour to) {
   }
 }
 
+// Whether a vector comparison held in all four lanes, read as two 64-bit halves.
+typedef long long Halves __attribute__((vector_size(16)));
+template <class Mask>
+bool allSet(Mask m) {
+  const Halves h = reinterpret_cast<Halves>(m);
+  return (h[0] & h[1]) == -1;
+}
+
+// The two tests of inside, on one pixel and on four at once.
+struct OfColour {
+  Colour surface;
+  bool operator()(Colour c) const { return c == surface; }
+  bool all4(const Colour* p) const {
+    const Colour4 v = *reinterpret_cast<const Colour4*>(p);
+    const Colour4 s = {surface, surface, surface, surface};
+    return allSet(v == s);
+  }
+};
+
+// Not the border and not yet marked (marks have the top byte set).
+struct NotBorder {
+  Colour border;
+  bool operator()(Colour c) const { return c != border && c <= 0xFFFFFFu; }
+  bool all4(const Colour* p) const {
+    const Colour4 v = *reinterpret_cast<const Colour4*>(p);
+    const Colour4 b = {border, border, border, border};
+    const Colour4 top = {0xFF000000u, 0xFF000000u, 0xFF000000u, 0xFF000000u};
+    return allSet((v != b) & ((v & top) == 0));
+  }
+};
+
 }  // namespace
 
 Rect floodFillSurface(Bitmap& bitmap, int x, int y, Colour surface, Colour paint) {
   paint &= 0xFFFFFFu;
   // Painting the surface colour over itself changes nothing and would never end.
   if (!bitmap.contains(x, y) || bitmap.pixel(x, y) != surface || paint == surface) return {};
-  return scanlineFill(bitmap, x, y, [surface](Colour c) { return c == surface; }, paint);
+  return scanlineFill(bitmap, x, y, OfColour{surface}, paint);
 }
 
 Rect floodFillBorder(Bitmap& bitmap, int x, int y, Colour border, Colour paint) {
@@ -112,8 +158,7 @@ Rect floodFillBorder(Bitmap& bitmap, int x, int y, Colour border, Colour paint) 
   // here: fill with a mark no stored colour has (top byte set), then turn the mark into
   // the paint colour.
   constexpr Colour kMark = 0xFF000000u;
-  const Rect box = scanlineFill(
-      bitmap, x, y, [border](Colour c) { return c != border && c <= 0xFFFFFFu; }, kMark);
+  const Rect box = scanlineFill(bitmap, x, y, NotBorder{border}, kMark);
   replaceColour(bitmap, box, kMark, paint);
   return box;
 }

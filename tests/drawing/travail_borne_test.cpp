@@ -2,12 +2,14 @@
 // off the canvas skipped) against the one-by-one drawing.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "comparaison_images.h"
 #include "drawing/copies_symetriques.h"
+#include "drawing/doublons_copies.h"
 #include "drawing/ombre_visible.h"
 #include "drawing/repetitions_copies.h"
 #include "drawing/trace_segment.h"
@@ -87,6 +89,38 @@ TEST(RepetitionsCopies, OnlyExactSpiralsRepeat) {
   EXPECT_EQ(periode_copies(r), 0);
 }
 
+std::string sans_doublons(const std::string& suite, Repetition regle) {
+  std::string resultat;
+  DoublonsCopies d(regle, [&](const CopiePeinte& p) {
+    resultat += p.comparable ? static_cast<char>(p.couleur) : '?';
+  });
+  for (char c : suite) d.recevoir(lettre(c));
+  d.finir();
+  return resultat;
+}
+
+TEST(DoublonsCopies, TheLastOfEqualCopiesOrTheOddOnesArePainted) {
+  struct Cas {
+    const char* suite;
+    Repetition regle;
+    const char* attendu;
+  };
+  const Cas cas[] = {
+      {"abcab", Repetition::UneFois, "cab"},  // each kept at its last place
+      {"aaaa", Repetition::UneFois, "a"},
+      {"a?a?", Repetition::UneFois, "?a?"},  // copies that cannot be compared stay
+      {"abcab", Repetition::Parite, "c"},
+      {"abcabca", Repetition::Parite, "a"},  // b and c cancel, a is met three times
+      {"aaa", Repetition::Parite, "a"},
+      {"aaaa", Repetition::Parite, ""},
+      {"", Repetition::Parite, ""},
+  };
+  for (const Cas& c : cas) {
+    EXPECT_EQ(sans_doublons(c.suite, c.regle), c.attendu)
+        << c.suite << " rule " << static_cast<int>(c.regle);
+  }
+}
+
 // ---- the whole renderer against the one-by-one drawing ------------------------------
 
 // A busy picture, so that every mix mode and both fills have something to work on.
@@ -102,8 +136,67 @@ Canvas toile_chargee(std::mt19937& g, int w, int h) {
   return c;
 }
 
-// The renderer as it was: every copy painted in turn. The pen is set as the renderer sets
-// it (small widths only, so the random width needs no clamping here).
+// The segment painter line by line: every clone and every shadow line drawn with its own
+// MoveTo and LineTo, as the plain reading of the settings says.
+void ligne_seule(Canvas& canvas, double x1, double y1, double x2, double y2, std::int64_t i) {
+  std::int64_t c[4] = {0, 0, 0, 0};
+  const double v[4] = {x1, y1, x2, y2};
+  for (int k = 0; k < 4; ++k) {
+    if (!arrondi_64(v[k], c[k])) return;
+    c[k] += i;
+    if (!tient_sur_32_bits(c[k])) return;
+  }
+  canvas.MoveTo(static_cast<int>(c[0]), static_cast<int>(c[1]));
+  canvas.LineTo(static_cast<int>(c[2]), static_cast<int>(c[3]));
+}
+
+void ombre_ligne_par_ligne(Canvas& canvas, const ReglagesTrace& r, const Copie& c, double d,
+                           Colour couleur) {
+  const int w = r.largeur_ombre;
+  for (int i = 0; i < w; ++i) {
+    double b = 1 - static_cast<double>(i) / w;
+    if (r.ombre_1) b = b * b;
+    if (r.ombre_2) b = std::fabs(std::sin(3.14 * b));
+    const auto comp = [b](int v) { return static_cast<int>(std::nearbyint(v * b)); };
+    canvas.pen.color = RGB(comp(rouge(couleur)), comp(vert(couleur)), comp(bleu(couleur)));
+    canvas.pen.width = 2;
+    ligne_seule(canvas, c.x1 + d, c.y1, c.x2 + d, c.y2, i);
+  }
+}
+
+void segment_ligne_par_ligne(Canvas& canvas, const ReglagesTrace& r, Aleatoire& aleatoire,
+                             EtatTrace& etat, const Copie& c, Colour& couleur_segment) {
+  if (r.peindre_dessiner != 0) {
+    trace_segment(canvas, r, aleatoire, etat, c, couleur_segment);  // fills: one per copy
+    return;
+  }
+  const Colour couleur = couleur_copie(r, aleatoire, etat, couleur_segment);
+  const bool ombre = r.ombre_1 || r.ombre_2;
+  if (r.nombre_clones <= 1) {
+    if (ombre) {
+      ombre_ligne_par_ligne(canvas, r, c, 0, couleur);
+    } else {
+      canvas.pen.color = couleur;
+      ligne_seule(canvas, c.x1, c.y1, c.x2, c.y2, 0);
+    }
+    return;
+  }
+  const int n = r.nombre_clones;
+  const int h0 = (n + 1) / 2;
+  const int espacement = r.largeur_ecran / (2 * h0);
+  const int h = espacement == 0 ? 0 : n % 2 == 1 ? h0 - 1 : h0;
+  for (int j = -h; j <= h; ++j) {
+    const double d = j * espacement;
+    if (ombre) {
+      ombre_ligne_par_ligne(canvas, r, c, d, couleur);
+    } else {
+      ligne_seule(canvas, c.x1 + d, c.y1, c.x2 + d, c.y2, 0);
+    }
+  }
+}
+
+// The renderer as it was: every copy painted in turn, line by line. The pen is set as the
+// renderer sets it (small widths only, so the random width needs no clamping here).
 void un_par_un(Canvas& canvas, const ReglagesTrace& reglages, Aleatoire& aleatoire,
                EtatTrace& etat, Point a, Point b, int mode, Colour couleur) {
   canvas.pen.mode = mode;
@@ -113,7 +206,7 @@ void un_par_un(Canvas& canvas, const ReglagesTrace& reglages, Aleatoire& aleatoi
                          : reglages.epaisseur;
   Colour couleur_segment = couleur;
   copies_symetriques(reglages, {etat.centre_x, etat.centre_y}, a, b, [&](const Copie& c) {
-    trace_segment(canvas, reglages, aleatoire, etat, c, couleur_segment);
+    segment_ligne_par_ligne(canvas, reglages, aleatoire, etat, c, couleur_segment);
   });
 }
 
@@ -126,8 +219,8 @@ ReglagesTrace reglages_au_hasard(std::mt19937& g) {
   r.nb_petales = entre(1, 9);
   r.spirale = entre(0, 5) > 0;
   r.tours = entre(1, 7);
-  const int facteurs[] = {1000, 1000, 1000, -1000, 999, 500};
-  r.facteur_milliemes = facteurs[entre(0, 5)];
+  const int facteurs[] = {1000, 1000, 1000, 1000, 1000, -1000, 999, 500, 975, 900};
+  r.facteur_milliemes = facteurs[entre(0, 9)];
   r.epaisseur_aleatoire = entre(0, 2) == 0;
   r.epaisseur = entre(1, 5);
   r.ombre_1 = entre(0, 2) == 0;
@@ -138,42 +231,77 @@ ReglagesTrace reglages_au_hasard(std::mt19937& g) {
   return r;
 }
 
+// One stroke call drawn by the renderer and one by one from the same start, compared:
+// pixels, pen, brush, the split pencil colour and the random generator's next draw.
+void comparer_au_un_par_un(std::mt19937& g, const ReglagesTrace& r, int mode, int essai) {
+  const auto entre = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(g); };
+  const Colour couleur = static_cast<Colour>(entre(0, 0xFFFFFF));
+  EtatTrace etat;
+  etat.centre_x = entre(20, 140);
+  etat.centre_y = entre(20, 100);
+  etat.couleur_crayon = static_cast<Colour>(entre(0, 0xFFFFFF));
+  etat.couleur_peinture = static_cast<Colour>(entre(0, 0xFFFFFF));
+  const Point a{entre(-20, 180), entre(-20, 140)};
+  const Point b = entre(0, 4) == 0 ? a : Point{entre(-20, 180), entre(-20, 140)};
+  const Canvas depart = toile_chargee(g, 160, 120);
+  const std::uint64_t graine = g();
+
+  Canvas vite = depart, lent = depart;
+  Aleatoire alea_vite(graine), alea_lent(graine);
+  EtatTrace etat_vite = etat, etat_lent = etat;
+  trace_symetrique(vite, r, alea_vite, etat_vite, a, b, mode, couleur);
+  un_par_un(lent, r, alea_lent, etat_lent, a, b, mode, couleur);
+
+  const std::string nom = "travail_borne_" + std::to_string(essai);
+  ASSERT_TRUE(memes_images(vite.bitmap(), lent.bitmap(), nom.c_str())) << "trial " << essai;
+  ASSERT_EQ(vite.pen.color, lent.pen.color) << essai;
+  ASSERT_EQ(vite.pen.width, lent.pen.width) << essai;
+  ASSERT_EQ(vite.pen.mode, lent.pen.mode) << essai;
+  ASSERT_EQ(vite.brush.color, lent.brush.color) << essai;
+  ASSERT_EQ(static_cast<int>(vite.brush.style), static_cast<int>(lent.brush.style)) << essai;
+  ASSERT_EQ(etat_vite.rouge_crayon, etat_lent.rouge_crayon) << essai;
+  ASSERT_EQ(alea_vite.Random(1 << 30), alea_lent.Random(1 << 30)) << essai;
+}
+
 TEST(TravailBorne, CheaperPathsGiveThePixelsPenAndDrawsOfTheOneByOneDrawing) {
   std::mt19937 g(2026);
   int compares = 0;
-  for (int essai = 0; essai < 1600; ++essai) {
-    const auto entre = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(g); };
+  for (int essai = 0; essai < 2400; ++essai) {
     const ReglagesTrace r = reglages_au_hasard(g);
-    const int mode = essai % 16;  // every mix mode, over and over
-    const Colour couleur = static_cast<Colour>(entre(0, 0xFFFFFF));
-    EtatTrace etat;
-    etat.centre_x = entre(20, 140);
-    etat.centre_y = entre(20, 100);
-    etat.couleur_crayon = static_cast<Colour>(entre(0, 0xFFFFFF));
-    etat.couleur_peinture = static_cast<Colour>(entre(0, 0xFFFFFF));
-    const Point a{entre(-20, 180), entre(-20, 140)};
-    const Point b = entre(0, 4) == 0 ? a : Point{entre(-20, 180), entre(-20, 140)};
-    const Canvas depart = toile_chargee(g, 160, 120);
-    const std::uint64_t graine = g();
-
-    Canvas vite = depart, lent = depart;
-    Aleatoire alea_vite(graine), alea_lent(graine);
-    EtatTrace etat_vite = etat, etat_lent = etat;
-    trace_symetrique(vite, r, alea_vite, etat_vite, a, b, mode, couleur);
-    un_par_un(lent, r, alea_lent, etat_lent, a, b, mode, couleur);
-
-    const std::string nom = "travail_borne_" + std::to_string(essai);
-    ASSERT_TRUE(memes_images(vite.bitmap(), lent.bitmap(), nom.c_str())) << "trial " << essai;
-    ASSERT_EQ(vite.pen.color, lent.pen.color) << essai;
-    ASSERT_EQ(vite.pen.width, lent.pen.width) << essai;
-    ASSERT_EQ(vite.pen.mode, lent.pen.mode) << essai;
-    ASSERT_EQ(vite.brush.color, lent.brush.color) << essai;
-    ASSERT_EQ(static_cast<int>(vite.brush.style), static_cast<int>(lent.brush.style)) << essai;
-    ASSERT_EQ(etat_vite.rouge_crayon, etat_lent.rouge_crayon) << essai;
-    ASSERT_EQ(alea_vite.Random(1 << 30), alea_lent.Random(1 << 30)) << essai;
+    comparer_au_un_par_un(g, r, essai % 16, essai);  // every mix mode, over and over
+    if (HasFatalFailure()) return;
     compares += periode_copies(r) > 0;
   }
   EXPECT_GT(compares, 500);  // the repeating spirals were well represented
+}
+
+// Spirals shrinking to the centre with a shadow, clones and the random shades: the copies
+// there repeat one after the other in changing colours, and their shadows are composed
+// together. Every mix mode, the four whose result depends on the order above all.
+TEST(TravailBorne, ShrinkingShadowedSpiralsInRandomShadesMatchTheOneByOneDrawing) {
+  std::mt19937 g(75);
+  for (int essai = 0; essai < 320; ++essai) {
+    const auto entre = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(g); };
+    ReglagesTrace r;
+    r.symetrie = entre(0, 1);
+    r.type_trace = 0;
+    r.nb_petales = entre(1, 6);
+    r.spirale = true;
+    r.tours = entre(2, 6);
+    const int facteurs[] = {500, 800, 900, 975};
+    r.facteur_milliemes = facteurs[entre(0, 3)];
+    r.epaisseur_aleatoire = entre(0, 3) > 0;
+    r.epaisseur = entre(1, 4);
+    r.ombre_1 = entre(0, 1) == 0;
+    r.ombre_2 = !r.ombre_1 || entre(0, 2) == 0;
+    r.largeur_ombre = entre(1, 12);
+    r.nombre_clones = entre(1, 4);
+    r.largeur_ecran = entre(0, 1) == 0 ? 160 : 40;
+    const int melanges[] = {R2_MERGEPENNOT, R2_MASKPENNOT, R2_NOTMERGEPEN, R2_NOTMASKPEN};
+    const int mode = essai % 2 == 0 ? melanges[(essai / 2) % 4] : (essai / 2) % 16;
+    comparer_au_un_par_un(g, r, mode, 100000 + essai);
+    if (HasFatalFailure()) return;
+  }
 }
 
 // A shadow line outside the range never touches the canvas: checked by drawing it.

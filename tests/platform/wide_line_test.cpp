@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <random>
 #include <string>
 
 #include "picture_compare.h"
 #include "platform/canvas.h"
+#include "platform/capsule.h"
 #include "reference_drawing.h"
 
 namespace orvane {
@@ -204,6 +206,34 @@ TEST(WideLine, HugePenAndFarCoordinatesTouchOnlyTheCanvas) {
   line(outside, {-2000000000, -2000000000}, {2000000000, -1000});
   EXPECT_TRUE(test::samePicture(outside.bitmap(), Bitmap(50, 40, 0), "outside_wide"));
   EXPECT_TRUE(outside.takeDirty().empty());
+}
+
+// A line rasterised once and painted moved by whole pixels, near or far from the canvas,
+// gives exactly what LineTo gives for the moved line: clones and shadow lines rely on it.
+TEST(WideLine, ShapeMovedByWholePixelsIsTheMovedLine) {
+  std::mt19937 g(77);
+  const auto entre = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(g); };
+  for (int essai = 0; essai < 3000; ++essai) {
+    const int loin = essai % 4 == 0 ? 2000000000 : 300;
+    const Point a{entre(-loin, loin), entre(-200, 300)};
+    const Point b = essai % 7 == 0 ? a : Point{entre(-loin, loin), entre(-200, 300)};
+    const int width = entre(2, 40);
+    const int dx = entre(-400, 400), dy = entre(-150, 150);
+    const long long ax = static_cast<long long>(a.x) + dx, bx = static_cast<long long>(b.x) + dx;
+    if (ax < INT32_MIN || ax > INT32_MAX || bx < INT32_MIN || bx > INT32_MAX) continue;
+    Canvas attendue(120, 90, 0x102030), obtenue = attendue;
+    attendue.pen.width = obtenue.pen.width = width;
+    attendue.pen.mode = obtenue.pen.mode = R2_XORPEN;
+    attendue.pen.color = obtenue.pen.color = 0xA5F00F;
+    attendue.MoveTo(static_cast<int>(ax), a.y + dy);
+    attendue.LineTo(static_cast<int>(bx), b.y + dy);
+    RowSpans forme;
+    capsuleSpans(a, b, width, {INT32_MIN + 2, -400, INT32_MAX - 2, 500}, forme);
+    obtenue.paintMoved(forme, dx, dy);
+    ASSERT_TRUE(test::samePicture(obtenue.bitmap(), attendue.bitmap(), "moved_shape"))
+        << "trial " << essai;
+    ASSERT_EQ(obtenue.takeDirty(), attendue.takeDirty()) << "trial " << essai;
+  }
 }
 
 }  // namespace
