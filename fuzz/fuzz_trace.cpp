@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "drawing/trace_segment.h"
 #include "drawing/trace_symetrique.h"
@@ -89,10 +90,50 @@ void un_par_un(Canvas& toile, const ReglagesTrace& r, Aleatoire& aleatoire, Etat
   });
 }
 
-bool pareils(const Canvas& x, const Canvas& y) {
-  return x.bitmap() == y.bitmap() && x.pen.color == y.pen.color && x.pen.width == y.pen.width &&
-         x.pen.mode == y.pen.mode && x.brush.color == y.brush.color &&
-         x.brush.style == y.brush.style && x.position() == y.position();
+// What differs between the renderer's canvas and the reference's, empty when nothing does.
+std::string differences(const Canvas& x, const Canvas& y) {
+  std::string d;
+  char ligne[160];
+  if (x.bitmap() != y.bitmap()) {
+    int n = 0, px = -1, py = -1;
+    for (int v = 0; v < x.height(); ++v)
+      for (int u = 0; u < x.width(); ++u)
+        if (x.Pixels(u, v) != y.Pixels(u, v) && n++ == 0) px = u, py = v;
+    std::snprintf(ligne, sizeof ligne, "  %d pixels, first (%d, %d): %06x against %06x\n", n,
+                  px, py, x.Pixels(px, py), y.Pixels(px, py));
+    d += ligne;
+  }
+  if (x.pen.color != y.pen.color || x.pen.width != y.pen.width || x.pen.mode != y.pen.mode) {
+    std::snprintf(ligne, sizeof ligne, "  pen %06x width %d mode %d against %06x %d %d\n",
+                  x.pen.color, x.pen.width, x.pen.mode, y.pen.color, y.pen.width, y.pen.mode);
+    d += ligne;
+  }
+  if (x.brush.color != y.brush.color || x.brush.style != y.brush.style) {
+    std::snprintf(ligne, sizeof ligne, "  brush %06x style %d against %06x %d\n", x.brush.color,
+                  static_cast<int>(x.brush.style), y.brush.color,
+                  static_cast<int>(y.brush.style));
+    d += ligne;
+  }
+  if (x.position() != y.position()) {
+    std::snprintf(ligne, sizeof ligne, "  position (%d, %d) against (%d, %d)\n",
+                  x.position().x, x.position().y, y.position().x, y.position().y);
+    d += ligne;
+  }
+  return d;
+}
+
+void decrire(const Canvas& toile, const ReglagesTrace& r, const EtatTrace& etat, Point a,
+             Point b, int mode, Colour couleur, int largeur_avant) {
+  std::fprintf(stderr,
+               "canvas %d x %d; symetrie %d type %d peindre %d petales %d spirale %d tours %d "
+               "f %d\nepaisseur %d aleatoire %d (pen width before %d) ombre_1 %d ombre_2 %d "
+               "largeur %d clones %d ecran %d\ncentre (%d, %d) crayon %06x peinture %06x; "
+               "segment (%d, %d)-(%d, %d) mode %d colour %06x\n",
+               toile.width(), toile.height(), r.symetrie, r.type_trace, r.peindre_dessiner,
+               r.nb_petales, r.spirale, r.tours, r.facteur_milliemes, r.epaisseur,
+               r.epaisseur_aleatoire, largeur_avant, r.ombre_1, r.ombre_2, r.largeur_ombre,
+               r.nombre_clones, r.largeur_ecran, etat.centre_x, etat.centre_y,
+               etat.couleur_crayon, etat.couleur_peinture, a.x, a.y, b.x, b.y, mode, couleur);
 }
 
 }  // namespace
@@ -123,9 +164,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       Canvas reference = toile;
       Aleatoire aleatoire_reference = aleatoire;
       EtatTrace etat_reference = etat;
+      const int largeur_avant = toile.pen.width;
       trace_symetrique(toile, r, aleatoire, etat, a, b, mode, couleur);
       un_par_un(reference, r, aleatoire_reference, etat_reference, a, b, mode, couleur);
-      if (!pareils(toile, reference)) echec("the renderer differs from painting copy by copy");
+      const std::string ecarts = differences(toile, reference);
+      if (!ecarts.empty()) {
+        decrire(toile, r, etat_reference, a, b, mode, couleur, largeur_avant);
+        std::fprintf(stderr, "segment %d of the input; renderer against copy by copy:\n%s", i,
+                     ecarts.c_str());
+        echec("the renderer differs from painting copy by copy");
+      }
       if (etat.rouge_crayon != etat_reference.rouge_crayon ||
           etat.vert_crayon != etat_reference.vert_crayon ||
           etat.bleu_crayon != etat_reference.bleu_crayon) {

@@ -21,6 +21,7 @@
 #include "colour/couleurs_perso.h"
 #include "drawing/outil_ellipse.h"
 #include "drawing/reglages_trace.h"
+#include "persistence/erreur_fichier.h"
 #include "persistence/historique_images.h"
 #include "platform/aleatoire.h"
 #include "platform/canvas.h"
@@ -251,7 +252,9 @@ class TForm1 : public QWidget {
   void vide_clavier();
 
   // ---- Picture history ----
+  // Starts the snapshot's write; finir_instantane waits for it and reports its failure.
   void wb();
+  void finir_instantane();
   void lire_bmp(const QString& chemin);
   void affiche_fic_precedent();
   void affiche_fic_suivant();
@@ -287,6 +290,7 @@ class TForm1 : public QWidget {
   Colour couleur_dialogue_ = 0x000000;
   bool conseils_palette_ = true;
   bool echec_instantane_signale_ = false;  // until a snapshot is written again
+  void signaler_echec_instantane(const ErreurFichier& e);
   // The draw mode before a Ctrl armed the centre choice, while that choice is pending.
   std::optional<int> avant_ctrl_;
 };

@@ -1,5 +1,9 @@
 // The picture history: a snapshot after every stroke, undo and redo through the ring.
 #include "app/tform1.h"
+
+#include <QMetaObject>
+
+#include "app/controls/frontiere.h"
 #include "persistence/erreur_fichier.h"
 
 namespace orvane {
@@ -11,22 +15,38 @@ void TForm1::installer_historique(const QString& repertoire) {
   // A picture that covers only part of the canvas must not leave figures beside it.
   historique.avant_peinture = [this] { effacer_figures_elastiques(); };
   historique.avertissement = [this](const QString& t) { systeme_.erreur(this, t); };
+  // The file is written on another thread: the window takes its outcome when it ends.
+  historique.ecriture_terminee = [this] {
+    QMetaObject::invokeMethod(
+        this, [this] { a_la_frontiere([this] { finir_instantane(); }); }, Qt::QueuedConnection);
+  };
 }
 
 void TForm1::wb() {
   try {
-    historique.wb(Image1->canvas().bitmap());
-    echec_instantane_signale_ = false;
+    historique.commencer_wb(Image1->canvas().bitmap());
   } catch (const ErreurFichier& e) {
-    // A directory that cannot be written would otherwise put an error box after every
-    // stroke: say it once, until a snapshot is written again.
-    if (echec_instantane_signale_) return;
-    echec_instantane_signale_ = true;
-    const QString suite = QStringLiteral(
-        " Les traits suivants ne seront pas gardés pour « - » et « + » tant que ce "
-        "répertoire ne pourra pas être écrit ; ce message ne sera pas répété.");
-    throw ErreurFichier((QString::fromUtf8(e.what()) + suite).toStdString());
+    signaler_echec_instantane(e);
   }
+}
+
+void TForm1::finir_instantane() {
+  try {
+    if (historique.finir_wb()) echec_instantane_signale_ = false;
+  } catch (const ErreurFichier& e) {
+    signaler_echec_instantane(e);
+  }
+}
+
+void TForm1::signaler_echec_instantane(const ErreurFichier& e) {
+  // A directory that cannot be written would otherwise put an error box after every
+  // stroke: say it once, until a snapshot is written again.
+  if (echec_instantane_signale_) return;
+  echec_instantane_signale_ = true;
+  const QString suite = QStringLiteral(
+      " Les traits suivants ne seront pas gardés pour « - » et « + » tant que ce "
+      "répertoire ne pourra pas être écrit ; ce message ne sera pas répété.");
+  throw ErreurFichier((QString::fromUtf8(e.what()) + suite).toStdString());
 }
 
 void TForm1::lire_bmp(const QString& chemin) { historique.lire_bmp(chemin, canvas()); }

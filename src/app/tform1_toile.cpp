@@ -79,7 +79,9 @@ void TForm1::demande_quitter() {
   if (!systeme_.question(this, QStringLiteral("Confirmation"), QStringLiteral("Quitter ?"))) {
     return;
   }
-  // Asked to leave, the user leaves: settings that cannot be written are reported first.
+  // Asked to leave, the user leaves: a snapshot or settings that cannot be written are
+  // reported first.
+  a_la_frontiere([this] { finir_instantane(); });
   a_la_frontiere([this] { sauve_parametres(); });
   systeme_.terminer();
 }

@@ -54,13 +54,11 @@ class LigneDeplacee {
       ligne(canvas_, s, i);
       return;
     }
-    const std::int64_t x2 = s.x2 + i, y2 = s.y2 + i;
     if (!tient_sur_32_bits(s.x1 + i) || !tient_sur_32_bits(s.y1 + i) ||
-        !tient_sur_32_bits(x2) || !tient_sur_32_bits(y2)) {
+        !tient_sur_32_bits(s.x2 + i) || !tient_sur_32_bits(s.y2 + i)) {
       return;
     }
     canvas_.paintMoved(forme_, dx, dy);
-    canvas_.MoveTo(static_cast<int>(x2), static_cast<int>(y2));
   }
 
  bool pret() const { return pret_; }
@@ -147,9 +145,6 @@ bool ombre_composee(Canvas& canvas, LigneDeplacee& ligne_base,
   } else {
     cumuler(canvas, *cumul, base, debut, fin, places, ombre);
   }
-  const Clone& derniere = clones.back();
-  const std::int64_t i = derniere.visibles.fin - 1;
-  canvas.MoveTo(static_cast<int>(derniere.s.x2 + i), static_cast<int>(derniere.s.y2 + i));
   return true;
 }
 
@@ -255,7 +250,6 @@ void lignes(Canvas& canvas, const Copie& copie, const std::vector<std::int64_t>&
     return;
   }
   canvas.paintMovedRow(ligne_base.forme(), places);
-  canvas.MoveTo(static_cast<int>(segments.back().x2), static_cast<int>(segments.back().y2));
 }
 
 void appliquer_ombres(Canvas& canvas, OmbresCumulees& cumul) {
@@ -267,6 +261,26 @@ void appliquer_ombres(Canvas& canvas, OmbresCumulees& cumul) {
 std::int64_t espacement_clones(const ReglagesTrace& reglages) {
   const std::int64_t h0 = (static_cast<std::int64_t>(reglages.nombre_clones) + 1) / 2;
   return h0 < 1 ? 0 : reglages.largeur_ecran / (2 * h0);
+}
+
+std::optional<Point> position_apres_copie(const ReglagesTrace& reglages, const Copie& copie) {
+  const bool ombre = reglages.ombre_1 || reglages.ombre_2;
+  // Line i of the shadow is drawn i pixels right and down, from 0 to the width - 1.
+  const std::int64_t dernier_decalage = ombre ? std::int64_t{reglages.largeur_ombre} - 1 : 0;
+  if (dernier_decalage < 0) return std::nullopt;
+  const std::vector<std::int64_t> decalages = decalages_clones(reglages);
+  for (auto d = decalages.rbegin(); d != decalages.rend(); ++d) {
+    SegmentEntier s{};
+    if (!arrondi_copie(copie, static_cast<double>(*d), s)) continue;
+    // The shifts i for which all four coordinates fit: the last of them ends the clone.
+    std::int64_t i_min = 0, i_max = dernier_decalage;
+    for (const std::int64_t v : {s.x1, s.y1, s.x2, s.y2}) {
+      i_min = std::max<std::int64_t>(i_min, std::int64_t{INT_MIN} - v);
+      i_max = std::min<std::int64_t>(i_max, std::int64_t{INT_MAX} - v);
+    }
+    if (i_min <= i_max) return Point{static_cast<int>(s.x2 + i_max), static_cast<int>(s.y2 + i_max)};
+  }
+  return std::nullopt;
 }
 
 }  // namespace orvane

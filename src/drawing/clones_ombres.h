@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "drawing/copies_symetriques.h"
@@ -48,5 +49,10 @@ void ombres(Canvas& canvas, const ReglagesTrace& reglages, const Copie& copie,
 
 // The line of every clone with the pen as it is.
 void lignes(Canvas& canvas, const Copie& copie, const std::vector<std::int64_t>& decalages);
+
+// Where drawing the copy's clones and shadow lines one by one leaves the current position:
+// the end of the last line that fits the canvas's coordinates, none when no line does. The
+// shortcuts leave lines out (unseen shadow lines, spared copies), so they set it from this.
+std::optional<Point> position_apres_copie(const ReglagesTrace& reglages, const Copie& copie);
 
 }  // namespace orvane

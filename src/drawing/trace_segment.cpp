@@ -68,6 +68,7 @@ void peindre_copie(Canvas& canvas, const ReglagesTrace& reglages, const EtatTrac
   } else {
     lignes(canvas, copie, decalages);
   }
+  if (const auto fin = position_apres_copie(reglages, copie)) canvas.MoveTo(fin->x, fin->y);
 }
 
 void regler_comme_apres_copie(Canvas& canvas, const ReglagesTrace& reglages,

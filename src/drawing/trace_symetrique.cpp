@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <optional>
 
+#include "drawing/clones_ombres.h"
 #include "drawing/copies_symetriques.h"
 #include "drawing/doublons_copies.h"
 #include "drawing/repetitions_copies.h"
@@ -57,9 +59,14 @@ void trace_copies(Canvas& canvas, const ReglagesTrace& reglages, Aleatoire& alea
   bool une_copie = false;
   Colour derniere = couleur;
   Colour couleur_segment = couleur;
+  // Where the last line drawn one by one would end: spared copies draw none.
+  std::optional<Point> position;
   copies_symetriques(reglages, {etat.centre_x, etat.centre_y}, a, b, [&](const Copie& c) {
     derniere = couleur_copie(reglages, aleatoire, etat, couleur_segment);
     une_copie = true;
+    if (!remplissage) {
+      if (const auto fin = position_apres_copie(reglages, c)) position = fin;
+    }
     // Without anything to compare the key is not worth working out.
     tours.recevoir(cles ? copie_peinte(c, derniere, reglages) : CopiePeinte{c, derniere});
   });
@@ -67,8 +74,9 @@ void trace_copies(Canvas& canvas, const ReglagesTrace& reglages, Aleatoire& alea
   egales.finir();
   suites.finir();
   appliquer_ombres(canvas, cumul);
-  // The pen as the last copy leaves it, painted or spared.
+  // The pen and position as the last copy leaves them, painted or spared.
   if (une_copie) regler_comme_apres_copie(canvas, reglages, etat, derniere);
+  if (position) canvas.MoveTo(position->x, position->y);
 }
 
 void trace_symetrique(Canvas& canvas, const ReglagesTrace& reglages, Aleatoire& aleatoire,

@@ -28,8 +28,12 @@ void HistoriqueImages::avertir_une_fois(const QString& chemin, const QString& te
 }
 
 void HistoriqueImages::wb(const Bitmap& image) {
-  const int ancien_indice = indice_historique_;
-  const QString ancien_nom = nom_instantane_;
+  commencer_wb(image);
+  finir_wb();
+}
+
+void HistoriqueImages::commencer_wb(Bitmap image) {
+  attendre_ecriture();
   // Retrying a place that cannot hold a file would lose every later snapshot.
   int position = (indice_historique_ + 1) % kTailleAnneau;
   for (int essai = 0;; ++essai) {
@@ -43,18 +47,43 @@ void HistoriqueImages::wb(const Bitmap& image) {
                                   .arg(fichier, examen.cause));
     position = (position + 1) % kTailleAnneau;
   }
+  indice_avant_ecriture_ = indice_historique_;
+  nom_avant_ecriture_ = nom_instantane_;
   indice_historique_ = position;
   nom_instantane_ = fichier_instantane(indice_historique_);
   legender(legende_sauvegarde, QStringLiteral("save ") + nom_instantane_);
+  ecriture_ = std::async(std::launch::async,
+                         [chemin = nom_instantane_, image = std::move(image),
+                          ecrire = ecrire_image, fin = ecriture_terminee] {
+                           // The end is said whatever happens, the error kept in the future.
+                           struct Fin {
+                             const std::function<void()>& f;
+                             ~Fin() {
+                               if (f) f();
+                             }
+                           } fin_dite{fin};
+                           ecrire(chemin, image);
+                         });
+}
+
+void HistoriqueImages::attendre_ecriture() {
+  if (!ecriture_.valid()) return;
   try {
-    ecrire_fichier_bmp(nom_instantane_, image);
+    ecriture_.get();
+    ecriture_reussie_ = true;
   } catch (...) {
     // Moving on would leave a stale file of an earlier lap inside the history, painted
     // by the next step back as if it were the latest picture.
-    indice_historique_ = ancien_indice;
-    nom_instantane_ = ancien_nom;
-    throw;
+    indice_historique_ = indice_avant_ecriture_;
+    nom_instantane_ = nom_avant_ecriture_;
+    if (!erreur_ecriture_) erreur_ecriture_ = std::current_exception();
   }
+}
+
+bool HistoriqueImages::finir_wb() {
+  attendre_ecriture();
+  if (erreur_ecriture_) std::rethrow_exception(std::exchange(erreur_ecriture_, nullptr));
+  return std::exchange(ecriture_reussie_, false);
 }
 
 void HistoriqueImages::lire_bmp(const QString& chemin, Canvas& canvas) {
@@ -75,6 +104,7 @@ void HistoriqueImages::lire_bmp(const QString& chemin, Canvas& canvas) {
 }
 
 void HistoriqueImages::affiche_fic_precedent(Canvas& canvas) {
+  attendre_ecriture();
   if (indice_historique_ < 0) return;
   nom_instantane_ = fichier_instantane(indice_historique_);
   lire_bmp(nom_instantane_, canvas);
@@ -82,6 +112,7 @@ void HistoriqueImages::affiche_fic_precedent(Canvas& canvas) {
 }
 
 void HistoriqueImages::affiche_fic_suivant(Canvas& canvas) {
+  attendre_ecriture();
   indice_historique_ = (indice_historique_ + 1) % kTailleAnneau;
   nom_instantane_ = fichier_instantane(indice_historique_);
   lire_bmp(nom_instantane_, canvas);

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <exception>
 #include <functional>
+#include <future>
 #include <set>
 
+#include "persistence/fichier_bmp.h"
 #include "platform/bitmap.h"
 #include "platform/canvas.h"
 
@@ -40,6 +43,19 @@ class HistoriqueImages {
   // was and the file of the next position is untouched.
   void wb(const Bitmap& image);
 
+  // wb in two halves, so that the window goes on while the file is written. The first
+  // moves the ring on and writes a copy of the picture on another thread, after the write
+  // before it has ended; it throws only when no place of the ring can take a file. The
+  // second waits for the write and throws its error, the ring moved back as wb does;
+  // otherwise it says whether a write ended well since it was last asked.
+  // Every step of the ring waits for the write first, so it sees the ring as wb leaves it.
+  void commencer_wb(Bitmap image);
+  bool finir_wb();
+  // Called on the writing thread once its write has ended, well or not.
+  std::function<void()> ecriture_terminee;
+  // What writes a snapshot file; a test may put a slow disk in its place.
+  std::function<void(const QString&, const Bitmap&)> ecrire_image = ecrire_fichier_bmp;
+
   // Paints a BMP file at (0, 0) of the canvas at its own size. A missing file is ignored,
   // and so is anything but a regular file, with a warning and without opening it; a file
   // that cannot be read throws and leaves the canvas unchanged.
@@ -56,8 +72,16 @@ class HistoriqueImages {
   int indice_historique_ = -1;  // -1: nothing written or shown yet in this run
   QString nom_instantane_;
   std::set<QString> avertis_;  // paths already warned about
+  // The write in progress, and where the ring stood before it.
+  std::future<void> ecriture_;
+  int indice_avant_ecriture_ = -1;
+  QString nom_avant_ecriture_;
+  std::exception_ptr erreur_ecriture_;  // a write that failed, not reported yet
+  bool ecriture_reussie_ = false;       // a write that ended well, not said yet
 
   void avertir_une_fois(const QString& chemin, const QString& texte);
+  // Waits for the write in progress; a failed one moves the ring back and keeps its error.
+  void attendre_ecriture();
 };
 
 }  // namespace orvane

@@ -31,7 +31,8 @@ class ColoriageFenetre : public FenetreTest {
     return n;
   }
 
-  QStringList instantanes() const {
+  QStringList instantanes() {
+    instantane_ecrit();
     return QDir(repertoire.path()).entryList({QStringLiteral("~1*.bmp")}, QDir::Files);
   }
 

@@ -57,6 +57,7 @@ TEST_F(Ellipse, ThreeClicksAndARightClickLeaveOneArcBetweenTwoSnapshots) {
   clic(Qt::RightButton, {700, 600});
   EXPECT_TRUE(memes_images(image(), arc_seul(a, b, c, couleur, 3), "fenetre_arc"));
   EXPECT_EQ(form->historique.indice_historique(), 1);  // the finished curve
+  instantane_ecrit();
   EXPECT_TRUE(QFileInfo::exists(repertoire.filePath("~101.bmp")));
   // None of the ordinary release's work: no colour drawn, no palette toggled.
   EXPECT_EQ(form->couleur_crayon, couleur);

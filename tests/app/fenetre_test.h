@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "app/controls/frontiere.h"
 #include "app/tform1.h"
 #include "systeme_simule.h"
 
@@ -25,6 +26,12 @@ class FenetreTest : public ::testing::Test {
   }
 
   void TearDown() override { form.reset(); }
+
+  // The snapshot's write ended and its outcome taken, as the window does when told.
+  void instantane_ecrit() {
+    a_la_frontiere([this] { form->finir_instantane(); });
+    QApplication::processEvents();
+  }
 
   SystemeSimule systeme;
   QTemporaryDir repertoire;

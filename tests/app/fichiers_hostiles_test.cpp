@@ -79,6 +79,7 @@ TEST_F(FichiersHostiles, ANamedPipeAsASnapshotIsSaidAtOnceAndStepped) {
   // The next stroke's snapshot goes past it; undo then works.
   form->wb();
   EXPECT_EQ(form->historique.indice_historique(), 1);
+  instantane_ecrit();
   EXPECT_TRUE(QFileInfo(dans("~101.bmp")).isFile());
   EXPECT_EQ(systeme.erreurs.size(), 1);
 }

@@ -13,6 +13,7 @@
 #include <sstream>
 #include <vector>
 
+#include "app/controls/frontiere.h"
 #include "app/ligne_de_commande.h"
 #include "app/plateforme_x11.h"
 #include "app/repertoire_donnees.h"
@@ -144,6 +145,7 @@ TEST_F(Installation, TheInstalledWindowWritesItsSnapshotsInTheDataDirectory) {
   form.FormMouseDown(Qt::LeftButton, {}, 800, 300);
   form.FormMouseMove({}, 820, 310);
   form.FormMouseUp(Qt::LeftButton, {}, 820, 310);
+  a_la_frontiere([&] { form.finir_instantane(); });
   EXPECT_TRUE(systeme.messages.isEmpty()) << systeme.messages.join(u'\n').toStdString();
   EXPECT_TRUE(QFile::exists(donnees + QStringLiteral("/~100.bmp")));
   EXPECT_FALSE(QFile::exists(racine.filePath(QStringLiteral("prefixe/bin/~100.bmp"))));

@@ -1,11 +1,14 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <chrono>
+#include <thread>
 
 #include "app/application_orvane.h"
 #include "app/tform1.h"
 #include "colour/coul_aleatoire.h"
 #include "drawing/trace_symetrique.h"
+#include "persistence/fichier_bmp.h"
 #include "fenetre_test.h"
 
 namespace orvane {
@@ -165,6 +168,31 @@ TEST_F(Souris, SnapshotCaptionsAndStepsThroughTheWindow) {
   EXPECT_EQ(form->historique.indice_historique(), 0);
 }
 
+TEST_F(Souris, F4RightAfterAStrokeShowsThatStrokesSnapshotNotTheOneBefore) {
+  // A snapshot of an earlier run waits at the place the second stroke's will take.
+  ecrire_fichier_bmp(repertoire.filePath("~101.bmp"), Bitmap(1366, 768, 0xFFFFFF));
+  appuyer(Qt::LeftButton, {700, 100});
+  bouger({760, 140});
+  relacher(Qt::LeftButton, {760, 140});
+  instantane_ecrit();
+  // A slow disk: the step back must wait for the write, not read the file it replaces.
+  form->historique.ecrire_image = [](const QString& chemin, const Bitmap& image) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    ecrire_fichier_bmp(chemin, image);
+  };
+  appuyer(Qt::LeftButton, {300, 400});
+  bouger({380, 450});
+  relacher(Qt::LeftButton, {380, 450});
+  const Bitmap apres_le_trait = image();
+  // The canvas cleared without a snapshot, then straight back.
+  form->Panel_new_fond_noirClick();
+  form->commande_touche(0x73);  // F4
+  EXPECT_EQ(form->Label5->Caption(), "load " + repertoire.filePath("~101.bmp"));
+  EXPECT_EQ(pixels_differents(image(), apres_le_trait), 0);
+  EXPECT_EQ(form->historique.indice_historique(), 0);
+  EXPECT_TRUE(systeme.messages.isEmpty());
+}
+
 using SourisErreurs = Souris;
 
 TEST_F(SourisErreurs, AnErrorInAHandlerIsShownOnceAndTheProgramGoesOn) {
@@ -212,6 +240,7 @@ TEST_F(SourisErreurs, ASnapshotThatCannotBeWrittenIsReportedAndTheStrokeStays) {
   QTest::mousePress(form->Image1, Qt::LeftButton, {}, QPoint(800, 300));
   QTest::mouseMove(form->Image1, QPoint(820, 310));
   QTest::mouseRelease(form->Image1, Qt::LeftButton, {}, QPoint(820, 310));
+  instantane_ecrit();
   ASSERT_EQ(systeme.messages.size(), 1);
   EXPECT_TRUE(systeme.messages[0].contains("~100.bmp"));
   EXPECT_FALSE(form->trait_en_cours);
@@ -229,6 +258,7 @@ TEST_F(SourisErreurs, ADirectoryThatCannotBeWrittenIsReportedOnceUntilASnapshotI
     QTest::mousePress(form->Image1, Qt::LeftButton, {}, QPoint(800, y));
     QTest::mouseMove(form->Image1, QPoint(820, y + 10));
     QTest::mouseRelease(form->Image1, Qt::LeftButton, {}, QPoint(820, y + 10));
+    instantane_ecrit();
   };
   for (int y : {300, 320, 340}) trait(y);
   ASSERT_EQ(systeme.messages.size(), 1);

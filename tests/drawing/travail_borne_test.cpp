@@ -232,7 +232,7 @@ ReglagesTrace reglages_au_hasard(std::mt19937& g) {
 }
 
 // One stroke call drawn by the renderer and one by one from the same start, compared:
-// pixels, pen, brush, the split pencil colour and the random generator's next draw.
+// pixels, pen, position, brush, the split pencil colour and the random generator's next draw.
 void comparer_au_un_par_un(std::mt19937& g, const ReglagesTrace& r, int mode, int essai) {
   const auto entre = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(g); };
   const Colour couleur = static_cast<Colour>(entre(0, 0xFFFFFF));
@@ -257,6 +257,8 @@ void comparer_au_un_par_un(std::mt19937& g, const ReglagesTrace& r, int mode, in
   ASSERT_EQ(vite.pen.color, lent.pen.color) << essai;
   ASSERT_EQ(vite.pen.width, lent.pen.width) << essai;
   ASSERT_EQ(vite.pen.mode, lent.pen.mode) << essai;
+  ASSERT_EQ(vite.position().x, lent.position().x) << essai;
+  ASSERT_EQ(vite.position().y, lent.position().y) << essai;
   ASSERT_EQ(vite.brush.color, lent.brush.color) << essai;
   ASSERT_EQ(static_cast<int>(vite.brush.style), static_cast<int>(lent.brush.style)) << essai;
   ASSERT_EQ(etat_vite.rouge_crayon, etat_lent.rouge_crayon) << essai;
