@@ -3,6 +3,7 @@
 // it, texts for the number filter, settings files and a few settings for the renderer.
 //   graines_fuzz DIRECTORY  ->  DIRECTORY/lecture_bmp, nombres, parametres, trace
 // (one folder per fuzzer, named after it)
+#include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QString>
@@ -315,6 +316,20 @@ void graines_trace(const QDir& d) {
     Octets b(64 + 16 * i);
     for (auto& o : b) o = static_cast<std::uint8_t>(aleatoire());
     ecrire(d.filePath(QStringLiteral("%1.bin").arg(i, 3, 10, QLatin1Char('0'))), b);
+  }
+  // Inputs the renderer once drew differently from copy by copy, kept so that every run
+  // tries them again.
+  const char* const trouvees[] = {
+      // the last copies spared left the position of an earlier line
+      "Q6MFEclt5IXtMnalt8MmbdnwSaD6t9j46dprvsGr0+rlDgAAAFUX3izxN0NDQ0NDQ0NDQ0NDQ0NDQ0NDQ0ND"
+      "Q0NDQ0NDQ0NDQ0NDQ0NDQ0NDQ0NDQ0NDQ0NDQ0NDQ0NDQ0NDQ0NDQ0NDQ0NDQ0NDQ0NDQ0NDQ0NDQ0NDQ0ND"
+      "Q0NDQ0NDQ0NDQ0Pc0V4pOEi5y8zeNqKJ+D/u7T4xYCXjj////////////////////////////////w==",
+  };
+  int n = 0;
+  for (const char* base64 : trouvees) {
+    const QByteArray b = QByteArray::fromBase64(base64);
+    ecrire(d.filePath(QStringLiteral("trouvee_%1.bin").arg(++n, 3, 10, QLatin1Char('0'))),
+           Octets(b.begin(), b.end()));
   }
 }
 

@@ -306,6 +306,8 @@ TEST_F(UsageAleatoire,
     instantanes_.clear();
 
     evenement();
+    // The snapshot's write ended and its outcome taken, as the window does when told.
+    a_la_frontiere([this] { form->finir_instantane(); });
 
     bool repond = false;
     QMetaObject::invokeMethod(

@@ -233,19 +233,9 @@ ReglagesTrace reglages_au_hasard(std::mt19937& g) {
 
 // One stroke call drawn by the renderer and one by one from the same start, compared:
 // pixels, pen, position, brush, the split pencil colour and the random generator's next draw.
-void comparer_au_un_par_un(std::mt19937& g, const ReglagesTrace& r, int mode, int essai) {
-  const auto entre = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(g); };
-  const Colour couleur = static_cast<Colour>(entre(0, 0xFFFFFF));
-  EtatTrace etat;
-  etat.centre_x = entre(20, 140);
-  etat.centre_y = entre(20, 100);
-  etat.couleur_crayon = static_cast<Colour>(entre(0, 0xFFFFFF));
-  etat.couleur_peinture = static_cast<Colour>(entre(0, 0xFFFFFF));
-  const Point a{entre(-20, 180), entre(-20, 140)};
-  const Point b = entre(0, 4) == 0 ? a : Point{entre(-20, 180), entre(-20, 140)};
-  const Canvas depart = toile_chargee(g, 160, 120);
-  const std::uint64_t graine = g();
-
+void comparer_depuis(const Canvas& depart, const ReglagesTrace& r, const EtatTrace& etat,
+                     Point a, Point b, int mode, Colour couleur, std::uint64_t graine,
+                     int essai) {
   Canvas vite = depart, lent = depart;
   Aleatoire alea_vite(graine), alea_lent(graine);
   EtatTrace etat_vite = etat, etat_lent = etat;
@@ -265,6 +255,20 @@ void comparer_au_un_par_un(std::mt19937& g, const ReglagesTrace& r, int mode, in
   ASSERT_EQ(alea_vite.Random(1 << 30), alea_lent.Random(1 << 30)) << essai;
 }
 
+void comparer_au_un_par_un(std::mt19937& g, const ReglagesTrace& r, int mode, int essai) {
+  const auto entre = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(g); };
+  const Colour couleur = static_cast<Colour>(entre(0, 0xFFFFFF));
+  EtatTrace etat;
+  etat.centre_x = entre(20, 140);
+  etat.centre_y = entre(20, 100);
+  etat.couleur_crayon = static_cast<Colour>(entre(0, 0xFFFFFF));
+  etat.couleur_peinture = static_cast<Colour>(entre(0, 0xFFFFFF));
+  const Point a{entre(-20, 180), entre(-20, 140)};
+  const Point b = entre(0, 4) == 0 ? a : Point{entre(-20, 180), entre(-20, 140)};
+  const Canvas depart = toile_chargee(g, 160, 120);
+  comparer_depuis(depart, r, etat, a, b, mode, couleur, g(), essai);
+}
+
 TEST(TravailBorne, CheaperPathsGiveThePixelsPenAndDrawsOfTheOneByOneDrawing) {
   std::mt19937 g(2026);
   int compares = 0;
@@ -275,6 +279,58 @@ TEST(TravailBorne, CheaperPathsGiveThePixelsPenAndDrawsOfTheOneByOneDrawing) {
     compares += periode_copies(r) > 0;
   }
   EXPECT_GT(compares, 500);  // the repeating spirals were well represented
+}
+
+// Strokes the renderer fuzzer found drawn differently.
+TEST(TravailBorne, StrokesOnceFoundDifferentMatchTheOneByOneDrawing) {
+  struct Cas {
+    const char* quoi;
+    int largeur, hauteur;
+    ReglagesTrace r;
+    Point centre, a, b;
+    int mode;
+    int largeur_avant;  // the pen width an earlier stroke left
+  };
+  const auto reglages = [](int symetrie, int type, int petales, int tours, int f, int epaisseur,
+                           bool aleatoire, bool ombre_1, bool ombre_2, int ombre, int clones,
+                           int ecran) {
+    ReglagesTrace r;
+    r.symetrie = symetrie;
+    r.type_trace = type;
+    r.nb_petales = petales;
+    r.spirale = true;
+    r.tours = tours;
+    r.facteur_milliemes = f;
+    r.epaisseur = epaisseur;
+    r.epaisseur_aleatoire = aleatoire;
+    r.ombre_1 = ombre_1;
+    r.ombre_2 = ombre_2;
+    r.largeur_ombre = ombre;
+    r.nombre_clones = clones;
+    r.largeur_ecran = ecran;
+    return r;
+  };
+  const Cas cas[] = {
+      // The last copies spared: the position is the one their last line would leave.
+      {"last copies spared, far segment", 64, 64,
+       reglages(0, 3, 44, 11, -481, 96, true, true, false, 44, 0, 992), {-36, -182},
+       {-1019002045, -1019002045}, {-1019002045, -1019002045}, R2_NOT, 6},
+      {"last copies spared, vitrail", 47, 80,
+       reglages(1, 0, 8, 12, -778, 3, false, true, true, 119, 5, 60), {20, 30}, {25, 70},
+       {40, 10}, R2_NOT, 1},
+  };
+  std::mt19937 g(18);
+  int essai = 300000;
+  for (const Cas& c : cas) {
+    SCOPED_TRACE(c.quoi);
+    Canvas depart = toile_chargee(g, c.largeur, c.hauteur);
+    depart.pen.width = c.largeur_avant;
+    EtatTrace etat;
+    etat.centre_x = c.centre.x;
+    etat.centre_y = c.centre.y;
+    comparer_depuis(depart, c.r, etat, c.a, c.b, c.mode, 0x434343, g(), essai++);
+    if (HasFatalFailure()) return;
+  }
 }
 
 // Spirals shrinking to the centre with a shadow, clones and the random shades: the copies
@@ -302,6 +358,32 @@ TEST(TravailBorne, ShrinkingShadowedSpiralsInRandomShadesMatchTheOneByOneDrawing
     const int melanges[] = {R2_MERGEPENNOT, R2_MASKPENNOT, R2_NOTMERGEPEN, R2_NOTMASKPEN};
     const int mode = essai % 2 == 0 ? melanges[(essai / 2) % 4] : (essai / 2) % 16;
     comparer_au_un_par_un(g, r, mode, 100000 + essai);
+    if (HasFatalFailure()) return;
+  }
+}
+
+// The same with clones closer than their shadows are wide: the shadows of consecutive
+// copies may only be added up where no two clones cover one pixel.
+TEST(TravailBorne, OverlappingShadowedClonesMatchTheOneByOneDrawing) {
+  std::mt19937 g(19);
+  for (int essai = 0; essai < 240; ++essai) {
+    const auto entre = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(g); };
+    ReglagesTrace r;
+    r.symetrie = entre(0, 1);
+    r.type_trace = 0;
+    r.nb_petales = entre(1, 4);
+    r.spirale = true;
+    r.tours = entre(2, 5);
+    r.facteur_milliemes = entre(0, 1) == 0 ? 500 : 800;
+    r.epaisseur_aleatoire = true;
+    r.epaisseur = entre(1, 3);
+    r.ombre_1 = entre(0, 1) == 0;
+    r.ombre_2 = !r.ombre_1;
+    r.largeur_ombre = entre(6, 20);
+    r.nombre_clones = entre(3, 8);
+    r.largeur_ecran = entre(8, 60);
+    const int melanges[] = {R2_MERGEPENNOT, R2_MASKPENNOT, R2_NOTMERGEPEN, R2_NOTMASKPEN};
+    comparer_au_un_par_un(g, r, melanges[essai % 4], 200000 + essai);
     if (HasFatalFailure()) return;
   }
 }
