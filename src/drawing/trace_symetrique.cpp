@@ -56,6 +56,10 @@ void trace_copies(Canvas& canvas, const ReglagesTrace& reglages, Aleatoire& alea
     }
   });
   const bool cles = !remplissage || periode > 0;
+  // Clones without a shadow are drawn with the pen as the call set it, whatever shade the
+  // copy takes: copies in different shades on the same pixels paint the same.
+  const bool teinte_du_crayon = !remplissage && !reglages.ombre_1 && !reglages.ombre_2 &&
+                                reglages.nombre_clones > 1;
   bool une_copie = false;
   Colour derniere = couleur;
   Colour couleur_segment = couleur;
@@ -67,8 +71,9 @@ void trace_copies(Canvas& canvas, const ReglagesTrace& reglages, Aleatoire& alea
     if (!remplissage) {
       if (const auto fin = position_apres_copie(reglages, c)) position = fin;
     }
+    const Colour peinte = teinte_du_crayon ? canvas.pen.color : derniere;
     // Without anything to compare the key is not worth working out.
-    tours.recevoir(cles ? copie_peinte(c, derniere, reglages) : CopiePeinte{c, derniere});
+    tours.recevoir(cles ? copie_peinte(c, peinte, reglages) : CopiePeinte{c, peinte});
   });
   tours.finir();
   egales.finir();

@@ -388,6 +388,30 @@ TEST(TravailBorne, OverlappingShadowedClonesMatchTheOneByOneDrawing) {
   }
 }
 
+// Clones without a shadow keep the pen's colour whatever shade each copy takes, so copies
+// in different shades on the same pixels count as equal there, and only there.
+TEST(TravailBorne, UnshadowedClonesInRandomShadesMatchTheOneByOneDrawing) {
+  std::mt19937 g(1919);
+  for (int essai = 0; essai < 192; ++essai) {
+    const auto entre = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(g); };
+    ReglagesTrace r;
+    r.symetrie = entre(0, 1);
+    r.type_trace = 0;
+    r.nb_petales = entre(1, 5);
+    r.spirale = true;
+    r.tours = entre(2, 6);
+    const int facteurs[] = {500, 900, 975, 1000};
+    r.facteur_milliemes = facteurs[entre(0, 3)];
+    r.epaisseur_aleatoire = true;
+    r.epaisseur = entre(1, 6);
+    r.ombre_1 = r.ombre_2 = false;
+    r.nombre_clones = entre(0, 3) == 0 ? 1 : entre(2, 8);
+    r.largeur_ecran = entre(8, 160);
+    comparer_au_un_par_un(g, r, essai % 16, 400000 + essai);
+    if (HasFatalFailure()) return;
+  }
+}
+
 // A shadow line outside the range never touches the canvas: checked by drawing it.
 TEST(TravailBorne, ShadowLinesLeftOutNeverTouchTheCanvas) {
   std::mt19937 g(11);
