@@ -278,7 +278,9 @@ std::optional<Point> position_apres_copie(const ReglagesTrace& reglages, const C
       i_min = std::max<std::int64_t>(i_min, std::int64_t{INT_MIN} - v);
       i_max = std::min<std::int64_t>(i_max, std::int64_t{INT_MAX} - v);
     }
-    if (i_min <= i_max) return Point{static_cast<int>(s.x2 + i_max), static_cast<int>(s.y2 + i_max)};
+    if (i_min <= i_max) {
+      return Point{static_cast<int>(s.x2 + i_max), static_cast<int>(s.y2 + i_max)};
+    }
   }
   return std::nullopt;
 }
