@@ -6,7 +6,6 @@
 
 #include "app/progres_terminal.h"
 #include "persistence/erreur_fichier.h"
-#include "persistence/fichier_image.h"
 #include "persistence/sortie_redessin.h"
 
 namespace orvane {
@@ -46,7 +45,7 @@ int redessiner_en_commande(const DemandeRendu& demande, const LectureDessin& lir
         [&progres](std::int64_t fait, std::int64_t total) { return progres(fait, total); });
     progres.terminer();
     if (!image) return echec(erreurs, "Le redessin s'est arrêté avant la fin.");
-    enregistrer_image(sortie, *image);
+    ecrire_redessin(sortie, *image, [] { return true; });
   } catch (const ErreurFichier& e) {
     progres.terminer();
     return echec(erreurs, e.what());

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "persistence/causes_fichier.h"
+#include "persistence/ecriture_image.h"
 
 namespace orvane {
 
@@ -11,8 +12,21 @@ namespace {
 // JPEG stores each side in 16 bits.
 constexpr std::int64_t kCoteMaxJpeg = 65535;
 
+// "png", "bmp" or "jpeg" by the name's extension; empty for any other.
+QByteArray format_redessin(const QString& chemin) {
+  const QString extension = QFileInfo(chemin).suffix().toLower();
+  if (extension == u"png" || extension == u"bmp") return extension.toLatin1();
+  if (extension == u"jpg" || extension == u"jpeg") return "jpeg";
+  return {};
+}
+
 QString refus(const QString& chemin, const QString& cause) {
   return QStringLiteral("Impossible d'écrire l'image « %1 » : %2.").arg(chemin, cause);
+}
+
+QString refus_extension(const QString& chemin) {
+  return refus(chemin, QStringLiteral("son nom doit finir par %1")
+                           .arg(QString::fromUtf8(kExtensionsRedessin)));
 }
 
 }  // namespace
@@ -22,11 +36,9 @@ QString filtre_images_redessin() {
 }
 
 QString refus_sortie_redessin(const QString& chemin, std::int64_t largeur, std::int64_t hauteur) {
-  const QString extension = QFileInfo(chemin).suffix().toLower();
-  const bool jpeg = extension == u"jpg" || extension == u"jpeg";
-  if (!jpeg && extension != u"png" && extension != u"bmp")
-    return refus(chemin, QStringLiteral("son nom doit finir par %1")
-                             .arg(QString::fromUtf8(kExtensionsRedessin)));
+  const QByteArray format = format_redessin(chemin);
+  const bool jpeg = format == "jpeg";
+  if (format.isEmpty()) return refus_extension(chemin);
   const QFileInfo repertoire(QFileInfo(chemin).absolutePath());
   if (!repertoire.isDir()) return refus(chemin, QStringLiteral("répertoire introuvable"));
   if (!repertoire.isWritable())
@@ -39,6 +51,13 @@ QString refus_sortie_redessin(const QString& chemin, std::int64_t largeur, std::
                                         "l'image en aurait %2 x %3")
                              .arg(kCoteMaxJpeg).arg(largeur).arg(hauteur));
   return QString();
+}
+
+bool ecrire_redessin(const QString& chemin, const Bitmap& image,
+                     const std::function<bool()>& continuer) {
+  const QByteArray format = format_redessin(chemin);
+  if (format.isEmpty()) throw ErreurFichier(refus_extension(chemin).toStdString());
+  return ecrire_image_atomique(chemin, image, format.constData(), continuer);
 }
 
 }  // namespace orvane

@@ -2,6 +2,9 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
+
+#include "platform/bitmap.h"
 
 namespace orvane {
 
@@ -14,5 +17,11 @@ QString filtre_images_redessin();
 // a size the format holds. Otherwise one French sentence naming the file and the cause, so
 // that nothing is drawn for a file that cannot be written.
 QString refus_sortie_redessin(const QString& chemin, std::int64_t largeur, std::int64_t hauteur);
+
+// Writes the re-drawn picture in the format its extension names, the file replaced
+// atomically; throws ErreurFichier on failure. Returns false, nothing written, when
+// `continuer` said to stop while the picture was encoded.
+bool ecrire_redessin(const QString& chemin, const Bitmap& image,
+                     const std::function<bool()>& continuer);
 
 }  // namespace orvane
