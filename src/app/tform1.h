@@ -4,6 +4,7 @@
 #include <QToolButton>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "app/controls/tcheckbox.h"
@@ -17,6 +18,7 @@
 #include "app/controls/ttimer.h"
 #include "app/controls/tupdown.h"
 #include "app/raccourcis.h"
+#include "app/redessin_en_fond.h"
 #include "app/systeme.h"
 #include "colour/couleurs_perso.h"
 #include "drawing/outil_ellipse.h"
@@ -260,6 +262,13 @@ class TForm1 : public QWidget {
   // A fresh ring in `repertoire`, its captions going to Label5 and Label6.
   void installer_historique(const QString& repertoire);
 
+  // ---- Re-drawing at a scale ----
+  // Ctrl+Shift+S: asks a scale and a file, then re-draws the picture into it in the
+  // background, with a progress dialog that can stop it.
+  void redessine_a_l_echelle();
+  // The picture to re-draw: the canvas's journal, as a drawing at any scale.
+  std::function<Dessin()> dessin_courant;
+
   // The screen in the window's own coordinates, and in the screen's pixels, which are the
   // canvas's.
   QSize taille_ecran() const { return systeme_.taille_ecran(); }
@@ -289,6 +298,8 @@ class TForm1 : public QWidget {
   bool echec_instantane_signale_ = false;  // until a snapshot is written again
   // The draw mode before a Ctrl armed the centre choice, while that choice is pending.
   std::optional<int> avant_ctrl_;
+  ChoixEchelle choix_echelle_;  // the re-drawing's last choice, offered again
+  std::unique_ptr<RedessinEnFond> redessin_;  // while one runs
 };
 
 // The one window of the program.
