@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
     // Once the first canvas is made; an unreadable file is told in the error box.
     const QString image = QFile::decodeName(demande.image.c_str());
     QTimer::singleShot(0, &fenetre, [&fenetre, image] {
-      orvane::a_la_frontiere([&] { fenetre.peindre_image(image); });
+      orvane::a_la_frontiere([&] { fenetre.ouvrir_fichier(image); });
     });
   }
   return app->exec();

@@ -23,6 +23,7 @@
 #include "colour/couleurs_perso.h"
 #include "drawing/outil_ellipse.h"
 #include "drawing/reglages_trace.h"
+#include "journal/journal_courant.h"
 #include "persistence/historique_images.h"
 #include "platform/aleatoire.h"
 #include "platform/canvas.h"
@@ -150,6 +151,8 @@ class TForm1 : public QWidget {
   bool arret_demande = false;
   HistoriqueImages historique{QString()};
   Aleatoire aleatoire;
+  // The journal of the picture on the canvas.
+  JournalCourant journal;
 
   // ---- Start-up, window and canvas ----
   void FormCreate();
@@ -208,6 +211,12 @@ class TForm1 : public QWidget {
   void Panel5Click();
   // Paints a picture file onto the canvas from its top-left corner, as "Ouvrir" does.
   void peindre_image(const QString& chemin);
+  // "Ouvrir" and the command line: a journal (by its content or its .orvane name) is drawn
+  // again and becomes the canvas's journal; any other file is a picture to paint.
+  void ouvrir_fichier(const QString& chemin);
+  void ouvrir_journal(const QString& chemin);
+  // The journal written beside a saved picture, under the picture's name.
+  void sauver_journal(const QString& chemin_image);
   // The first of name, base_1.ext, base_2.ext, ... that is no file in Label_rep's directory.
   QString nom_unique(const QString& nom);
   void Panel6Click();
@@ -284,6 +293,8 @@ class TForm1 : public QWidget {
   void creer_controles();
   void creer_panneau_aide();
   void lier_gestionnaires();
+  // The elliptic tool's figures go to the journal.
+  void lier_journal();
   void construire_tables();
   // The walk of the colouring pass, showing its progress.
   void parcours_coloriage();

@@ -11,11 +11,18 @@ void TForm1::installer_historique(const QString& repertoire) {
   // A picture that covers only part of the canvas must not leave figures beside it.
   historique.avant_peinture = [this] { effacer_figures_elastiques(); };
   historique.avertissement = [this](const QString& t) { systeme_.erreur(this, t); };
+  historique.peinte = [this](const QString& chemin, const Bitmap& image) {
+    const int place = historique.indice_historique();
+    const bool du_cycle = place >= 0 && chemin == historique.fichier_instantane(place);
+    journal.image_peinte(du_cycle ? place : -1, std::make_shared<const Bitmap>(image),
+                         canvas().width(), canvas().height());
+  };
 }
 
 void TForm1::wb() {
   try {
     historique.wb(Image1->canvas().bitmap());
+    journal.instantane(historique.indice_historique(), canvas().width(), canvas().height());
     echec_instantane_signale_ = false;
   } catch (const ErreurFichier& e) {
     // A directory that cannot be written would otherwise put an error box after every

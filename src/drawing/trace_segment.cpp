@@ -60,16 +60,14 @@ Colour teinte_ombre(const ReglagesTrace& reglages, Colour couleur, int i, int la
   return RGB(composante(rouge(couleur)), composante(vert(couleur)), composante(bleu(couleur)));
 }
 
-constexpr int kEpaisseurOmbre = 2;
-
-// The graded shadow: lines of width 2, each one pixel further right and down. Only the
+// The graded shadow: lines of the shadow's pen width, each one pixel further right and down. Only the
 // lines that can touch the canvas are drawn, so a wide shadow costs at most the canvas
 // size; the pen is left as the last line would leave it.
 void ombre(Canvas& canvas, const ReglagesTrace& reglages, const Copie& copie, double d,
            Colour couleur) {
   const int largeur = reglages.largeur_ombre;
   if (largeur < 1) return;
-  constexpr int epaisseur = kEpaisseurOmbre;
+  const int epaisseur = reglages.epaisseur_ombre;
   canvas.pen.width = epaisseur;
   const Colour derniere = teinte_ombre(reglages, couleur, largeur - 1, largeur);
   SegmentEntier s{};
@@ -142,7 +140,7 @@ void regler_comme_apres_copie(Canvas& canvas, const ReglagesTrace& reglages,
   }
   if (reglages.ombre_1 || reglages.ombre_2) {
     if (reglages.largeur_ombre < 1) return;
-    canvas.pen.width = kEpaisseurOmbre;
+    canvas.pen.width = reglages.epaisseur_ombre;
     canvas.pen.color =
         teinte_ombre(reglages, couleur, reglages.largeur_ombre - 1, reglages.largeur_ombre);
     return;

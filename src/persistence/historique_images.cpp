@@ -71,6 +71,7 @@ void HistoriqueImages::lire_bmp(const QString& chemin, Canvas& canvas) {
   const Bitmap image = lire_fichier_bmp(chemin);
   if (avant_peinture) avant_peinture();
   canvas.Draw(0, 0, image);
+  if (peinte) peinte(chemin, image);
   legender(legende_chargement, QStringLiteral("load ") + chemin);
 }
 

@@ -23,6 +23,8 @@ class HistoriqueImages {
   std::function<void(const QString&)> legende_chargement;
   // Called once a picture has been read, just before it is painted over the canvas.
   std::function<void()> avant_peinture;
+  // Called once it is painted, with its path and the picture.
+  std::function<void(const QString&, const Bitmap&)> peinte;
   // Shows a warning the ring goes on after: something other than a file in a place of
   // the ring, said once per place and run.
   std::function<void(const QString&)> avertissement;
