@@ -276,7 +276,7 @@ class TForm1 : public QWidget {
   // background, with a progress dialog that can stop it.
   void redessine_a_l_echelle();
   // The picture to re-draw: the canvas's journal, as a drawing at any scale.
-  std::function<Dessin()> dessin_courant;
+  std::function<Dessin()> dessin_courant = [this] { return dessin_du_journal(journal.journal()); };
 
   // The screen in the window's own coordinates, and in the screen's pixels, which are the
   // canvas's.

@@ -1,6 +1,8 @@
 #include "journal/rendu_echelle.h"
 
+#include <memory>
 #include <string>
+#include <utility>
 
 #include "platform/reduction_moyenne.h"
 
@@ -14,6 +16,14 @@ std::int64_t pixels_dessines(int largeur, int hauteur, int echelle, bool lisse) 
 }
 
 }  // namespace
+
+Dessin dessin_du_journal(Journal journal) {
+  const auto partage = std::make_shared<const Journal>(std::move(journal));
+  return {partage->largeur(), partage->hauteur(),
+          [partage](int echelle, Bitmap& sortie, const ProgresRedessin& progres) {
+            return redessiner(*partage, echelle, sortie, progres);
+          }};
+}
 
 int echelle_la_plus_grande(int largeur, int hauteur, bool lisse) {
   int echelle = kEchelleMax;

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "journal/journal.h"
 #include "journal/redessin.h"
 #include "platform/bitmap.h"
 
@@ -20,6 +21,9 @@ struct Dessin {
   int hauteur = 0;
   std::function<bool(int echelle, Bitmap& sortie, const ProgresRedessin& progres)> dessiner;
 };
+
+// The journal's drawing; the journal is kept, shared by the copies of the drawing.
+Dessin dessin_du_journal(Journal journal);
 
 // The largest scale up to kEchelleMax whose drawn picture (kFacteurLissage times larger
 // when smoothed) stays within kPixelsMaxRedessin; 0 when even scale 1 passes it.

@@ -1,6 +1,8 @@
 // Re-drawing at a scale: the pixel limit, and smoothing by drawing larger and averaging.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "journal/rendu_echelle.h"
 
 namespace orvane {
@@ -80,6 +82,26 @@ TEST(RenduEchelle, AStopAskedWhileDrawingGivesNoPicture) {
     EXPECT_FALSE(rendre(bande_blanche(echelles), 3, lisse,
                         [](std::int64_t fait, std::int64_t) { return fait < 2; }));
   }
+}
+
+TEST(RenduEchelle, AJournalsDrawingOutlivesTheJournalItWasMadeFrom) {
+  Dessin dessin;
+  Bitmap attendue;
+  {
+    auto image = std::make_shared<Bitmap>(2, 1, RGB(1, 2, 3));
+    image->setPixel(1, 0, RGB(200, 0, 9));
+    const Journal journal({EntreeToile{5, 3, RGB(0, 0, 80)}, EntreeImage{image}});
+    ASSERT_TRUE(redessiner(journal, 2, attendue, {}));
+    dessin = dessin_du_journal(journal);
+  }
+  EXPECT_EQ(dessin.largeur, 5);
+  EXPECT_EQ(dessin.hauteur, 3);
+  const std::optional<Bitmap> image =
+      rendre(dessin, 2, false, [](std::int64_t, std::int64_t) { return true; });
+  ASSERT_TRUE(image);
+  EXPECT_EQ(*image, attendue);
+  EXPECT_EQ(image->pixel(3, 1), RGB(200, 0, 9));
+  EXPECT_EQ(image->pixel(4, 0), RGB(0, 0, 80));
 }
 
 }  // namespace
