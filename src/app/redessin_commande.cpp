@@ -53,6 +53,9 @@ int redessiner_en_commande(const DemandeRendu& demande, const LectureDessin& lir
     progres.terminer();
     return echec(erreurs, "La mémoire manque pour une image de " + std::to_string(largeur) +
                               " x " + std::to_string(hauteur) + " pixels.");
+  } catch (const std::exception& e) {
+    progres.terminer();
+    return echec(erreurs, std::string("Le redessin a échoué : ") + e.what());
   }
   erreurs << "Image de " << largeur << " x " << hauteur << " pixels écrite dans « "
           << demande.sortie << " ».\n";
