@@ -183,5 +183,21 @@ TEST_F(RedessinFenetre, RefusalsAndFailuresGoToTheErrorBoxAndWriteNothing) {
   }
 }
 
+using RedessinDuJournal = FenetreTest;
+
+TEST_F(RedessinDuJournal, AtScaleOneThePictureWrittenIsTheCanvas) {
+  form->FormMouseDown(Qt::LeftButton, {}, 700, 300);
+  form->FormMouseMove({}, 760, 340);
+  form->FormMouseUp(Qt::LeftButton, {}, 760, 340);
+  systeme.reponse_echelle = ChoixEchelle{1, false};
+  systeme.chemin_enregistre = repertoire.filePath(QStringLiteral("toile.bmp"));
+  form->redessine_a_l_echelle();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(systeme.chemin_enregistre); }, 20000));
+  const Bitmap& toile = std::as_const(*form->Image1).canvas().bitmap();
+  EXPECT_EQ(systeme.echelles_demandees.at(0).first, QSize(toile.width(), toile.height()));
+  EXPECT_TRUE(vers_bitmap(QImage(systeme.chemin_enregistre)) == toile);
+  EXPECT_THAT(systeme.erreurs, IsEmpty());
+}
+
 }  // namespace
 }  // namespace orvane
