@@ -30,10 +30,14 @@ void remplissage(Canvas& canvas, const ReglagesTrace& reglages, const EtatTrace&
   canvas.pen.color = etat.couleur_peinture;
   canvas.brush.color = canvas.pen.color;
   std::int64_t px = 0, py = 0;
-  if (!arrondi_64(copie.x2, px) || !arrondi_64(copie.y2, py) || !tient_sur_32_bits(px) ||
-      !tient_sur_32_bits(py)) {
+  const int k = std::max(1, reglages.echelle_remplissage);
+  const double milieu = (k - 1) / 2;
+  if (!arrondi_64((copie.x2 - milieu) / k, px) || !arrondi_64((copie.y2 - milieu) / k, py)) {
     return;  // far outside the picture: there is nothing to fill
   }
+  px = px * k + static_cast<std::int64_t>(milieu);
+  py = py * k + static_cast<std::int64_t>(milieu);
+  if (!tient_sur_32_bits(px) || !tient_sur_32_bits(py)) return;
   const int x = static_cast<int>(px), y = static_cast<int>(py);
   if (reglages.peindre_dessiner == 2) {
     canvas.FloodFill(x, y, etat.couleur_crayon, FloodFillType::Border);
@@ -60,9 +64,9 @@ Colour teinte_ombre(const ReglagesTrace& reglages, Colour couleur, int i, int la
   return RGB(composante(rouge(couleur)), composante(vert(couleur)), composante(bleu(couleur)));
 }
 
-// The graded shadow: lines of the shadow's pen width, each one pixel further right and down. Only the
-// lines that can touch the canvas are drawn, so a wide shadow costs at most the canvas
-// size; the pen is left as the last line would leave it.
+// The graded shadow: lines of the shadow's pen width, each one step (a pixel) further right
+// and down. Only the lines that can touch the canvas are drawn, so a wide shadow costs at
+// most the canvas size; the pen is left as the last line would leave it.
 void ombre(Canvas& canvas, const ReglagesTrace& reglages, const Copie& copie, double d,
            Colour couleur) {
   const int largeur = reglages.largeur_ombre;
@@ -75,12 +79,15 @@ void ombre(Canvas& canvas, const ReglagesTrace& reglages, const Copie& copie, do
     canvas.pen.color = derniere;
     return;
   }
-  const LignesVisibles visibles =
-      lignes_ombre_visibles(s, largeur, epaisseur, canvas.width(), canvas.height());
-  const std::int64_t debut = visibles.debut, fin = visibles.fin;
+  const std::int64_t pas = std::max(1, reglages.pas_ombre);
+  const std::int64_t etendue = std::min<std::int64_t>(largeur * pas, INT32_MAX);
+  const LignesVisibles visibles = lignes_ombre_visibles(s, static_cast<int>(etendue), epaisseur,
+                                                        canvas.width(), canvas.height());
+  const std::int64_t debut = (visibles.debut + pas - 1) / pas;
+  const std::int64_t fin = std::min<std::int64_t>(largeur, (visibles.fin + pas - 1) / pas);
   for (std::int64_t i = debut; i < fin; ++i) {
     canvas.pen.color = teinte_ombre(reglages, couleur, static_cast<int>(i), largeur);
-    ligne(canvas, s, i);
+    ligne(canvas, s, i * pas);
   }
   canvas.pen.color = derniere;
 }

@@ -41,12 +41,15 @@ EntreeTrait a_l_echelle(const EntreeTrait& e, int k) {
   r.centre = point_a_l_echelle(e.centre, k);
   r.largeur = largeur_a_l_echelle(e.largeur, k);
   r.reglages.epaisseur = largeur_a_l_echelle(e.reglages.epaisseur, k);
-  // A shadow of w lines of width 2, each a pixel further, becomes K w lines of width 2 K.
-  if (e.reglages.largeur_ombre >= 1) {
-    r.reglages.largeur_ombre = borne_32(fois(e.reglages.largeur_ombre, k));
-  }
+  // A shadow of w lines of width 2, each a pixel further, keeps its w lines (and so its w
+  // shades), each 2 K wide and K pixels further.
   r.reglages.epaisseur_ombre = largeur_a_l_echelle(e.reglages.epaisseur_ombre, k);
+  r.reglages.pas_ombre = borne_32(fois(std::max(e.reglages.pas_ombre, 1), k));
   r.reglages.largeur_ecran = borne_32(fois(e.reglages.largeur_ecran, k));
+  // A fill starts from the middle of the block of the pixel it started from at scale 1,
+  // K times its place: a copy rounded otherwise could fall beside a thin line instead of
+  // on it.
+  r.reglages.echelle_remplissage = k;
   return r;
 }
 

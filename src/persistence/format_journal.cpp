@@ -41,6 +41,7 @@ void pour_chaque_reglage(ReglagesTrace& r, F&& f) {
   f(r.epaisseur, std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
   f(r.largeur_ombre, -kMaxReglage, kMaxReglage);
   f(r.epaisseur_ombre, 0, kMaxReglage);
+  f(r.pas_ombre, 1, kMaxReglage);
   f(r.nombre_clones, -kMaxReglage, kMaxReglage);
   f(r.largeur_ecran, 0, std::numeric_limits<int>::max());
 }

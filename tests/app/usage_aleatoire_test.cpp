@@ -400,7 +400,7 @@ TEST_F(UsageAleatoire,
     } else if (choix < 62) {
       deplacement_seul(etape);
     } else if (choix < 77) {
-      touche(etape);
+      touche(etape_fichiers);  // Ctrl+S and Ctrl+O reach the files too
     } else if (choix < 82) {
       saisie(etape);
     } else if (choix < 99) {
