@@ -80,3 +80,31 @@ for p in "$(( cx + 120 )) $(( cy ))" "$(( cx + 200 )) $(( cy - 80 ))" "$(( cx + 
 done
 xdotool click 3
 capture ellipses
+
+# 6. A figure saved with Ctrl+S, its journal re-drawn four times larger without a window:
+# the whole picture reduced, a detail at full size, and the same detail of the saved
+# picture enlarged by repeating its pixels.
+nouveau
+palette
+clic 586 50        # Symétrie: vitrail
+clic 248 91        # ombre 1
+etoile 70
+cacher_palette
+rm -f "$TRAVAIL/image.bmp" "$TRAVAIL/image.orvane"
+touche ctrl+s
+# The generic name is free: a message says so first, then the dialog proposes it.
+attendre 10 bash -c "xdotool search --onlyvisible --name '^Orvane\$' | grep -vqx $FENETRE" ||
+  echec "no message before the save"
+touche Return
+attendre 10 xdotool search --onlyvisible --name "enregistre l'image image.bmp" || echec "no save dialog"
+touche Return
+attendre 10 test -s "$TRAVAIL/image.orvane" || echec "no journal saved"
+"$ORVANE_BIN" --render "$TRAVAIL/image.orvane" --scale 4 --output "$TRAVAIL/x4.png" ||
+  echec "--render failed"
+# The detail: a quarter of the figure's right half, 640 x 360 pixels of the scale 4 picture.
+dx=$(( 4 * (cx + 60) )); dy=$(( 4 * (cy - 130) ))
+convert "$TRAVAIL/x4.png" -resize 12.5% "$docs/redessin_x4.png"
+convert "$TRAVAIL/x4.png" -crop "640x360+$dx+$dy" +repage "$docs/redessin_detail.png"
+convert "$TRAVAIL/image.bmp" -crop "160x90+$(( dx / 4 ))+$(( dy / 4 ))" +repage -scale 400% \
+  "$docs/redessin_agrandi.png"
+echo "docs/redessin_x4.png docs/redessin_detail.png docs/redessin_agrandi.png"

@@ -2,13 +2,18 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <string_view>
+
+#include "journal/redessin.h"
 
 namespace orvane {
 
 namespace {
 
-constexpr std::string_view kUsage = "Usage : orvane [--help] [--version] [IMAGE]\n";
+constexpr std::string_view kUsage =
+    "Usage : orvane [--help] [--version] [IMAGE]\n"
+    "        orvane --render JOURNAL.orvane --scale K --output IMAGE [--smooth]\n";
 
 constexpr std::string_view kAide =
     "\n"
@@ -19,6 +24,13 @@ constexpr std::string_view kAide =
     "  -h, --help     affiche cette aide et quitte\n"
     "  -v, --version  affiche la version et quitte\n"
     "  --             la suite est un nom d'image, même s'il commence par « - »\n"
+    "\n"
+    "Redessiner un journal (le fichier .orvane que « Sauve » écrit à côté de l'image),\n"
+    "sans fenêtre :\n"
+    "  --render JOURNAL  le journal à redessiner\n"
+    "  --scale K         l'échelle, un entier de 1 à 16 : l'image est K fois plus grande\n"
+    "  --output IMAGE    l'image écrite ; .png, .bmp, .jpg ou .jpeg en choisit le format\n"
+    "  --smooth          lisse les bords : dessinée 4 fois plus grande, puis réduite\n"
     "\n"
     "Lancé depuis son répertoire de construction ou un dossier copié, Orvane garde ses\n"
     "réglages (orvane.prm) et ses instantanés (~100.bmp .. ~109.bmp) à côté du programme.\n"
@@ -45,7 +57,46 @@ bool parmi(std::string_view nom, const auto& noms) {
 
 DemandeLigne erreur(std::ostream& erreurs, std::string_view phrase) {
   erreurs << "orvane : " << phrase << "\n" << kUsage;
-  return {2, {}};
+  return {2, {}, {}};
+}
+
+// A mistake in a re-drawing's options: one sentence, status 1.
+DemandeLigne erreur_rendu(std::ostream& erreurs, std::string_view phrase) {
+  erreurs << "orvane : " << phrase << "\n";
+  return {1, {}, {}};
+}
+
+// The re-drawing's options that take a value, as "--scale 4" or "--scale=4".
+constexpr std::array<std::string_view, 3> kOptionsRendu = {"--render", "--scale", "--output"};
+
+std::optional<int> echelle_lue(std::string_view texte) {
+  int echelle = 0;
+  const auto [fin, code] = std::from_chars(texte.data(), texte.data() + texte.size(), echelle);
+  if (code != std::errc() || fin != texte.data() + texte.size()) return std::nullopt;
+  if (echelle < kEchelleMin || echelle > kEchelleMax) return std::nullopt;
+  return echelle;
+}
+
+// The re-drawing asked for, once every option is read.
+DemandeLigne demande_rendu(const DemandeLigne& lue, const std::optional<std::string>& journal,
+                           const std::optional<std::string>& echelle,
+                           const std::optional<std::string>& sortie, bool lisse,
+                           std::ostream& erreurs) {
+  if (!journal)
+    return erreur_rendu(erreurs, "Les options --scale, --output et --smooth ne servent "
+                                 "qu'avec --render JOURNAL.orvane.");
+  if (!echelle)
+    return erreur_rendu(erreurs, "Il manque l'échelle du redessin : --scale K, de 1 à 16.");
+  if (!sortie)
+    return erreur_rendu(erreurs, "Il manque l'image à écrire : --output IMAGE.");
+  if (!lue.image.empty())
+    return erreur_rendu(erreurs, "Avec --render, « " + lue.image + " » est de trop.");
+  const std::optional<int> k = echelle_lue(*echelle);
+  if (!k)
+    return erreur_rendu(erreurs, "L'échelle « " + *echelle + " » n'est pas un entier de 1 à 16.");
+  DemandeLigne demande;
+  demande.rendu = DemandeRendu{*journal, *sortie, *k, lisse};
+  return demande;
 }
 
 }  // namespace
@@ -53,6 +104,8 @@ DemandeLigne erreur(std::ostream& erreurs, std::string_view phrase) {
 DemandeLigne lire_ligne_de_commande(int argc, const char* const* argv, std::ostream& sortie,
                                     std::ostream& erreurs) {
   DemandeLigne demande;
+  std::optional<std::string> journal, echelle, image_sortie;
+  bool lisse = false;
   bool options_finies = false;
   for (int i = 1; i < argc; ++i) {
     const std::string_view argument = argv[i];
@@ -63,14 +116,27 @@ DemandeLigne lire_ligne_de_commande(int argc, const char* const* argv, std::ostr
       demande.image = argument;
       continue;
     }
-    if (argument == "--") {
+    const std::string_view nom = argument.substr(0, argument.find('='));
+    if (parmi(nom, kOptionsRendu)) {
+      std::string valeur;
+      if (nom.size() < argument.size()) {
+        valeur = argument.substr(nom.size() + 1);
+      } else if (i + 1 < argc) {
+        valeur = argv[++i];
+      } else {
+        return erreur_rendu(erreurs, "L'option « " + std::string(nom) + " » attend une valeur.");
+      }
+      (nom == "--render" ? journal : nom == "--scale" ? echelle : image_sortie) = valeur;
+    } else if (argument == "--smooth") {
+      lisse = true;
+    } else if (argument == "--") {
       options_finies = true;
     } else if (argument == "--help" || argument == "-h") {
       sortie << kUsage << kAide;
-      return {0, {}};
+      return {0, {}, {}};
     } else if (argument == "--version" || argument == "-v") {
       sortie << "Orvane " ORVANE_VERSION "\n";
-      return {0, {}};
+      return {0, {}, {}};
     } else if (parmi(nom_option(argument), kOptionsQtAvecValeur)) {
       if (i + 1 >= argc)
         return erreur(erreurs, "L'option « " + std::string(argument) + " » attend une valeur.");
@@ -79,6 +145,8 @@ DemandeLigne lire_ligne_de_commande(int argc, const char* const* argv, std::ostr
       return erreur(erreurs, "Option inconnue : « " + std::string(argument) + " ».");
     }
   }
+  if (journal || echelle || image_sortie || lisse)
+    return demande_rendu(demande, journal, echelle, image_sortie, lisse, erreurs);
   return demande;
 }
 

@@ -6,16 +6,26 @@
 
 namespace orvane {
 
+// A journal re-drawn at a scale into a picture file, without a window.
+struct DemandeRendu {
+  std::string journal;
+  std::string sortie;
+  int echelle = 0;
+  bool lisse = false;
+};
+
 // What the command line asks for.
 struct DemandeLigne {
   std::optional<int> fin;   // the exit status when the program must end at once
   std::string image;        // the picture to paint at start, empty for none
+  std::optional<DemandeRendu> rendu;
 };
 
 // Reads the command line before any window is made, so that neither --help, --version nor
 // a mistake needs a display. --help and --version answer on `sortie`; an unknown option or
-// a second picture is told on `erreurs` with the usage (status 2). The toolkit's own
-// options (-platform NAME, -display NAME, ...) are left to the toolkit.
+// a second picture is told on `erreurs` with the usage (status 2); a mistake in a
+// re-drawing's options in one sentence (status 1). The toolkit's own options (-platform
+// NAME, -display NAME, ...) are left to the toolkit.
 DemandeLigne lire_ligne_de_commande(int argc, const char* const* argv, std::ostream& sortie,
                                     std::ostream& erreurs);
 

@@ -1,3 +1,6 @@
+#include <unistd.h>
+
+#include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
 #include <QTimer>
@@ -9,15 +12,28 @@
 #include "app/fin_par_signal.h"
 #include "app/ligne_de_commande.h"
 #include "app/plateforme_x11.h"
+#include "app/redessin_commande.h"
 #include "app/session_graphique.h"
 #include "app/systeme.h"
 #include "app/tform1.h"
 #include "app/traductions_qt.h"
+#include "journal/rendu_echelle.h"
+#include "persistence/fichier_journal.h"
 
 int main(int argc, char** argv) {
   const orvane::DemandeLigne demande =
       orvane::lire_ligne_de_commande(argc, argv, std::cout, std::cerr);
   if (demande.fin) return *demande.fin;
+  if (demande.rendu) {
+    // No window: no display is needed, pictures are written by Qt Gui alone.
+    const QCoreApplication app(argc, argv);
+    return orvane::redessiner_en_commande(
+        *demande.rendu,
+        [](const QString& chemin) {
+          return orvane::dessin_du_journal(orvane::lire_journal(chemin));
+        },
+        std::cerr, ::isatty(STDERR_FILENO) == 1);
+  }
   if (!orvane::session_graphique_presente(argc, argv)) {
     std::cerr << orvane::kSansSessionGraphique;
     return 1;
@@ -46,7 +62,7 @@ int main(int argc, char** argv) {
     // Once the first canvas is made; an unreadable file is told in the error box.
     const QString image = QFile::decodeName(demande.image.c_str());
     QTimer::singleShot(0, &fenetre, [&fenetre, image] {
-      orvane::a_la_frontiere([&] { fenetre.peindre_image(image); });
+      orvane::a_la_frontiere([&] { fenetre.ouvrir_fichier(image); });
     });
   }
   return app->exec();

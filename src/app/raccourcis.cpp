@@ -5,8 +5,13 @@ namespace orvane {
 Raccourci raccourci_de(int code, Qt::KeyboardModifiers etats) {
   const Qt::KeyboardModifiers utiles =
       etats & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-  if (utiles == (Qt::ControlModifier | Qt::ShiftModifier))
-    return code == 0x5A ? Raccourci::Suivant : Raccourci::Aucun;
+  if (utiles == (Qt::ControlModifier | Qt::ShiftModifier)) {
+    switch (code) {
+      case 0x5A: return Raccourci::Suivant;
+      case 0x53: return Raccourci::Redessin;
+      default: return Raccourci::Aucun;
+    }
+  }
   if (utiles != Qt::ControlModifier) return Raccourci::Aucun;
   switch (code) {
     case 0x5A: return Raccourci::Precedent;

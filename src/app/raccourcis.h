@@ -10,6 +10,7 @@ enum class Raccourci {
   Precedent,  // Ctrl+Z, as F4
   Suivant,    // Ctrl+Y or Ctrl+Shift+Z, as F5
   Sauve,      // Ctrl+S
+  Redessin,   // Ctrl+Shift+S: the picture re-drawn at a scale into a file
   Ouvrir,     // Ctrl+O
   Quitter,    // Ctrl+Q
 };

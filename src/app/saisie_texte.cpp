@@ -17,6 +17,7 @@ bool touche_du_texte(int qt_key, Qt::KeyboardModifiers etats) {
   if (qt_key >= Qt::Key_F1 && qt_key <= Qt::Key_F35) return false;
   switch (raccourci_de(code_touche(qt_key), etats)) {
     case Raccourci::Sauve:
+    case Raccourci::Redessin:
     case Raccourci::Ouvrir:
     case Raccourci::Quitter:
       return false;

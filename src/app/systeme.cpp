@@ -11,6 +11,7 @@
 #include <QScreen>
 
 #include "app/controls/couleurs_qt.h"
+#include "app/dialogue_echelle.h"
 
 namespace orvane {
 
@@ -126,6 +127,13 @@ QString SystemeQt::enregistrer_image(QWidget* parent, const DialogueImage& d) {
   dialogue.setFileMode(QFileDialog::AnyFile);
   preparer(dialogue, d);
   return chemin_choisi(dialogue);
+}
+
+std::optional<ChoixEchelle> SystemeQt::choisir_echelle(QWidget* parent, QSize taille,
+                                                       ChoixEchelle initial) {
+  DialogueEchelle dialogue(taille, initial, parent);
+  if (executer(dialogue) != QDialog::Accepted) return std::nullopt;
+  return dialogue.choix();
 }
 
 void SystemeQt::terminer() { QApplication::exit(0); }

@@ -21,6 +21,13 @@ struct DialogueImage {
   QString filtre;            // Qt's form: "images (*.bmp)", several joined by ";;"
 };
 
+// What the re-drawing's dialog asks for: a scale and whether to smooth.
+struct ChoixEchelle {
+  int echelle = 4;
+  bool lisse = false;
+  bool operator==(const ChoixEchelle&) const = default;
+};
+
 // Screen cursors, by their codes.
 enum CurseurEcran : int {
   crDefault = 0,
@@ -56,6 +63,10 @@ class Systeme {
   // before replacing a file.
   virtual QString ouvrir_image(QWidget* parent, const DialogueImage& dialogue) = 0;
   virtual QString enregistrer_image(QWidget* parent, const DialogueImage& dialogue) = 0;
+  // The re-drawing's scale (1..16) and smoothing for a canvas of `taille` at scale 1,
+  // opening on `initial`; nothing when cancelled.
+  virtual std::optional<ChoixEchelle> choisir_echelle(QWidget* parent, QSize taille,
+                                                      ChoixEchelle initial) = 0;
   // Ends the message loop: the program exits.
   virtual void terminer() = 0;
 };
@@ -75,6 +86,8 @@ class SystemeQt : public Systeme {
   void erreur(QWidget* parent, const QString& texte) override;
   QString ouvrir_image(QWidget* parent, const DialogueImage& dialogue) override;
   QString enregistrer_image(QWidget* parent, const DialogueImage& dialogue) override;
+  std::optional<ChoixEchelle> choisir_echelle(QWidget* parent, QSize taille,
+                                              ChoixEchelle initial) override;
   void terminer() override;
 
  private:

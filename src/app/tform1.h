@@ -4,6 +4,7 @@
 #include <QToolButton>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "app/controls/tcheckbox.h"
@@ -17,10 +18,12 @@
 #include "app/controls/ttimer.h"
 #include "app/controls/tupdown.h"
 #include "app/raccourcis.h"
+#include "app/redessin_en_fond.h"
 #include "app/systeme.h"
 #include "colour/couleurs_perso.h"
 #include "drawing/outil_ellipse.h"
 #include "drawing/reglages_trace.h"
+#include "journal/journal_courant.h"
 #include "persistence/erreur_fichier.h"
 #include "persistence/historique_images.h"
 #include "platform/aleatoire.h"
@@ -149,6 +152,8 @@ class TForm1 : public QWidget {
   bool arret_demande = false;
   HistoriqueImages historique{QString()};
   Aleatoire aleatoire;
+  // The journal of the picture on the canvas.
+  JournalCourant journal;
 
   // ---- Start-up, window and canvas ----
   void FormCreate();
@@ -207,6 +212,12 @@ class TForm1 : public QWidget {
   void Panel5Click();
   // Paints a picture file onto the canvas from its top-left corner, as "Ouvrir" does.
   void peindre_image(const QString& chemin);
+  // "Ouvrir" and the command line: a journal (by its content or its .orvane name) is drawn
+  // again and becomes the canvas's journal; any other file is a picture to paint.
+  void ouvrir_fichier(const QString& chemin);
+  void ouvrir_journal(const QString& chemin);
+  // The journal written beside a saved picture, under the picture's name.
+  void sauver_journal(const QString& chemin_image);
   // The first of name, base_1.ext, base_2.ext, ... that is no file in Label_rep's directory.
   QString nom_unique(const QString& nom);
   void Panel6Click();
@@ -263,6 +274,13 @@ class TForm1 : public QWidget {
   // A fresh ring in `repertoire`, its captions going to Label5 and Label6.
   void installer_historique(const QString& repertoire);
 
+  // ---- Re-drawing at a scale ----
+  // Ctrl+Shift+S: asks a scale and a file, then re-draws the picture into it in the
+  // background, with a progress dialog that can stop it.
+  void redessine_a_l_echelle();
+  // The picture to re-draw: the canvas's journal, as a drawing at any scale.
+  std::function<Dessin()> dessin_courant = [this] { return dessin_du_journal(journal.journal()); };
+
   // The screen in the window's own coordinates, and in the screen's pixels, which are the
   // canvas's.
   QSize taille_ecran() const { return systeme_.taille_ecran(); }
@@ -278,6 +296,8 @@ class TForm1 : public QWidget {
   void creer_controles();
   void creer_panneau_aide();
   void lier_gestionnaires();
+  // The elliptic tool's figures go to the journal.
+  void lier_journal();
   void construire_tables();
   // The walk of the colouring pass, showing its progress.
   void parcours_coloriage();
@@ -293,6 +313,8 @@ class TForm1 : public QWidget {
   void signaler_echec_instantane(const ErreurFichier& e);
   // The draw mode before a Ctrl armed the centre choice, while that choice is pending.
   std::optional<int> avant_ctrl_;
+  ChoixEchelle choix_echelle_;  // the re-drawing's last choice, offered again
+  std::unique_ptr<RedessinEnFond> redessin_;  // while one runs
 };
 
 // The one window of the program.

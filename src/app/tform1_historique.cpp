@@ -20,11 +20,21 @@ void TForm1::installer_historique(const QString& repertoire) {
     QMetaObject::invokeMethod(
         this, [this] { a_la_frontiere([this] { finir_instantane(); }); }, Qt::QueuedConnection);
   };
+  // A place whose write failed keeps an older file: the journal must not take it for
+  // this picture.
+  historique.ecriture_echouee = [this](int place) { journal.oublier(place); };
+  historique.peinte = [this](const QString& chemin, const Bitmap& image) {
+    const int place = historique.indice_historique();
+    const bool du_cycle = place >= 0 && chemin == historique.fichier_instantane(place);
+    journal.image_peinte(du_cycle ? place : -1, std::make_shared<const Bitmap>(image),
+                         canvas().width(), canvas().height());
+  };
 }
 
 void TForm1::wb() {
   try {
     historique.commencer_wb(Image1->canvas().bitmap());
+    journal.instantane(historique.indice_historique(), canvas().width(), canvas().height());
   } catch (const ErreurFichier& e) {
     signaler_echec_instantane(e);
   }

@@ -1,5 +1,6 @@
 // Saving the canvas under the next free numbered name, and opening pictures onto it.
 #include <QFileInfo>
+#include <memory>
 #include <utility>
 
 #include "app/tform1.h"
@@ -33,6 +34,12 @@ void TForm1::Panel7Click() {
     const QString chemin = avec_extension_bmp(choisi);
     enregistrer_image(chemin, std::as_const(*Image1).canvas().bitmap());
     Label_rep->setCaption(repertoire_du_fichier(chemin));
+    try {
+      sauver_journal(chemin);
+    } catch (...) {
+      _ws();
+      throw;
+    }
   }
   _ws();
 }
@@ -43,14 +50,16 @@ void TForm1::Panel5Click() {
   dialogue.extension_defaut = QStringLiteral("bmp");
   dialogue.filtre = filtre_images_lisibles();
   const QString chemin = systeme_.ouvrir_image(this, dialogue);
-  if (!chemin.isEmpty()) peindre_image(chemin);
+  if (!chemin.isEmpty()) ouvrir_fichier(chemin);
 }
 
 void TForm1::peindre_image(const QString& chemin) {
   // Read whole before drawing: a damaged file leaves the canvas as it was.
   const Bitmap image = lire_fichier_image(chemin);
   effacer_figures_elastiques();
-  canvas().Draw(0, 0, image);
+  Canvas& c = canvas();
+  c.Draw(0, 0, image);
+  journal.image_peinte(-1, std::make_shared<const Bitmap>(image), c.width(), c.height());
 }
 
 }  // namespace orvane

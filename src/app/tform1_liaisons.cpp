@@ -5,6 +5,7 @@
 namespace orvane {
 
 void TForm1::lier_gestionnaires() {
+  lier_journal();
   Image1->OnMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers s, int x, int y) {
     rendre_touches_aux_commandes();
     FormMouseDown(b, s, x, y);

@@ -99,7 +99,11 @@ void TForm1::FormMouseMove(Qt::KeyboardModifiers shift, int x, int y) {
   } else if (t == kTypePoints) {
     Canvas& c = canvas();
     c.pen.mode = mode_crayon;
-    c.Ellipse(point_courant.x - 2, point_courant.y - 2, point_courant.x + 2, point_courant.y + 2);
+    const int x = point_courant.x, y = point_courant.y;
+    c.Ellipse(x - 2, y - 2, x + 2, y + 2);
+    journal.ajouter(
+        EntreeEllipse{x - 2, y - 2, x + 2, y + 2, c.pen.mode, c.pen.color, c.pen.width,
+                      c.brush.color, c.brush.style});
   }
 }
 

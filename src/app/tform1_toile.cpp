@@ -40,6 +40,7 @@ void TForm1::nouvelle_toile() {
   Canvas& c = canvas();
   c.brush.color = couleur_fond;
   c.FillRect(0, 0, taille.width(), taille.height());
+  journal.ajouter(EntreeToile{taille.width(), taille.height(), c.brush.color & 0xFFFFFFu});
   c.pen.color = 0x008000;
   restaure_crayon();
   Panel1->setVisible(palette_visible);

@@ -73,6 +73,12 @@ class LigneDeplacee {
   ComposedShape composition_;
 };
 
+// Divisions by a positive step rounded down and up, whatever the sign.
+std::int64_t division_basse(std::int64_t a, std::int64_t b) {
+  return a >= 0 ? a / b : -((-a + b - 1) / b);
+}
+std::int64_t division_haute(std::int64_t a, std::int64_t b) { return -division_basse(-a, b); }
+
 struct Clone {
   SegmentEntier s;
   LignesVisibles visibles;
@@ -116,13 +122,14 @@ constexpr std::size_t kCellulesMax = std::size_t{1} << 21;
 // fit the canvas's coordinates.
 bool ombre_composee(Canvas& canvas, LigneDeplacee& ligne_base,
                     const std::vector<Clone>& clones, std::int64_t debut, std::int64_t fin,
-                    const std::vector<Colour>& teintes, OmbresCumulees* cumul) {
+                    std::int64_t pas, const std::vector<Colour>& teintes,
+                    OmbresCumulees* cumul) {
   if (clones.size() < 2 || !ligne_base.pret()) return false;
   const SegmentEntier& base = clones.front().s;
   for (const Clone& c : clones) {
     const std::int64_t d = c.s.x1 - base.x1;
     if (c.s.x2 - base.x2 != d || c.s.y1 != base.y1 || c.s.y2 != base.y2) return false;
-    for (std::int64_t i : {c.visibles.debut, c.visibles.fin - 1}) {
+    for (std::int64_t i : {c.visibles.debut * pas, (c.visibles.fin - 1) * pas}) {
       if (!tient_sur_32_bits(c.s.x1 + i) || !tient_sur_32_bits(c.s.x2 + i) ||
           !tient_sur_32_bits(c.s.y1 + i) || !tient_sur_32_bits(c.s.y2 + i)) {
         return false;
@@ -131,10 +138,10 @@ bool ombre_composee(Canvas& canvas, LigneDeplacee& ligne_base,
   }
   ComposedShape& ombre = ligne_base.composition();
   ombre.begin(0, canvas.height());
-  for (std::int64_t i = debut; i < fin; ++i) ombre.reserve(ligne_base.forme(), i, i);
+  for (std::int64_t i = debut; i < fin; ++i) ombre.reserve(ligne_base.forme(), i * pas, i * pas);
   if (!ombre.allocate(kCellulesMax)) return false;
   for (std::int64_t i = debut; i < fin; ++i) {
-    ombre.add(ligne_base.forme(), i, i,
+    ombre.add(ligne_base.forme(), i * pas, i * pas,
               MixOp::of(canvas.pen.mode, teintes[static_cast<std::size_t>(i - debut)]));
   }
   std::vector<std::int64_t> places;
@@ -174,15 +181,17 @@ std::vector<std::int64_t> decalages_clones(const ReglagesTrace& reglages) {
   return d;
 }
 
-// The graded shadow of every clone: lines of width 2, each one pixel further right and
-// down. Only the lines that can touch the canvas are drawn, so a wide shadow costs at most
+// The graded shadow of every clone: lines of the shadow's pen width, each one step (a
+// pixel, K in a re-drawing at scale K) further right and down. Only the lines that can touch the canvas are drawn, so a wide shadow costs at most
 // the canvas size; the pen is left as the last line would leave it.
 void ombres(Canvas& canvas, const ReglagesTrace& reglages, const Copie& copie,
             const std::vector<std::int64_t>& decalages, Colour couleur,
             OmbresCumulees* cumul) {
   const int largeur = reglages.largeur_ombre;
   if (largeur < 1) return;
-  constexpr int epaisseur = kEpaisseurOmbre;
+  const int epaisseur = reglages.epaisseur_ombre;
+  const std::int64_t pas = std::max(1, reglages.pas_ombre);
+  const std::int64_t etendue = std::min<std::int64_t>(largeur * pas, INT32_MAX);
   canvas.pen.width = epaisseur;
   const Colour derniere = teinte_ombre(reglages, couleur, largeur - 1, largeur);
   std::vector<Clone> clones;
@@ -191,7 +200,11 @@ void ombres(Canvas& canvas, const ReglagesTrace& reglages, const Copie& copie,
   for (std::int64_t d : decalages) {
     Clone c{};
     if (!arrondi_copie(copie, static_cast<double>(d), c.s)) continue;
-    c.visibles = lignes_ombre_visibles(c.s, largeur, epaisseur, canvas.width(), canvas.height());
+    // Visible shifts in pixels, then the lines whose shift falls among them.
+    const LignesVisibles en_pixels = lignes_ombre_visibles(
+        c.s, static_cast<int>(etendue), epaisseur, canvas.width(), canvas.height());
+    c.visibles.debut = (en_pixels.debut + pas - 1) / pas;
+    c.visibles.fin = std::min<std::int64_t>(largeur, (en_pixels.fin + pas - 1) / pas);
     if (c.visibles.debut >= c.visibles.fin) continue;
     debut = std::min(debut, c.visibles.debut);
     fin = std::max(fin, c.visibles.fin);
@@ -204,14 +217,14 @@ void ombres(Canvas& canvas, const ReglagesTrace& reglages, const Copie& copie,
           teinte_ombre(reglages, couleur, static_cast<int>(i), largeur);
     }
     // Line i shows the base's rows moved i down: those reaching the canvas are enough.
-    LigneDeplacee ligne_base(canvas, clones.front().s, epaisseur, -(fin - 1),
-                             canvas.height() - debut);
-    if (!ombre_composee(canvas, ligne_base, clones, debut, fin, teintes, cumul)) {
+    LigneDeplacee ligne_base(canvas, clones.front().s, epaisseur, -(fin - 1) * pas,
+                             canvas.height() - debut * pas);
+    if (!ombre_composee(canvas, ligne_base, clones, debut, fin, pas, teintes, cumul)) {
       if (cumul != nullptr) appliquer_ombres(canvas, *cumul);
       for (const Clone& c : clones) {
         for (std::int64_t i = c.visibles.debut; i < c.visibles.fin; ++i) {
           canvas.pen.color = teintes[static_cast<std::size_t>(i - debut)];
-          ligne_base.tracer(c.s, i);
+          ligne_base.tracer(c.s, i * pas);
         }
       }
     }
@@ -265,21 +278,22 @@ std::int64_t espacement_clones(const ReglagesTrace& reglages) {
 
 std::optional<Point> position_apres_copie(const ReglagesTrace& reglages, const Copie& copie) {
   const bool ombre = reglages.ombre_1 || reglages.ombre_2;
-  // Line i of the shadow is drawn i pixels right and down, from 0 to the width - 1.
-  const std::int64_t dernier_decalage = ombre ? std::int64_t{reglages.largeur_ombre} - 1 : 0;
-  if (dernier_decalage < 0) return std::nullopt;
+  // Line i of the shadow is drawn i steps right and down, from 0 to the width - 1.
+  const std::int64_t derniere_ligne = ombre ? std::int64_t{reglages.largeur_ombre} - 1 : 0;
+  if (derniere_ligne < 0) return std::nullopt;
+  const std::int64_t pas = ombre ? std::max(1, reglages.pas_ombre) : 1;
   const std::vector<std::int64_t> decalages = decalages_clones(reglages);
   for (auto d = decalages.rbegin(); d != decalages.rend(); ++d) {
     SegmentEntier s{};
     if (!arrondi_copie(copie, static_cast<double>(*d), s)) continue;
     // The shifts i for which all four coordinates fit: the last of them ends the clone.
-    std::int64_t i_min = 0, i_max = dernier_decalage;
+    std::int64_t i_min = 0, i_max = derniere_ligne;
     for (const std::int64_t v : {s.x1, s.y1, s.x2, s.y2}) {
-      i_min = std::max<std::int64_t>(i_min, std::int64_t{INT_MIN} - v);
-      i_max = std::min<std::int64_t>(i_max, std::int64_t{INT_MAX} - v);
+      i_min = std::max<std::int64_t>(i_min, division_haute(std::int64_t{INT_MIN} - v, pas));
+      i_max = std::min<std::int64_t>(i_max, division_basse(std::int64_t{INT_MAX} - v, pas));
     }
     if (i_min <= i_max) {
-      return Point{static_cast<int>(s.x2 + i_max), static_cast<int>(s.y2 + i_max)};
+      return Point{static_cast<int>(s.x2 + i_max * pas), static_cast<int>(s.y2 + i_max * pas)};
     }
   }
   return std::nullopt;

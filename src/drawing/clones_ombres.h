@@ -16,8 +16,6 @@ namespace orvane {
 // lines are one wide line moved by whole pixels: it is rasterised once per copy and
 // painted at every place, the shadow lines composed first into one shape.
 
-constexpr int kEpaisseurOmbre = 2;  // the pen width of every shadow line
-
 // Shadows composed and not applied yet: consecutive copies on the same pixels, whatever
 // their colours, add up here and are applied once. Exact in every mode as long as the
 // clones of one copy do not overlap, since each pixel then sees the copies' shadow lines
@@ -41,7 +39,7 @@ std::int64_t espacement_clones(const ReglagesTrace& reglages);
 // The clone offsets of a copy, leftmost first.
 std::vector<std::int64_t> decalages_clones(const ReglagesTrace& reglages);
 
-// The shadow of every clone, lines of width 2 one pixel further right and down each; only
+// The shadow of every clone, lines one step further right and down each; only
 // the lines that can touch the canvas count. The pen is left as the last line leaves it.
 // With `cumul`, the shadow may be held back there.
 void ombres(Canvas& canvas, const ReglagesTrace& reglages, const Copie& copie,

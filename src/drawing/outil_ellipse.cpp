@@ -25,11 +25,13 @@ Point symetrique(Point p, Point q) {
 void OutilEllipse::trace_arc_ellipse(Canvas& canvas, Point a, Point b, Point c, int mode,
                                      Colour couleur, int largeur, const OmbreArc& ombre) const {
   orvane::trace_arc_ellipse(canvas, sinus_, cosinus_, a, b, c, mode, couleur, largeur, ombre);
+  if (temoin.arc) temoin.arc(a, b, c, mode, couleur, largeur, ombre);
 }
 
 void OutilEllipse::dessine_elastique(Canvas& canvas, const Elastique& e) const {
   if (e.ligne) {
     trace_ligne(canvas, e.a, e.b, R2_XORPEN, e.couleur, kLargeurElastiqueLigne);
+    if (temoin.ligne) temoin.ligne(e.a, e.b, R2_XORPEN, e.couleur, kLargeurElastiqueLigne);
   } else {
     trace_arc_ellipse(canvas, e.a, e.b, e.c, R2_XORPEN, e.couleur, kLargeurElastiqueArc);
   }
@@ -50,8 +52,10 @@ void OutilEllipse::dessine_marqueur(Canvas& canvas, const Marqueur& m) const {
   const Brush pinceau = canvas.brush;
   canvas.brush = m.pinceau;
   const std::int64_t x = m.centre.x, y = m.centre.y;
-  canvas.Ellipse(borne(x - kRayonMarqueur), borne(y - kRayonMarqueur),
-                 borne(x + kRayonMarqueur), borne(y + kRayonMarqueur));
+  const int gauche = borne(x - kRayonMarqueur), haut = borne(y - kRayonMarqueur);
+  const int droite = borne(x + kRayonMarqueur), bas = borne(y + kRayonMarqueur);
+  canvas.Ellipse(gauche, haut, droite, bas);
+  if (temoin.ellipse) temoin.ellipse(canvas, gauche, haut, droite, bas);
   canvas.brush = pinceau;
 }
 

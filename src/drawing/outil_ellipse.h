@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 
 #include "drawing/arc_ellipse.h"
 #include "platform/canvas.h"
@@ -36,6 +37,18 @@ class OutilEllipse {
   int point_controle_y = -50;
   // The rubber figure is on the canvas.
   bool elastique_visible = false;
+
+  // Told of everything the tool draws on the canvas, just after it is drawn (a journal
+  // keeps it): its lines, its arcs, and the marker's ellipse with the pen and brush it was
+  // drawn with.
+  struct Temoin {
+    std::function<void(Point a, Point b, int mode, Colour couleur, int largeur)> ligne;
+    std::function<void(Point a, Point b, Point c, int mode, Colour couleur, int largeur,
+                       const OmbreArc& ombre)>
+        arc;
+    std::function<void(const Canvas& canvas, int gauche, int haut, int droite, int bas)> ellipse;
+  };
+  Temoin temoin;
 
   // Left press at p: the next point; from the third point on, the next arc in copy mode.
   void appui(Canvas& canvas, const ReglagesEllipse& reglages, Point p);

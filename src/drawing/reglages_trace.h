@@ -20,8 +20,14 @@ struct ReglagesTrace {
   bool ombre_1 = false;
   bool ombre_2 = false;
   int largeur_ombre = 12;    // number in Edit7, read only with a shadow
+  int epaisseur_ombre = 2;   // the pen width of each shadow line (wider in a re-drawing)
+  int pas_ombre = 1;         // pixels from one shadow line to the next, both ways
+  // A re-drawing at scale K fills from the middle of the K x K block of the pixel the fill
+  // started from at scale 1, so that it finds the same region.
+  int echelle_remplissage = 1;
   int nombre_clones = 1;
   int largeur_ecran = 1920;  // W: the screen's width, not the picture's
+  bool operator==(const ReglagesTrace&) const = default;
 };
 
 // Drawing state a stroke reads and changes.

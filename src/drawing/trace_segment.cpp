@@ -16,10 +16,14 @@ void remplissage_copie(Canvas& canvas, const ReglagesTrace& reglages, const Etat
   canvas.pen.color = etat.couleur_peinture;
   canvas.brush.color = canvas.pen.color;
   std::int64_t px = 0, py = 0;
-  if (!arrondi_64(copie.x2, px) || !arrondi_64(copie.y2, py) || !tient_sur_32_bits(px) ||
-      !tient_sur_32_bits(py)) {
+  const int k = std::max(1, reglages.echelle_remplissage);
+  const double milieu = (k - 1) / 2;
+  if (!arrondi_64((copie.x2 - milieu) / k, px) || !arrondi_64((copie.y2 - milieu) / k, py)) {
     return;  // far outside the picture: there is nothing to fill
   }
+  px = px * k + static_cast<std::int64_t>(milieu);
+  py = py * k + static_cast<std::int64_t>(milieu);
+  if (!tient_sur_32_bits(px) || !tient_sur_32_bits(py)) return;
   const int x = static_cast<int>(px), y = static_cast<int>(py);
   if (reglages.peindre_dessiner == 2) {
     canvas.FloodFill(x, y, etat.couleur_crayon, FloodFillType::Border);
@@ -81,7 +85,7 @@ void regler_comme_apres_copie(Canvas& canvas, const ReglagesTrace& reglages,
   }
   if (reglages.ombre_1 || reglages.ombre_2) {
     if (reglages.largeur_ombre < 1) return;
-    canvas.pen.width = kEpaisseurOmbre;
+    canvas.pen.width = reglages.epaisseur_ombre;
     canvas.pen.color =
         teinte_ombre(reglages, couleur, reglages.largeur_ombre - 1, reglages.largeur_ombre);
     return;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 #include "persistence/erreur_fichier.h"
 #include "platform/bitmap.h"
@@ -16,5 +17,10 @@ namespace orvane {
 // ErreurFichier gives the real cause (a full disk says so). Anything but a regular file
 // standing at the path is refused and left alone.
 void ecrire_image_atomique(const QString& chemin, const Bitmap& image, const char* format);
+
+// The same, giving up as soon as `continuer` says so, while the picture is encoded or just
+// before the file is replaced: returns false then, and nothing was written.
+bool ecrire_image_atomique(const QString& chemin, const Bitmap& image, const char* format,
+                           const std::function<bool()>& continuer);
 
 }  // namespace orvane

@@ -80,7 +80,10 @@ QString filtre_images_lisibles() {
   QStringList motifs;
   for (const QByteArray& format : QImageReader::supportedImageFormats())
     motifs << QStringLiteral("*.") + QString::fromLatin1(format);
-  return QStringLiteral("images (%1);;tous les fichiers (*)").arg(motifs.join(u' '));
+  // A journal opens as the picture it draws.
+  return QStringLiteral("images et journaux (*.orvane %1);;journaux Orvane (*.orvane);;"
+                        "tous les fichiers (*)")
+      .arg(motifs.join(u' '));
 }
 
 QString filtre_images_ecrites() {

@@ -18,7 +18,8 @@ Bitmap lire_fichier_image(const QString& chemin);
 // file is replaced atomically; throws ErreurFichier, the previous file kept, on failure.
 void enregistrer_image(const QString& chemin, const Bitmap& image);
 
-// The open dialog's filter: every picture format Qt reads, then every file.
+// The open dialog's filter: journals and every picture format Qt reads, then journals
+// alone, then every file.
 QString filtre_images_lisibles();
 
 // The save dialog's filter: BMP first, then every format enregistrer_image writes by its

@@ -74,6 +74,7 @@ void HistoriqueImages::attendre_ecriture() {
   } catch (...) {
     // Moving on would leave a stale file of an earlier lap inside the history, painted
     // by the next step back as if it were the latest picture.
+    if (ecriture_echouee) ecriture_echouee(indice_historique_);
     indice_historique_ = indice_avant_ecriture_;
     nom_instantane_ = nom_avant_ecriture_;
     if (!erreur_ecriture_) erreur_ecriture_ = std::current_exception();
@@ -100,6 +101,7 @@ void HistoriqueImages::lire_bmp(const QString& chemin, Canvas& canvas) {
   const Bitmap image = lire_fichier_bmp(chemin);
   if (avant_peinture) avant_peinture();
   canvas.Draw(0, 0, image);
+  if (peinte) peinte(chemin, image);
   legender(legende_chargement, QStringLiteral("load ") + chemin);
 }
 

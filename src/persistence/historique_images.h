@@ -26,6 +26,8 @@ class HistoriqueImages {
   std::function<void(const QString&)> legende_chargement;
   // Called once a picture has been read, just before it is painted over the canvas.
   std::function<void()> avant_peinture;
+  // Called once it is painted, with its path and the picture.
+  std::function<void(const QString&, const Bitmap&)> peinte;
   // Shows a warning the ring goes on after: something other than a file in a place of
   // the ring, said once per place and run.
   std::function<void(const QString&)> avertissement;
@@ -53,6 +55,8 @@ class HistoriqueImages {
   bool finir_wb();
   // Called on the writing thread once its write has ended, well or not.
   std::function<void()> ecriture_terminee;
+  // Called on the window's thread with the place a write failed to fill.
+  std::function<void(int place)> ecriture_echouee;
   // What writes a snapshot file; a test may put a slow disk in its place.
   std::function<void(const QString&, const Bitmap&)> ecrire_image = ecrire_fichier_bmp;
 

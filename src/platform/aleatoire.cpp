@@ -7,7 +7,7 @@ namespace orvane {
 Aleatoire::Aleatoire() { semer_horloge(); }
 
 void Aleatoire::semer_horloge() {
-  moteur_.seed(static_cast<std::uint64_t>(
+  semer(static_cast<std::uint64_t>(
       std::chrono::high_resolution_clock::now().time_since_epoch().count()));
 }
 
@@ -20,6 +20,7 @@ int Aleatoire::Random(int n) {
   std::uint64_t tirage = 0;
   do {
     tirage = moteur_();
+    ++pas_;
   } while (tirage >= limite);
   return static_cast<int>(tirage % borne);
 }

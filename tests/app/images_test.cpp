@@ -121,7 +121,8 @@ TEST_F(Images, ASaveIntoAnotherDirectoryMovesLabelRepAndTheNextSaveLooksThere) {
   EXPECT_EQ(systeme.dialogues_enregistrement[1].repertoire, autre);
   EXPECT_EQ(systeme.dialogues_enregistrement[1].nom_propose, "image_1.bmp");
   EXPECT_EQ(form->Label_rep->Caption(), autre);
-  EXPECT_EQ(QDir(autre).entryList(QDir::Files), QStringList{"image.bmp"});
+  // The picture and its journal, nothing more.
+  EXPECT_EQ(QDir(autre).entryList(QDir::Files), (QStringList{"image.bmp", "image.orvane"}));
 }
 
 TEST_F(Images, AFailedSaveKeepsLabelRep) {

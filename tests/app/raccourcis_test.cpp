@@ -42,7 +42,9 @@ TEST(Raccourci, TheShortcutsOfKeyDownsAndTheKeysTheNameBoxKeeps) {
   EXPECT_EQ(raccourci_de(0x51, ctrl), Raccourci::Quitter);
   EXPECT_EQ(raccourci_de(0x5A, {}), Raccourci::Aucun);
   EXPECT_EQ(raccourci_de(0x5A, ctrl | Qt::AltModifier), Raccourci::Aucun);
-  EXPECT_EQ(raccourci_de(0x53, ctrl | Qt::ShiftModifier), Raccourci::Aucun);
+  EXPECT_EQ(raccourci_de(0x53, ctrl | Qt::ShiftModifier), Raccourci::Redessin);
+  EXPECT_EQ(raccourci_de(0x53, ctrl | Qt::ShiftModifier | Qt::AltModifier), Raccourci::Aucun);
+  EXPECT_EQ(raccourci_de(0x4F, ctrl | Qt::ShiftModifier), Raccourci::Aucun);
   EXPECT_EQ(raccourci_de(0x11, ctrl), Raccourci::Aucun);
 
   for (const auto& [touche, etats] :
@@ -56,6 +58,7 @@ TEST(Raccourci, TheShortcutsOfKeyDownsAndTheKeysTheNameBoxKeeps) {
        std::vector<std::pair<int, Qt::KeyboardModifiers>>{
            {Qt::Key_Escape, {}}, {Qt::Key_F1, {}}, {Qt::Key_F4, {}}, {Qt::Key_Return, {}},
            {Qt::Key_Enter, Qt::KeypadModifier}, {Qt::Key_S, ctrl}, {Qt::Key_O, ctrl},
+           {Qt::Key_S, ctrl | Qt::ShiftModifier},
            {Qt::Key_Q, ctrl}}) {
     EXPECT_FALSE(touche_du_texte(touche, etats)) << std::hex << touche;
   }

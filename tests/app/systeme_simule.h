@@ -49,6 +49,11 @@ class SystemeSimule : public Systeme {
     dialogues_enregistrement.push_back(d);
     return chemin_enregistre;
   }
+  std::optional<ChoixEchelle> choisir_echelle(QWidget*, QSize taille,
+                                              ChoixEchelle initial) override {
+    echelles_demandees.emplace_back(taille, initial);
+    return reponse_echelle;
+  }
   void terminer() override { ++terminaisons; }
 
   QSize ecran_;
@@ -68,6 +73,8 @@ class SystemeSimule : public Systeme {
   QString chemin_enregistre;
   std::vector<DialogueImage> dialogues_ouverture;
   std::vector<DialogueImage> dialogues_enregistrement;
+  std::optional<ChoixEchelle> reponse_echelle;
+  std::vector<std::pair<QSize, ChoixEchelle>> echelles_demandees;  // canvas, choice offered
   int terminaisons = 0;
 };
 

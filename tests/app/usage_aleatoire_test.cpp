@@ -2,7 +2,8 @@
 // with every button and modifier, keys, palette clicks and typed numbers, over every trace
 // type, symmetry, paint mode, mix mode and colour type. After every event the window still
 // answers, every snapshot written reads back, and an error box appears only for an input
-// that deserves one, once.
+// that deserves one, once, and the journal drawn again at scale 1 is the canvas, bit for
+// bit.
 //   ORVANE_EVENEMENTS  number of events (a short run by default; the long run under the
 //                      sanitizers uses 100000 and more)
 //   ORVANE_GRAINE      seed of the run (a failure prints it)
@@ -20,6 +21,7 @@
 #include "app/nombres.h"
 #include "app/tform1.h"
 #include "fenetre_test.h"
+#include "journal/redessin.h"
 #include "persistence/fichier_bmp.h"
 
 namespace orvane {
@@ -67,6 +69,12 @@ class UsageAleatoire : public FenetreTest {
     f.write(QByteArray::fromHex("424d360000000000000036000000280000"));  // cut in its header
     f.close();
     absent_ = repertoire.filePath(QStringLiteral("absent.bmp"));
+    journal_sauve_ = repertoire.filePath(QStringLiteral("image.orvane"));
+    journal_abime_ = repertoire.filePath(QStringLiteral("abime.orvane"));
+    QFile j(journal_abime_);
+    ASSERT_TRUE(j.open(QIODevice::WriteOnly));
+    j.write(QByteArray::fromHex("894f5256"));  // cut in its magic
+    j.close();
 
     // Each number edit and its up-down, in the same order.
     edits_nombres_ = {form->Edit1, form->Edit3, form->Edit4, form->Edit5, form->Edit6, form->Edit7};
@@ -211,8 +219,9 @@ class UsageAleatoire : public FenetreTest {
         chance(4) ? std::nullopt
                   : std::optional<Colour>(static_cast<Colour>(moteur_() & 0xFFFFFF)));
     systeme.reponse_question = chance(10);
-    const QString ouvrir[] = {QString(), historique_au_hasard(), abime_, absent_};
-    systeme.chemin_ouvert = ouvrir[hasard(4)];
+    const QString ouvrir[] = {QString(), historique_au_hasard(), abime_,       absent_,
+                              journal_sauve_, journal_sauve_,      journal_abime_};
+    systeme.chemin_ouvert = ouvrir[hasard(7)];
     const QString enregistrer[] = {QString(), repertoire.filePath(QStringLiteral("image.bmp")),
                                    repertoire.filePath(QStringLiteral("sans/dossier.bmp"))};
     systeme.chemin_enregistre = enregistrer[hasard(3)];
@@ -265,14 +274,51 @@ class UsageAleatoire : public FenetreTest {
     for (const QString& t : illisibles)
       if (message.contains(u'\'' + t + u'\'')) return true;
     if (!fichier_demande) return false;
+    // The saved journal is missing until a save has written it.
     return message.contains(QStringLiteral(" n'existe pas!")) || message.contains(abime_) ||
-           message.contains(absent_) || message.contains(QStringLiteral("sans/dossier.bmp"));
+           message.contains(absent_) || message.contains(QStringLiteral("sans/dossier.")) ||
+           message.contains(journal_abime_) || message.contains(journal_sauve_);
+  }
+
+  // The journal drawn again at scale 1 must be the canvas. Entries are drawn as they come;
+  // when some were taken away, the journal is drawn again from its start.
+  void verifier_journal(const QString& contexte) {
+    const JournalCourant& j = form->journal;
+    if (j.coupures() != coupures_vues_ || j.longueur() < appliquees_ || !redessin_) {
+      redessin_ = std::make_unique<Redessin>(1);
+      const Journal courant = j.journal();
+      for (const Entree& e : courant.entrees()) redessin_->appliquer(e);
+      coupures_vues_ = j.coupures();
+      ++redessins_complets_;
+    } else {
+      for (std::size_t i = appliquees_; i < j.longueur(); ++i)
+        redessin_->appliquer(j.tout().entrees()[i]);
+    }
+    appliquees_ = j.longueur();
+    const Bitmap& toile = form->canvas().bitmap();
+    const Bitmap& redessinee = redessin_->toile().bitmap();
+    ASSERT_EQ(redessinee.width(), toile.width());
+    ASSERT_EQ(redessinee.height(), toile.height());
+    for (int y = 0; y < toile.height(); ++y) {
+      for (int x = 0; x < toile.width(); ++x) {
+        ASSERT_EQ(redessinee.pixel(x, y), toile.pixel(x, y))
+            << "the journal drawn again differs from the canvas at (" << x << ", " << y
+            << "), " << contexte.toStdString() << ", journal of " << j.longueur()
+            << " entries";
+      }
+    }
   }
 
   std::mt19937_64 moteur_;
   std::vector<QString> instantanes_;
   QString abime_;
   QString absent_;
+  QString journal_sauve_;
+  QString journal_abime_;
+  std::unique_ptr<Redessin> redessin_;
+  std::size_t appliquees_ = 0;
+  std::uint64_t coupures_vues_ = 0;
+  int redessins_complets_ = 0;
   std::vector<TEdit*> edits_nombres_;
   struct Fleches {
     TUpDown* up_down;
@@ -341,6 +387,7 @@ TEST_F(UsageAleatoire,
       }
       ++instantanes_relus;
     }
+    verifier_journal(contexte);
   };
   const auto etape_fichiers = [&](const std::function<void()>& evenement, bool egal) {
     fichier_demande = true;
@@ -355,7 +402,7 @@ TEST_F(UsageAleatoire,
     } else if (choix < 62) {
       deplacement_seul(etape);
     } else if (choix < 77) {
-      touche(etape);
+      touche(etape_fichiers);  // Ctrl+S and Ctrl+O reach the files too
     } else if (choix < 82) {
       saisie(etape);
     } else if (choix < 99) {
@@ -367,8 +414,10 @@ TEST_F(UsageAleatoire,
   }
   EXPECT_EQ(numero, total);
   EXPECT_GT(instantanes_relus, 0);
-  std::printf("%llu events, %d snapshots read back, %d deserved error boxes\n",
-              static_cast<unsigned long long>(numero), instantanes_relus, erreurs_meritees);
+  std::printf("%llu events, %d snapshots read back, %d deserved error boxes, the journal "
+              "drawn again %d times from its start\n",
+              static_cast<unsigned long long>(numero), instantanes_relus, erreurs_meritees,
+              redessins_complets_);
 }
 
 }  // namespace

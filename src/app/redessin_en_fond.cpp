@@ -1,0 +1,98 @@
+#include "app/redessin_en_fond.h"
+
+#include <QProgressDialog>
+#include <QThread>
+#include <new>
+#include <utility>
+
+#include "persistence/erreur_fichier.h"
+#include "persistence/sortie_redessin.h"
+
+namespace orvane {
+
+namespace {
+
+constexpr int kGraduations = 1000;
+constexpr int kRafraichissementMs = 50;
+
+}  // namespace
+
+RedessinEnFond::RedessinEnFond(QWidget* fenetre, Dessin dessin, ChoixEchelle choix,
+                               QString chemin)
+    : dessin_(std::move(dessin)), choix_(choix), chemin_(std::move(chemin)) {
+  const qint64 k = choix_.echelle;
+  dialogue_ = new QProgressDialog(
+      QStringLiteral("Redessin à l'échelle %1%2 : %3 x %4 pixels")
+          .arg(k)
+          .arg(choix_.lisse ? QStringLiteral(", lissé") : QString())
+          .arg(dessin_.largeur * k)
+          .arg(dessin_.hauteur * k),
+      QStringLiteral("Annuler"), 0, kGraduations, fenetre);
+  dialogue_->setWindowTitle(QStringLiteral("Redessin"));
+  dialogue_->setWindowModality(Qt::WindowModal);
+  dialogue_->setMinimumDuration(0);
+  dialogue_->setAutoClose(false);
+  dialogue_->setAutoReset(false);
+  dialogue_->setAttribute(Qt::WA_DeleteOnClose);
+  connect(dialogue_, &QProgressDialog::canceled, this, [this] { arret_ = true; });
+  connect(&minuterie_, &QTimer::timeout, this, &RedessinEnFond::montrer_progres);
+  minuterie_.start(kRafraichissementMs);
+  dialogue_->setValue(0);
+  dialogue_->show();
+
+  fil_.reset(QThread::create([this] { travailler(); }));
+  connect(fil_.get(), &QThread::finished, this, &RedessinEnFond::finir);
+  fil_->start();
+}
+
+RedessinEnFond::~RedessinEnFond() {
+  arret_ = true;
+  fil_->wait();
+  if (dialogue_) dialogue_->close();
+}
+
+void RedessinEnFond::travailler() {
+  const qint64 k = choix_.echelle;
+  try {
+    const std::optional<Bitmap> image =
+        rendre(dessin_, choix_.echelle, choix_.lisse, [this](std::int64_t fait, std::int64_t total) {
+          fait_ = fait;
+          total_ = total;
+          return !arret_;
+        });
+    if (!image || arret_) return;
+    enregistrement_ = true;
+    if (ecrire_redessin(chemin_, *image, [this] { return !arret_; }))
+      issue_ = IssueRedessin::Ecrite;
+  } catch (const ErreurFichier& e) {
+    issue_ = IssueRedessin::Echec;
+    message_ = QString::fromStdString(e.what());
+  } catch (const std::bad_alloc&) {
+    issue_ = IssueRedessin::Echec;
+    message_ = QStringLiteral("La mémoire manque pour redessiner l'image sur %1 x %2 pixels.")
+                   .arg(dessin_.largeur * k)
+                   .arg(dessin_.hauteur * k);
+  } catch (const std::exception& e) {
+    issue_ = IssueRedessin::Echec;
+    message_ = QString::fromStdString(e.what());
+  }
+}
+
+void RedessinEnFond::montrer_progres() {
+  if (!dialogue_ || arret_) return;
+  if (enregistrement_) {
+    dialogue_->setLabelText(QStringLiteral("Enregistrement de « %1 »").arg(chemin_));
+    dialogue_->setRange(0, 0);  // no measure of the encoding: a busy bar
+    return;
+  }
+  const std::int64_t total = total_;
+  if (total > 0) dialogue_->setValue(static_cast<int>(fait_ * kGraduations / total));
+}
+
+void RedessinEnFond::finir() {
+  minuterie_.stop();
+  if (dialogue_) dialogue_->close();
+  emit terminee(issue_, message_);
+}
+
+}  // namespace orvane

@@ -1,0 +1,106 @@
+#include "journal/mise_a_l_echelle.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace orvane {
+
+namespace {
+
+int borne_32(std::int64_t v) {
+  return static_cast<int>(std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(),
+                                                   std::numeric_limits<int>::max()));
+}
+
+std::int64_t fois(int v, int k) { return static_cast<std::int64_t>(v) * k; }
+
+}  // namespace
+
+int point_a_l_echelle(int v, int k) {
+  if (k == 1) return v;
+  // The middle of the block is K p + (K - 1) / 2; the integer below it for an even K.
+  return borne_32(fois(v, k) + (k - 1) / 2);
+}
+
+Point point_a_l_echelle(Point p, int k) {
+  return {point_a_l_echelle(p.x, k), point_a_l_echelle(p.y, k)};
+}
+
+int bord_a_l_echelle(int v, int k) { return borne_32(fois(v, k)); }
+
+int largeur_a_l_echelle(int largeur, int k) {
+  if (k == 1) return largeur;
+  return borne_32(fois(std::max(largeur, 1), k));
+}
+
+EntreeTrait a_l_echelle(const EntreeTrait& e, int k) {
+  if (k == 1) return e;
+  EntreeTrait r = e;
+  r.a = point_a_l_echelle(e.a, k);
+  r.b = point_a_l_echelle(e.b, k);
+  r.centre = point_a_l_echelle(e.centre, k);
+  r.largeur = largeur_a_l_echelle(e.largeur, k);
+  r.reglages.epaisseur = largeur_a_l_echelle(e.reglages.epaisseur, k);
+  // A shadow of w lines of width 2, each a pixel further, keeps its w lines (and so its w
+  // shades), each 2 K wide and K pixels further.
+  r.reglages.epaisseur_ombre = largeur_a_l_echelle(e.reglages.epaisseur_ombre, k);
+  r.reglages.pas_ombre = borne_32(fois(std::max(e.reglages.pas_ombre, 1), k));
+  r.reglages.largeur_ecran = borne_32(fois(e.reglages.largeur_ecran, k));
+  // A fill starts from the middle of the block of the pixel it started from at scale 1,
+  // K times its place: a copy rounded otherwise could fall beside a thin line instead of
+  // on it.
+  r.reglages.echelle_remplissage = k;
+  return r;
+}
+
+EntreeEllipse a_l_echelle(const EntreeEllipse& e, int k) {
+  if (k == 1) return e;
+  EntreeEllipse r = e;
+  r.gauche = bord_a_l_echelle(e.gauche, k);
+  r.haut = bord_a_l_echelle(e.haut, k);
+  r.droite = bord_a_l_echelle(e.droite, k);
+  r.bas = bord_a_l_echelle(e.bas, k);
+  r.largeur = largeur_a_l_echelle(e.largeur, k);
+  return r;
+}
+
+EntreeLigne a_l_echelle(const EntreeLigne& e, int k) {
+  if (k == 1) return e;
+  EntreeLigne r = e;
+  r.a = point_a_l_echelle(e.a, k);
+  r.b = point_a_l_echelle(e.b, k);
+  r.largeur = largeur_a_l_echelle(e.largeur, k);
+  return r;
+}
+
+EntreeArc a_l_echelle(const EntreeArc& e, int k) {
+  if (k == 1) return e;
+  EntreeArc r = e;
+  r.a = point_a_l_echelle(e.a, k);
+  r.b = point_a_l_echelle(e.b, k);
+  r.c = point_a_l_echelle(e.c, k);
+  r.largeur = largeur_a_l_echelle(e.largeur, k);
+  // Dots of a one-pixel pen leave nothing: so it stays at every scale.
+  if (e.ombre.largeur > 1) r.ombre.largeur = borne_32(fois(e.ombre.largeur, k));
+  return r;
+}
+
+Bitmap a_l_echelle(const Bitmap& image, int k, int largeur, int hauteur) {
+  const int l = std::min(image.width(), largeur), h = std::min(image.height(), hauteur);
+  if (k == 1 && l == image.width() && h == image.height()) return image;
+  Bitmap r(l * k, h * k);
+  for (int y = 0; y < h; ++y) {
+    const Colour* source = image.row(y);
+    Colour* premiere = r.row(y * k);
+    for (int x = 0; x < l; ++x) std::fill_n(premiere + x * k, k, source[x]);
+    for (int i = 1; i < k; ++i) std::copy_n(premiere, r.width(), r.row(y * k + i));
+  }
+  return r;
+}
+
+bool sans_effet(const EntreeTrait& e) {
+  const bool ombre = e.reglages.ombre_1 || e.reglages.ombre_2;
+  return e.a == e.b && e.reglages.peindre_dessiner == 0 && e.largeur <= 1 && !ombre;
+}
+
+}  // namespace orvane

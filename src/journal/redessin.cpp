@@ -1,0 +1,103 @@
+#include "journal/redessin.h"
+
+#include <type_traits>
+#include <utility>
+
+#include "drawing/trace_symetrique.h"
+#include "journal/journal.h"
+#include "journal/mise_a_l_echelle.h"
+
+namespace orvane {
+
+Redessin::Redessin(int echelle) : echelle_(echelle) {
+  construire_tables_quart(sinus_, cosinus_);
+}
+
+void Redessin::positionner(const TirageTrait& tirage) {
+  const std::uint64_t cible = tirage.pas_lignee();
+  if (tirage.origine->lignee != lignee_ || cible < pas_lignee_) {
+    generateur_ = Aleatoire(tirage.origine->etat);
+    generateur_.avancer(tirage.pas);
+  } else {
+    generateur_.avancer(cible - pas_lignee_);
+  }
+  lignee_ = tirage.origine->lignee;
+  pas_lignee_ = cible;
+}
+
+void Redessin::tracer(const EntreeTrait& entree) {
+  if (echelle_ > 1 && sans_effet(entree)) return;
+  const EntreeTrait e = a_l_echelle(entree, echelle_);
+  if (e.tirage) positionner(e.tirage);
+  toile_.pen.mode = e.mode;
+  toile_.pen.color = e.couleur;
+  toile_.pen.width = e.largeur;
+  EtatTrace etat;
+  etat.centre_x = e.centre.x;
+  etat.centre_y = e.centre.y;
+  etat.couleur_crayon = e.couleur_crayon;
+  etat.couleur_peinture = e.couleur_peinture;
+  const std::uint64_t avant = generateur_.pas();
+  trace_copies(toile_, e.reglages, generateur_, etat, e.a, e.b, e.couleur);
+  pas_lignee_ += generateur_.pas() - avant;
+}
+
+void Redessin::appliquer(const Entree& entree) {
+  std::visit(
+      [&](const auto& e) {
+        using T = std::decay_t<decltype(e)>;
+        if constexpr (std::is_same_v<T, EntreeToile>) {
+          largeur_ = e.largeur;
+          hauteur_ = e.hauteur;
+          toile_ = Canvas(bord_a_l_echelle(e.largeur, echelle_),
+                          bord_a_l_echelle(e.hauteur, echelle_), e.couleur & 0xFFFFFFu);
+        } else if constexpr (std::is_same_v<T, EntreeTrait>) {
+          tracer(e);
+        } else if constexpr (std::is_same_v<T, EntreeEllipse>) {
+          const EntreeEllipse s = a_l_echelle(e, echelle_);
+          toile_.pen.mode = s.mode;
+          toile_.pen.color = s.couleur_crayon;
+          toile_.pen.width = s.largeur;
+          toile_.brush.color = s.couleur_pinceau;
+          toile_.brush.style = s.style_pinceau;
+          toile_.Ellipse(s.gauche, s.haut, s.droite, s.bas);
+        } else if constexpr (std::is_same_v<T, EntreeLigne>) {
+          if (echelle_ > 1 && e.a == e.b && e.largeur <= 1) return;
+          const EntreeLigne s = a_l_echelle(e, echelle_);
+          trace_ligne(toile_, s.a, s.b, s.mode, s.couleur, s.largeur);
+        } else if constexpr (std::is_same_v<T, EntreeArc>) {
+          // Dots of a one-pixel pen leave nothing.
+          if (echelle_ > 1 && e.mode == R2_XORPEN && e.largeur <= 1) return;
+          const EntreeArc s = a_l_echelle(e, echelle_);
+          trace_arc_ellipse(toile_, sinus_, cosinus_, s.a, s.b, s.c, s.mode, s.couleur,
+                            s.largeur, s.ombre);
+        } else if constexpr (std::is_same_v<T, EntreeImage>) {
+          if (echelle_ == 1) {
+            toile_.Draw(0, 0, *e.image);
+          } else {
+            toile_.Draw(0, 0, a_l_echelle(*e.image, echelle_, largeur_, hauteur_));
+          }
+        }
+      },
+      entree);
+}
+
+bool redessiner(const Journal& journal, int echelle, Bitmap& sortie,
+                const ProgresRedessin& progres) {
+  const std::vector<Entree>& entrees = journal.entrees();
+  // Nothing before the last new canvas shows.
+  std::size_t debut = entrees.size();
+  while (debut > 0 && !std::holds_alternative<EntreeToile>(entrees[debut - 1])) --debut;
+  if (debut > 0) --debut;
+  const auto total = static_cast<std::int64_t>(entrees.size() - debut);
+  Redessin redessin(echelle);
+  for (std::size_t i = debut; i < entrees.size(); ++i) {
+    if (progres && !progres(static_cast<std::int64_t>(i - debut), total)) return false;
+    redessin.appliquer(entrees[i]);
+  }
+  if (progres && !progres(total, total)) return false;
+  sortie = std::move(redessin.toile().bitmap());
+  return true;
+}
+
+}  // namespace orvane

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+#include "drawing/arc_ellipse.h"
+#include "journal/entrees.h"
+#include "platform/aleatoire.h"
+#include "platform/bitmap.h"
+#include "platform/canvas.h"
+
+namespace orvane {
+
+class Journal;
+
+// Scales a journal may be re-drawn at, and the largest picture a re-drawing may make.
+inline constexpr int kEchelleMin = 1;
+inline constexpr int kEchelleMax = 16;
+inline constexpr std::int64_t kPixelsMaxRedessin = 1'000'000'000;
+
+// Progress of a re-drawing: `fait` steps of `total` done; returns false to cancel.
+using ProgresRedessin = std::function<bool(std::int64_t fait, std::int64_t total)>;
+
+// Re-draws the journal at `echelle` into `sortie`, whose size becomes the journal's canvas
+// size times `echelle`. Returns false when `progres` asked to stop (sortie then undefined).
+// Any scale from 1 is drawn; the callers keep to the limits above.
+bool redessiner(const Journal& journal, int echelle, Bitmap& sortie,
+                const ProgresRedessin& progres);
+
+// Draws entries one after the other at a scale, on a canvas of its own.
+class Redessin {
+ public:
+  explicit Redessin(int echelle);
+
+  void appliquer(const Entree& entree);
+  Canvas& toile() { return toile_; }
+
+ private:
+  void tracer(const EntreeTrait& e);
+  void positionner(const TirageTrait& tirage);
+
+  int echelle_;
+  Canvas toile_;
+  int largeur_ = 0, hauteur_ = 0;  // the canvas at scale 1
+  TableQuart sinus_{}, cosinus_{};
+  Aleatoire generateur_{0};
+  // Where the generator stands: its lineage and its steps from the lineage's start.
+  std::uint64_t lignee_ = 0;
+  std::uint64_t pas_lignee_ = 0;
+};
+
+}  // namespace orvane
