@@ -102,6 +102,11 @@ TEST(FichierJournal, DamagedCutOrForeignBytesAreRefusedWithTheirReason) {
        fabrique(QByteArray::fromHex("02") + toile.mid(1) + QByteArray::fromHex("050202") +
                 QByteArray::fromHex("08ffffffff78da0300")),
        "taille de l'image"},
+      // 1000 x 1000 pixels said to be in 6 compressed bytes.
+      {"a picture shorter than its size",
+       fabrique(QByteArray::fromHex("02") + QByteArray::fromHex("00e807e80700") +
+                QByteArray::fromHex("05e807e8070a002dc6c078da030000000001")),
+       "trop courte"},
       {"a picture wider than the canvas",
        fabrique(QByteArray::fromHex("02") + toile.mid(1) + QByteArray::fromHex("05ff0101")),
        "image plus large"},
