@@ -1,7 +1,8 @@
 // Writes the fuzzers' seed corpus: small BMP files of every bit depth and header kind,
 // RLE-compressed ones, truncated and inconsistent ones, a snapshot as the program writes
-// it, texts for the number filter, settings files and a few settings for the renderer.
-//   graines_fuzz DIRECTORY  ->  DIRECTORY/lecture_bmp, nombres, parametres, trace
+// it, texts for the number filter, settings files, a few settings for the renderer and
+// journals.
+//   graines_fuzz DIRECTORY  ->  DIRECTORY/lecture_bmp, nombres, parametres, trace, journal
 // (one folder per fuzzer, named after it)
 #include <QByteArray>
 #include <QDir>
@@ -9,12 +10,15 @@
 #include <QString>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <random>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "journal_exemple.h"
 #include "persistence/fichier_bmp.h"
+#include "persistence/format_journal.h"
 
 namespace {
 
@@ -335,13 +339,33 @@ void graines_trace(const QDir& d) {
 
 }  // namespace
 
+// The example journal, a journal of one canvas, and cut or altered copies of the example.
+void graines_journal(const QDir& dossier) {
+  const QByteArray exemple = orvane::octets_journal(orvane::exemple::journal_exemple());
+  orvane::Journal toile;
+  toile.ajouter(orvane::EntreeToile{3, 2, 0xFFFFFF});
+  const std::pair<const char*, QByteArray> graines[] = {
+      {"exemple.orvane", exemple},
+      {"toile.orvane", orvane::octets_journal(toile)},
+      {"coupe.orvane", exemple.left(exemple.size() / 2)},
+      {"version.orvane", QByteArray(exemple).replace(8, 1, "\x02")},
+  };
+  for (const auto& [nom, octets] : graines) {
+    QFile f(dossier.filePath(QString::fromLatin1(nom)));
+    if (!f.open(QIODevice::WriteOnly) || f.write(octets) != octets.size()) {
+      std::fprintf(stderr, "graines_fuzz: cannot write %s\n", nom);
+      std::exit(1);
+    }
+  }
+}
+
 int main(int argc, char** argv) {
   if (argc != 2) {
     std::fprintf(stderr, "usage: graines_fuzz DIRECTORY\n");
     return 2;
   }
   const QDir racine(QString::fromLocal8Bit(argv[1]));
-  for (const char* sous : {"lecture_bmp", "nombres", "parametres", "trace"}) {
+  for (const char* sous : {"lecture_bmp", "nombres", "parametres", "trace", "journal"}) {
     if (!racine.mkpath(QString::fromLatin1(sous))) {
       std::fprintf(stderr, "graines_fuzz: cannot create %s/%s\n", argv[1], sous);
       return 1;
@@ -351,5 +375,6 @@ int main(int argc, char** argv) {
   graines_nombres(QDir(racine.filePath(QStringLiteral("nombres"))));
   graines_parametres(QDir(racine.filePath(QStringLiteral("parametres"))));
   graines_trace(QDir(racine.filePath(QStringLiteral("trace"))));
+  graines_journal(QDir(racine.filePath(QStringLiteral("journal"))));
   return 0;
 }

@@ -23,7 +23,7 @@ if [ ! -f "$build/build.ninja" ]; then
   cmake -S "$racine" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_COMPILER=clang++-14 -DORVANE_FUZZ=ON -DORVANE_BENCH=OFF >"$build/configure.log"
 fi
-fuzzers=(fuzz_lecture_bmp fuzz_nombres fuzz_parametres fuzz_trace)
+fuzzers=(fuzz_journal fuzz_lecture_bmp fuzz_nombres fuzz_parametres fuzz_trace)
 # Only what the runs below need: the fuzzers, their seeds and the window's tests.
 nice cmake --build "$build" -j "$(nproc)" --target graines_fuzz app_tests "${fuzzers[@]}"
 

@@ -36,7 +36,12 @@ void TForm1::ouvrir_journal(const QString& chemin) {
   const Journal lu = lire_journal(chemin);
   systeme_.curseur_ecran(crHourGlass);
   Bitmap image;
-  redessiner(lu, 1, image, {});
+  try {
+    redessiner(lu, 1, image, {});
+  } catch (...) {
+    systeme_.curseur_ecran(crArrow);
+    throw;
+  }
   systeme_.curseur_ecran(crArrow);
   effacer_figures_elastiques();
   Canvas& c = canvas();

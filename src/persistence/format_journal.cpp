@@ -1,6 +1,7 @@
 #include "persistence/format_journal.h"
 
 #include <QtEndian>
+#include <zlib.h>
 #include <algorithm>
 #include <limits>
 #include <sstream>
@@ -330,8 +331,19 @@ std::shared_ptr<const Bitmap> lire_image(Lecteur& l, Contexte& c) {
   const std::uint64_t attendu = std::uint64_t{3} * static_cast<std::uint64_t>(largeur) * static_cast<std::uint64_t>(hauteur);
   if (serre.size() < 4 || qFromBigEndian<quint32>(serre.constData()) != attendu)
     Lecteur::abime("taille de l'image");
-  const QByteArray pixels = attendu == 0 ? QByteArray() : qUncompress(serre);
-  if (static_cast<std::uint64_t>(pixels.size()) != attendu) Lecteur::abime("image");
+  // Deflate packs at most 1032 bytes into one: fewer compressed bytes cannot hold the
+  // picture, and the room for it is not set aside.
+  if (attendu > (static_cast<std::uint64_t>(serre.size()) - 4) * 1032 + 64)
+    Lecteur::abime("image trop courte pour sa taille");
+  // zlib itself rather than qUncompress, which tells damaged data on standard error.
+  QByteArray pixels(static_cast<qsizetype>(attendu), Qt::Uninitialized);
+  uLongf obtenu = static_cast<uLongf>(attendu);
+  if (attendu > 0 &&
+      (uncompress(reinterpret_cast<Bytef*>(pixels.data()), &obtenu,
+                  reinterpret_cast<const Bytef*>(serre.constData()) + 4,
+                  static_cast<uLong>(serre.size() - 4)) != Z_OK ||
+       obtenu != attendu))
+    Lecteur::abime("image");
   auto image = std::make_shared<Bitmap>(largeur, hauteur);
   const char* p = pixels.constData();
   for (int y = 0; y < hauteur; ++y) {

@@ -120,20 +120,6 @@ TEST_F(JournalFenetre, AFigureDrawnAgainFourTimesLargerAgreesWithTheCanvasAndFil
   ASSERT_EQ(grande.width(), 4 * toile.width());
   ASSERT_EQ(grande.height(), 4 * toile.height());
   const Bitmap petite = reduite(grande, 4);
-  if (qEnvironmentVariableIsSet("DUMP")) {
-    auto ecrire = [](const Bitmap& b, const char* n) {
-      QImage q(b.width(), b.height(), QImage::Format_RGB32);
-      for (int y = 0; y < b.height(); ++y)
-        for (int x = 0; x < b.width(); ++x) {
-          const Colour c = b.pixel(x, y);
-          q.setPixel(x, y, qRgb(rouge(c), vert(c), bleu(c)));
-        }
-      q.save(n);
-    };
-    ecrire(toile, "/tmp/j_toile.png");
-    ecrire(petite, "/tmp/j_petite.png");
-    ecrire(grande, "/tmp/j_grande.png");
-  }
 
   long egaux = 0;
   for (int y = 0; y < toile.height(); ++y)
