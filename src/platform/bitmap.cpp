@@ -1,5 +1,10 @@
 #include "platform/bitmap.h"
 
+#include <sys/mman.h>
+
+#include <cstdlib>
+#include <new>
+
 #include <algorithm>
 #include <cstddef>
 
@@ -22,6 +27,31 @@ Rect Rect::intersected(const Rect& other) const {
                std::min(right, other.right), std::min(bottom, other.bottom)};
   return r.empty() ? Rect{} : r;
 }
+
+namespace {
+constexpr std::size_t kGrandePage = std::size_t{2} << 20;
+}
+
+template <class T>
+T* AllocateurPages<T>::allocate(std::size_t n) {
+  const std::size_t octets = n * sizeof(T);
+  if (octets < 2 * kGrandePage) {
+    if (T* p = static_cast<T*>(std::malloc(octets))) return p;
+    throw std::bad_alloc();
+  }
+  const std::size_t arrondi = (octets + kGrandePage - 1) / kGrandePage * kGrandePage;
+  void* p = std::aligned_alloc(kGrandePage, arrondi);
+  if (p == nullptr) throw std::bad_alloc();
+  madvise(p, arrondi, MADV_HUGEPAGE);  // a hint: without it the pages are only smaller
+  return static_cast<T*>(p);
+}
+
+template <class T>
+void AllocateurPages<T>::deallocate(T* p, std::size_t) {
+  std::free(p);
+}
+
+template struct AllocateurPages<Colour>;
 
 Bitmap::Bitmap(int width, int height, Colour fill)
     : width_(std::max(width, 0)), height_(std::max(height, 0)) {

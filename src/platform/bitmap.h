@@ -1,10 +1,25 @@
 #pragma once
 
+#include <cstddef>
 #include <vector>
 
 #include "platform/colour.h"
 
 namespace orvane {
+
+// Large pictures in huge pages where the system offers them: a fill walks a big picture
+// down in bands, a row a page apart, and small pages would cost a TLB miss at every row.
+template <class T>
+struct AllocateurPages {
+  using value_type = T;
+  AllocateurPages() = default;
+  template <class U>
+  AllocateurPages(const AllocateurPages<U>&) {}
+  T* allocate(std::size_t n);
+  void deallocate(T* p, std::size_t n);
+  template <class U>
+  bool operator==(const AllocateurPages<U>&) const { return true; }
+};
 
 // A rectangle of pixels, right and bottom edges excluded.
 struct Rect {
@@ -54,7 +69,7 @@ class Bitmap {
  private:
   int width_ = 0;
   int height_ = 0;
-  std::vector<Colour> pixels_;
+  std::vector<Colour, AllocateurPages<Colour>> pixels_;
 };
 
 }  // namespace orvane

@@ -72,6 +72,9 @@ Rect scanlineFill(Bitmap& bitmap, int x, int y, Inside inside, Colour paint) {
     while (cx <= p.right) {
       if (!inside(row[cx])) {
         ++cx;
+        // Rows already painted are crossed again where runs reach past their parents:
+        // four at a time.
+        while (cx + 3 <= p.right && inside.none4(row + cx)) cx += 4;
         continue;
       }
       int left = cx;
@@ -118,8 +121,13 @@ bool allSet(Mask m) {
   const Halves h = reinterpret_cast<Halves>(m);
   return (h[0] & h[1]) == -1;
 }
+template <class Mask>
+bool noneSet(Mask m) {
+  const Halves h = reinterpret_cast<Halves>(m);
+  return (h[0] | h[1]) == 0;
+}
 
-// The two tests of inside, on one pixel and on four at once.
+// The tests of inside, on one pixel and on four at once (all inside, none inside).
 struct OfColour {
   Colour surface;
   bool operator()(Colour c) const { return c == surface; }
@@ -127,6 +135,11 @@ struct OfColour {
     const Colour4 v = *reinterpret_cast<const Colour4*>(p);
     const Colour4 s = {surface, surface, surface, surface};
     return allSet(v == s);
+  }
+  bool none4(const Colour* p) const {
+    const Colour4 v = *reinterpret_cast<const Colour4*>(p);
+    const Colour4 s = {surface, surface, surface, surface};
+    return noneSet(v == s);
   }
 };
 
@@ -139,6 +152,12 @@ struct NotBorder {
     const Colour4 b = {border, border, border, border};
     const Colour4 top = {0xFF000000u, 0xFF000000u, 0xFF000000u, 0xFF000000u};
     return allSet((v != b) & ((v & top) == 0));
+  }
+  bool none4(const Colour* p) const {
+    const Colour4 v = *reinterpret_cast<const Colour4*>(p);
+    const Colour4 b = {border, border, border, border};
+    const Colour4 top = {0xFF000000u, 0xFF000000u, 0xFF000000u, 0xFF000000u};
+    return noneSet((v != b) & ((v & top) == 0));
   }
 };
 

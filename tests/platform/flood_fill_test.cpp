@@ -72,6 +72,35 @@ TEST(FloodFill, MatchesReferenceOnBusyPictures) {
   }
 }
 
+// Few marks on a plain ground, as strokes leave it: long runs that reach past their
+// parents and send the fill back over rows it has already painted.
+TEST(FloodFill, MatchesReferenceAroundSparseMarks) {
+  std::mt19937 random(47);
+  for (int i = 0; i < 120; ++i) {
+    Canvas canvas(97, 61, 0);
+    std::uniform_int_distribution<int> px(0, 96), py(0, 60), side(1, 9);
+    for (int m = 0; m < 4 + i % 20; ++m) {
+      const int x = px(random), y = py(random), w = side(random), h = side(random);
+      const Colour c = 0x101010u * (1 + m % 2);
+      for (int v = y; v < y + h; ++v) {
+        for (int u = x; u < x + w; ++u) canvas.bitmap().setPixel(u, v, c);
+      }
+    }
+    const Bitmap before = canvas.bitmap();
+    const int x = px(random), y = py(random);
+    const bool surface = i % 2 == 0;
+    canvas.brush.color = 0xABCDEFu;
+    const Colour c = surface ? canvas.Pixels(x, y) : 0x101010u;
+    canvas.FloodFill(x, y, c, surface ? FloodFillType::Surface : FloodFillType::Border);
+    const Bitmap expected =
+        surface ? referenceFill(before, x, y, [c](Colour p) { return p == c; }, 0xABCDEFu)
+                : referenceFill(before, x, y, [c](Colour p) { return p != c; }, 0xABCDEFu);
+    ASSERT_TRUE(test::samePicture(canvas.bitmap(), expected,
+                                  surface ? "marks_surface" : "marks_border"))
+        << "case " << i << " at " << x << "," << y;
+  }
+}
+
 TEST(FloodFill, StartsThatFillNothing) {
   struct NoFill {
     const char* name;
