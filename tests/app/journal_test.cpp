@@ -12,6 +12,7 @@
 #include "app/tform1.h"
 #include "fenetre_test.h"
 #include "journal/redessin.h"
+#include "persistence/erreur_fichier.h"
 #include "persistence/fichier_bmp.h"
 #include "persistence/fichier_journal.h"
 
@@ -185,6 +186,28 @@ TEST_F(JournalFenetre, SauveWritesTheJournalBesideThePictureAndOuvrirGoesOnFromI
   EXPECT_GT(suite.taille(), premier.taille());
   ASSERT_TRUE(redessiner(suite, 1, redessinee, {}));
   EXPECT_EQ(redessinee, lire_fichier_bmp(dans("suite.bmp")));
+}
+
+// A snapshot written on its own thread that fails leaves the file of an earlier run at its
+// place; a step forward onto that place paints the old picture, which the journal must keep
+// whole rather than take for the stroke it could not hold.
+TEST_F(JournalFenetre, AFailedSnapshotWriteLeavesItsPlaceUnknownToTheJournal) {
+  const Bitmap ancienne(640, 480, 0x00FF00);
+  ecrire_fichier_bmp(dans("~101.bmp"), ancienne);
+  trait({{100, 100}, {200, 150}});
+  instantane_ecrit();
+  ASSERT_EQ(form->historique.indice_historique(), 0);
+  form->historique.ecrire_image = [](const QString&, const Bitmap&) {
+    throw ErreurFichier("disque plein");
+  };
+  trait({{300, 100}, {400, 250}});
+  instantane_ecrit();
+  EXPECT_EQ(form->historique.indice_historique(), 0);
+  ASSERT_EQ(systeme.messages.size(), 1);
+
+  form->Panel13Click();  // forward, onto the place the write could not fill
+  ASSERT_EQ(form->canvas().bitmap(), ancienne);
+  EXPECT_EQ(redessiner_a(1), ancienne);
 }
 
 TEST_F(JournalFenetre, AJournalIsKnownByItsContentAndADamagedOneChangesNothing) {
