@@ -88,5 +88,12 @@ trait() {
   xdotool mouseup 1
 }
 
+# "Sauve" on the palette, after the palette's controls were centred on the screen.
+sauve_x=$(( 824 + (LARGEUR - 1377) / 2 + 22 ))
+sauve_y=$(( HAUTEUR - 132 + 22 + 14 ))
+
+# Another window than the main one, named as the program: the message box.
+message_visible() { xdotool search --onlyvisible --name '^Orvane$' | grep -vqx "$FENETRE"; }
+
 # The program has ended; its exit status in $STATUT.
 programme_termine() { ! kill -0 "$ORVANE_PID" 2>/dev/null; }

@@ -8,12 +8,8 @@ demarrer_x
 demarrer_orvane
 
 cx=$(( LARGEUR / 2 )); cy=$(( HAUTEUR / 2 ))
-sauve_x=$(( 824 + (LARGEUR - 1377) / 2 + 22 ))
-sauve_y=$(( HAUTEUR - 132 + 22 + 14 ))
 haut_toile=$(( HAUTEUR - 140 ))  # the canvas above the palette
 
-# Another window than the main one, named as the program: the message box.
-message_visible() { xdotool search --onlyvisible --name '^Orvane$' | grep -vqx "$FENETRE"; }
 dialogue_visible() { xdotool search --onlyvisible --name "$1"; }
 dialogue_parti() { ! xdotool search --onlyvisible --name "$1"; }
 

@@ -7,9 +7,6 @@ demarrer_x
 demarrer_orvane
 
 cx=$(( LARGEUR / 2 )); cy=$(( HAUTEUR / 2 ))
-sauve_x=$(( 824 + (LARGEUR - 1377) / 2 + 22 ))
-sauve_y=$(( HAUTEUR - 132 + 22 + 14 ))
-message_visible() { xdotool search --onlyvisible --name '^Orvane$' | grep -vqx "$FENETRE"; }
 dialogue_visible() { xdotool search --onlyvisible --name "enregistre l'image"; }
 
 attendre 10 pixel_est 10 10 "0,0,0" || echec "no black canvas"

@@ -6,12 +6,7 @@ demarrer_x
 demarrer_orvane
 
 cx=$(( LARGEUR / 2 )); cy=$(( HAUTEUR / 2 ))
-# "Sauve" on the palette, after the palette's controls were centred on the screen.
-sauve_x=$(( 824 + (LARGEUR - 1377) / 2 + 22 ))
-sauve_y=$(( HAUTEUR - 132 + 22 + 14 ))
 
-# Another window than the main one, named as the program: the message box.
-message_visible() { xdotool search --onlyvisible --name '^Orvane$' | grep -vqx "$FENETRE"; }
 dialogue_visible() { xdotool search --onlyvisible --name "enregistre l'image $1\$"; }
 
 # meme_pixel FILE X Y: the file and the screen agree at (X, Y).
