@@ -159,8 +159,8 @@ void ombre_ligne_par_ligne(Canvas& canvas, const ReglagesTrace& r, const Copie& 
     if (r.ombre_2) b = std::fabs(std::sin(3.14 * b));
     const auto comp = [b](int v) { return static_cast<int>(std::nearbyint(v * b)); };
     canvas.pen.color = RGB(comp(rouge(couleur)), comp(vert(couleur)), comp(bleu(couleur)));
-    canvas.pen.width = 2;
-    ligne_seule(canvas, c.x1 + d, c.y1, c.x2 + d, c.y2, i);
+    canvas.pen.width = r.epaisseur_ombre;
+    ligne_seule(canvas, c.x1 + d, c.y1, c.x2 + d, c.y2, std::int64_t{i} * r.pas_ombre);
   }
 }
 
@@ -228,6 +228,10 @@ ReglagesTrace reglages_au_hasard(std::mt19937& g) {
   r.largeur_ombre = entre(0, 2) == 0 ? entre(-1, 2) : entre(3, 40);
   r.nombre_clones = entre(0, 2) == 0 ? entre(0, 6) : 1;
   r.largeur_ecran = entre(0, 3) == 0 ? 3 : 160;
+  // Shadows as a re-drawing at scale K makes them: lines 2K wide, K pixels apart.
+  const int k = entre(0, 3) == 0 ? entre(2, 3) : 1;
+  r.epaisseur_ombre = 2 * k;
+  r.pas_ombre = k;
   return r;
 }
 
