@@ -4,7 +4,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QTemporaryDir>
 #include <cstdlib>
 #include <utility>
 
@@ -14,6 +13,7 @@
 #include "colour/coloriage_aleatoire.h"
 #include "colour/coul_aleatoire.h"
 #include "drawing/trace_symetrique.h"
+#include "systeme_banc.h"
 
 namespace {
 
@@ -136,15 +136,6 @@ BENCHMARK(BM_ParcoursEnGrille_4Quarts_SansRemplissage)->Unit(benchmark::kMicrose
 BENCHMARK(BM_ParcoursEnLigne_Uni)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ParcoursEnGrille_Uni)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ParcoursEnGrille_Uni4K)->Unit(benchmark::kMillisecond);
-
-// The desktop, with the snapshots in a directory of their own.
-class SystemeBanc : public SystemeQt {
- public:
-  QString chemin_programme() override { return dossier_.filePath(QStringLiteral("orvane")); }
-
- private:
-  QTemporaryDir dossier_;
-};
 
 // The whole pass in the window, the same figure at the screen's size: the walk through the
 // palette's controls, the screen kept up to date during the pass, and the snapshot at the

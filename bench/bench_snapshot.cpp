@@ -13,6 +13,7 @@
 #include "app/tform1.h"
 #include "persistence/historique_images.h"
 #include "platform/aleatoire.h"
+#include "systeme_banc.h"
 
 namespace {
 
@@ -56,22 +57,12 @@ void BM_pas_en_arriere_plein_ecran(benchmark::State& state) {
 }
 BENCHMARK(BM_pas_en_arriere_plein_ecran)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// The desktop of a 1920 x 1080 screen, the snapshots in a directory of their own.
-class SystemeBanc : public SystemeQt {
- public:
-  QSize taille_ecran() override { return {kLargeur, kHauteur}; }
-  QString chemin_programme() override { return dossier_.filePath(QStringLiteral("orvane")); }
-
- private:
-  QTemporaryDir dossier_;
-};
-
 // From the release of a stroke to the window running the next event it is given, the busy
 // picture on the canvas. The strokes come slower than a write (the user's hand), so each
 // starts with the write before it ended; with `attendre` the release also waits for its
 // own write, as when the snapshot was written on the window's thread.
 void relacher(benchmark::State& state, bool attendre) {
-  SystemeBanc systeme;
+  SystemeBanc systeme(QSize(kLargeur, kHauteur));
   TForm1 form(systeme);
   form.show();
   QApplication::processEvents();

@@ -54,12 +54,12 @@ RedessinEnFond::~RedessinEnFond() {
 void RedessinEnFond::travailler() {
   const qint64 k = choix_.echelle;
   try {
-    const std::optional<Bitmap> image =
-        rendre(dessin_, choix_.echelle, choix_.lisse, [this](std::int64_t fait, std::int64_t total) {
-          fait_ = fait;
-          total_ = total;
-          return !arret_;
-        });
+    const auto progres = [this](std::int64_t fait, std::int64_t total) {
+      fait_ = fait;
+      total_ = total;
+      return !arret_;
+    };
+    const std::optional<Bitmap> image = rendre(dessin_, choix_.echelle, choix_.lisse, progres);
     if (!image || arret_) return;
     enregistrement_ = true;
     if (ecrire_redessin(chemin_, *image, [this] { return !arret_; }))

@@ -1,5 +1,6 @@
-// Ctrl+Z, Ctrl+Y, Ctrl+S, Ctrl+Shift+S, Ctrl+O and Ctrl+Q: the Ctrl held for them chooses no centre. The
-// keys typed into the picture's name are text until the user is back on the canvas.
+// Ctrl+Z, Ctrl+Y, Ctrl+S, Ctrl+Shift+S, Ctrl+O and Ctrl+Q: the Ctrl held for them chooses
+// no centre. The keys typed into the picture's name are text until the user is back on
+// the canvas.
 #include "app/tform1.h"
 
 namespace orvane {

@@ -182,8 +182,9 @@ std::vector<std::int64_t> decalages_clones(const ReglagesTrace& reglages) {
 }
 
 // The graded shadow of every clone: lines of the shadow's pen width, each one step (a
-// pixel, K in a re-drawing at scale K) further right and down. Only the lines that can touch the canvas are drawn, so a wide shadow costs at most
-// the canvas size; the pen is left as the last line would leave it.
+// pixel, K in a re-drawing at scale K) further right and down. Only the lines that can
+// touch the canvas are drawn, so a wide shadow costs at most the canvas size; the pen is
+// left as the last line would leave it.
 void ombres(Canvas& canvas, const ReglagesTrace& reglages, const Copie& copie,
             const std::vector<std::int64_t>& decalages, Colour couleur,
             OmbresCumulees* cumul) {

@@ -319,8 +319,10 @@ void ecrire_image(Ecrivain& w, const Bitmap& image) {
 }
 
 std::shared_ptr<const Bitmap> lire_image(Lecteur& l, Contexte& c) {
-  const int largeur = l.naturel_borne(static_cast<std::uint64_t>(c.largeur), "image plus large que la toile");
-  const int hauteur = l.naturel_borne(static_cast<std::uint64_t>(c.hauteur), "image plus haute que la toile");
+  const int largeur =
+      l.naturel_borne(static_cast<std::uint64_t>(c.largeur), "image plus large que la toile");
+  const int hauteur =
+      l.naturel_borne(static_cast<std::uint64_t>(c.hauteur), "image plus haute que la toile");
   c.pixels_images += std::int64_t{largeur} * hauteur;
   if (c.pixels_images > kPixelsMaxImages) Lecteur::abime("trop d'images");
   const std::uint64_t taille = l.naturel();
@@ -328,7 +330,8 @@ std::shared_ptr<const Bitmap> lire_image(Lecteur& l, Contexte& c) {
   const QByteArray serre = l.bloc(taille);
   // qCompress puts the size of the data first: it must be the picture's, so that nothing
   // larger is ever set aside.
-  const std::uint64_t attendu = std::uint64_t{3} * static_cast<std::uint64_t>(largeur) * static_cast<std::uint64_t>(hauteur);
+  const std::uint64_t attendu =
+      std::uint64_t{3} * static_cast<std::uint64_t>(largeur) * static_cast<std::uint64_t>(hauteur);
   if (serre.size() < 4 || qFromBigEndian<quint32>(serre.constData()) != attendu)
     Lecteur::abime("taille de l'image");
   // Deflate packs at most 1032 bytes into one: fewer compressed bytes cannot hold the
