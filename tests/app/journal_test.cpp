@@ -253,7 +253,8 @@ TEST_F(JournalFenetre, APictureOrJournalThatCannotBeWrittenNeverLeavesAnotherFig
   // The last segment again and again: the same picture, a journal larger than it.
   const Entree derniere = form->journal.journal().entrees().back();
   for (int i = 0; i < 20000; ++i) form->journal.ajouter(derniere);
-  const rlim_t limite = static_cast<rlim_t>(premiere.size()) + 4096;
+  enregistrer_image(dans("mesure.png"), form->canvas().bitmap());
+  const rlim_t limite = static_cast<rlim_t>(QFileInfo(dans("mesure.png")).size()) + 4096;
   ASSERT_GT(static_cast<rlim_t>(octets_journal(form->journal.journal()).size()), limite);
   const std::string message = sauver(limite);
   EXPECT_THAT(message, testing::StartsWith("Impossible d'écrire le journal « " +
