@@ -162,7 +162,7 @@ TEST_F(RedessinFenetre, RefusalsAndFailuresGoToTheErrorBoxAndWriteNothing) {
       {motif(4, 4), ChoixEchelle{2, false}, dans(QStringLiteral("absent/a.png")),
        "répertoire introuvable.", 1},
       {manque_de_memoire, ChoixEchelle{3, false}, sortie,
-       "La mémoire manque pour redessiner l'image sur 12 x 12 pixels.", 1},
+       "La mémoire manque pour une image de 12 x 12 pixels", 1},
   };
   for (const Cas& c : cas) {
     systeme.erreurs.clear();
