@@ -79,11 +79,10 @@ void RedessinEnFond::travailler() {
 
 void RedessinEnFond::montrer_progres() {
   if (!dialogue_ || arret_) return;
-  // The picture's rows written, once it is drawn.
-  if (enregistrement_ && !legende_enregistrement_) {
-    dialogue_->setLabelText(QStringLiteral("Enregistrement de « %1 »").arg(chemin_));
-    dialogue_->setValue(0);
-    legende_enregistrement_ = true;
+  // Once drawn, the bar counts the picture's rows written.
+  if (enregistrement_) {
+    const QString legende = QStringLiteral("Enregistrement de « %1 »").arg(chemin_);
+    if (dialogue_->labelText() != legende) dialogue_->setLabelText(legende);
   }
   const std::int64_t total = total_;
   if (total > 0) dialogue_->setValue(static_cast<int>(fait_ * kGraduations / total));

@@ -48,8 +48,7 @@ class RedessinEnFond : public QObject {
   std::atomic<bool> arret_{false};
   std::atomic<std::int64_t> fait_{0};
   std::atomic<std::int64_t> total_{0};
-  std::atomic<bool> enregistrement_{false};  // drawn: fait_ and total_ count rows written
-  bool legende_enregistrement_ = false;
+  std::atomic<bool> enregistrement_{false};
   // Written by the worker, read once it has finished.
   IssueRedessin issue_ = IssueRedessin::Annulee;
   QString message_;

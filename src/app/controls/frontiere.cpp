@@ -9,6 +9,10 @@ namespace orvane {
 
 namespace {
 
+constexpr char kMemoireManquante[] =
+    "La mémoire manque pour terminer cette opération : fermez d'autres programmes ou "
+    "choisissez une image plus petite.";
+
 std::function<void(const QString&)>& boite_erreur() {
   static std::function<void(const QString&)> boite;
   return boite;

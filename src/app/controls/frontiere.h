@@ -11,11 +11,6 @@ namespace orvane {
 // a_la_frontiere. An error raised inside ends that handler and is shown in the error box
 // once; Qt is not exception-safe, so nothing may unwind through its frames.
 
-// What the box says when memory ran short, in place of the library's own words.
-inline constexpr char kMemoireManquante[] =
-    "La mémoire manque pour terminer cette opération : fermez d'autres programmes ou "
-    "choisissez une image plus petite.";
-
 // The error box; until one is installed errors go to the log.
 void installer_boite_erreur(std::function<void(const QString&)> boite);
 
