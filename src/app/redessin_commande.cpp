@@ -45,7 +45,7 @@ int redessiner_en_commande(const DemandeRendu& demande, const LectureDessin& lir
                               (demande.lisse ? ", lissé" : ""));
   ProgresTerminal progres_ecriture(erreurs, terminal, "Écriture de « " + demande.sortie + " »");
   try {
-    std::optional<Bitmap> image = rendre(
+    const std::optional<Bitmap> image = rendre(
         dessin, echelle, demande.lisse,
         [&progres](std::int64_t fait, std::int64_t total) { return progres(fait, total); });
     progres.terminer();
