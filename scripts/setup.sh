@@ -26,7 +26,7 @@ done
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev qt6-translations-l10n libxcb1-dev
-  zlib1g-dev
+  zlib1g-dev libpng-dev libjpeg-dev
 )
 for groupe in "${groupes[@]}"; do
   case "$groupe" in

@@ -27,6 +27,7 @@ int main(int argc, char** argv) {
   if (demande.rendu) {
     // No window: no display is needed, pictures are written by Qt Gui alone.
     const QCoreApplication app(argc, argv);
+    orvane::supprimer_temporaires_par_signal();
     return orvane::redessiner_en_commande(
         *demande.rendu,
         [](const QString& chemin) {
