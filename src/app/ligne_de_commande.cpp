@@ -12,7 +12,7 @@ namespace orvane {
 namespace {
 
 constexpr std::string_view kUsage =
-    "Usage : orvane [--help] [--version] [IMAGE]\n"
+    "Usage : orvane [--help] [--version] [OPTIONS DE QT] [IMAGE]\n"
     "        orvane --render JOURNAL.orvane --scale K --output IMAGE [--smooth]\n"
     "        orvane --thumbnail JOURNAL.orvane VIGNETTE.png TAILLE\n";
 
@@ -67,15 +67,14 @@ std::string_view nom_option(std::string_view argument) {
   return argument;
 }
 
+bool parmi(std::string_view nom, const auto& noms) {
+  return std::find(noms.begin(), noms.end(), nom) != noms.end();
+}
+
 bool option_qt_egal(std::string_view argument) {
   const std::string_view nom = nom_option(argument);
   const std::size_t egal = nom.find('=');
-  return egal != std::string_view::npos && std::find(kOptionsQtEgal.begin(), kOptionsQtEgal.end(),
-                                                     nom.substr(0, egal)) != kOptionsQtEgal.end();
-}
-
-bool parmi(std::string_view nom, const auto& noms) {
-  return std::find(noms.begin(), noms.end(), nom) != noms.end();
+  return egal != std::string_view::npos && parmi(nom.substr(0, egal), kOptionsQtEgal);
 }
 
 DemandeLigne fin(int statut) {
