@@ -22,9 +22,9 @@ cp "$exemple" "$TRAVAIL/dessin du soir.orvane"
 cp "$exemple" "$TRAVAIL/sans extension"
 
 # The type, as a file manager finds it: the prefix's MIME database before the system's.
-update-mime-database "$prefixe/share/mime" || echec "update-mime-database failed"
 sur_le_bureau=(env -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION XDG_DATA_HOME="$TRAVAIL/vide"
                XDG_DATA_DIRS="$prefixe/share:/usr/share")
+"${sur_le_bureau[@]}" update-mime-database "$prefixe/share/mime" || echec "update-mime-database failed"
 for journal in "$TRAVAIL/dessin du soir.orvane" "$TRAVAIL/sans extension"; do
   type=$("${sur_le_bureau[@]}" xdg-mime query filetype "$journal") || echec "xdg-mime failed"
   [ "$type" = "$type_journal" ] || echec "xdg-mime names '$type' for $(basename "$journal")"
