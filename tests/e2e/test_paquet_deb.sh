@@ -36,7 +36,8 @@ grep -q '^MimeType=application/x-orvane;.*image/png;' "$entree" ||
 grep -qx 'Exec=orvane --thumbnail %i %o %s' "$racine/usr/share/thumbnailers/orvane.thumbnailer" ||
   echec "the thumbnailer does not run orvane --thumbnail"
 # The package's type database is built by the shared-mime-info trigger: the type must read.
-update-mime-database "$racine/usr/share/mime" || echec "the journals' type does not read"
+XDG_DATA_DIRS="$racine/usr/share" update-mime-database "$racine/usr/share/mime" ||
+  echec "the journals' type does not read"
 desktop-file-validate "$entree" || echec "desktop entry invalid"
 appstreamcli validate --no-net "$racine/usr/share/metainfo/org.orvane.Orvane.metainfo.xml" \
   >"$TRAVAIL/appstream.log" 2>&1 || echec "metainfo invalid: $(cat "$TRAVAIL/appstream.log")"
