@@ -9,6 +9,7 @@
 #include "platform/mix_mode.h"
 #include "platform/point.h"
 #include "platform/row_spans.h"
+#include "platform/veille.h"
 
 namespace orvane {
 
@@ -38,6 +39,8 @@ class Canvas {
 
   Pen pen;
   Brush brush;
+  // Watches a re-drawing's long operations, row by row; none on the screen.
+  Veille* veille = nullptr;
 
   int width() const { return bitmap_.width(); }
   int height() const { return bitmap_.height(); }
