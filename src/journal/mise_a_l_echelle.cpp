@@ -88,7 +88,7 @@ EntreeArc a_l_echelle(const EntreeArc& e, int k) {
 Bitmap a_l_echelle(const Bitmap& image, int k, int largeur, int hauteur, Veille* veille) {
   const int l = std::min(image.width(), largeur), h = std::min(image.height(), hauteur);
   if (k == 1 && l == image.width() && h == image.height()) return image;
-  Bitmap r(l * k, h * k);
+  Bitmap r(l * k, h * k, 0, veille);
   for (int y = 0; y < h; ++y) {
     const Colour* source = image.row(y);
     Colour* premiere = r.row(y * k);

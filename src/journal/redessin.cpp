@@ -57,8 +57,8 @@ void Redessin::appliquer(const Entree& entree) {
           largeur_ = e.largeur;
           hauteur_ = e.hauteur;
           toile_ = Canvas(bord_a_l_echelle(e.largeur, echelle_),
-                          bord_a_l_echelle(e.hauteur, echelle_), e.couleur & 0xFFFFFFu);
-          toile_.veille = veille_;
+                          bord_a_l_echelle(e.hauteur, echelle_), e.couleur & 0xFFFFFFu,
+                          veille_);
         } else if constexpr (std::is_same_v<T, EntreeTrait>) {
           tracer(e);
         } else if constexpr (std::is_same_v<T, EntreeEllipse>) {

@@ -19,6 +19,9 @@ int clampToInt(std::int64_t v) {
 
 Canvas::Canvas(int width, int height, Colour fill) : bitmap_(width, height, fill) {}
 
+Canvas::Canvas(int width, int height, Colour fill, Veille* veille)
+    : veille(veille), bitmap_(width, height, fill, veille) {}
+
 void Canvas::FillRect(int l, int t, int r, int b) {
   const Rect area = Rect{l, t, r, b}.intersected(bitmap_.bounds());
   if (area.empty()) return;

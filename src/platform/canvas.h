@@ -36,6 +36,8 @@ class Canvas {
  public:
   Canvas() = default;
   Canvas(int width, int height, Colour fill = 0);
+  // Filled and then drawn under the watch.
+  Canvas(int width, int height, Colour fill, Veille* veille);
 
   Pen pen;
   Brush brush;
