@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTest>
 #include <map>
 #include <set>
 #include <vector>
@@ -63,6 +64,11 @@ class JournalFenetre : public FenetreTest {
   }
 
   QString dans(const QString& nom) const { return repertoire.filePath(nom); }
+
+  // The journal opened is drawn in the background: its end, as the window hears of it.
+  bool ouvert() {
+    return QTest::qWaitFor([&] { return form->redessin_en_cours() == nullptr; }, 20000);
+  }
 };
 
 // The commonest colour of each k x k block.
@@ -175,6 +181,7 @@ TEST_F(JournalFenetre, SauveWritesTheJournalBesideThePictureAndOuvrirGoesOnFromI
   form->Panel_new_fond_noirClick();
   systeme.chemin_ouvert = dans("dessin.orvane");
   form->Panel5Click();
+  ASSERT_TRUE(ouvert());
   EXPECT_EQ(form->canvas().bitmap(), redessinee);
   EXPECT_EQ(form->journal.journal().taille(), premier.taille());
 
@@ -218,6 +225,7 @@ TEST_F(JournalFenetre, AJournalIsKnownByItsContentAndADamagedOneChangesNothing) 
   ASSERT_TRUE(QFile::copy(dans("a.orvane"), dans("copie.dat")));
   form->Panel2Click();
   form->ouvrir_fichier(dans("copie.dat"));
+  ASSERT_TRUE(ouvert());
   EXPECT_EQ(form->canvas().bitmap(), lire_fichier_bmp(dans("a.bmp")));
 
   QFile f(dans("a.orvane"));

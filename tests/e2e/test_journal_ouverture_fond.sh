@@ -4,7 +4,7 @@
 # the program within a second, and left alone the figure appears whole.
 source "$(dirname "$0")/lib.sh"
 demarrer_x
-"$ORVANE_BUILD/tests/e2e/journal_lourd" "$TRAVAIL/lourd.orvane" "$LARGEUR" "$HAUTEUR" 400 ||
+"${JOURNAL_LOURD:-$ORVANE_BUILD/tests/e2e/journal_lourd}" "$TRAVAIL/lourd.orvane" "$LARGEUR" "$HAUTEUR" 2000 ||
   echec "no heavy journal"
 cp "$ORVANE_BIN" "$TRAVAIL/orvane"
 
@@ -36,7 +36,8 @@ attendre 2 pixel_est "$sauve_x" "$sauve_y" "$palette" ||
 progres_visible || echec "the journal was drawn before the check: make it heavier"
 
 # "Annuler" (Escape in its dialog) stops the drawing and leaves the canvas black.
-xdotool windowfocus --sync "$(progres)" key Escape
+xdotool windowfocus "$(progres)"
+xdotool key Escape
 attendre 2 bash -c "! xdotool search --onlyvisible --name '^Redessin$'" ||
   echec "Escape did not stop the open"
 for point in "${points[@]}"; do
