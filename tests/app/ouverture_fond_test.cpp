@@ -135,8 +135,9 @@ TEST_F(OuvertureEnFond, APictureOpenedBesideItsOwnJournalGoesOnWithItsHistory) {
   const Journal premier = lire_journal(chemin_journal_de(dans("dessin.bmp")));
   // Kept under the name earlier versions gave it, it is found as well.
   const QString ancien = dans("dessin.orvane");
-  if (chemin_journal_de(dans("dessin.bmp")) != ancien)
+  if (chemin_journal_de(dans("dessin.bmp")) != ancien) {
     ASSERT_TRUE(QFile::rename(chemin_journal_de(dans("dessin.bmp")), ancien));
+  }
   form->Panel_new_fond_noirClick();
 
   ouvrir(dans("dessin.bmp"));
@@ -165,6 +166,7 @@ TEST_F(OuvertureEnFond, AJournalBesideAPictureItDoesNotDrawIsLeftAside) {
   retouchee.setPixel(5, 5, RGB(1, 2, 3));
   ecrire_fichier_bmp(dans("dessin.bmp"), retouchee);
   form->Panel_new_fond_noirClick();
+  const QStringList messages = systeme.messages;
 
   ouvrir(dans("dessin.bmp"));
   ASSERT_TRUE(fini());
@@ -173,7 +175,7 @@ TEST_F(OuvertureEnFond, AJournalBesideAPictureItDoesNotDrawIsLeftAside) {
   ASSERT_TRUE(redessiner(form->journal.journal(), 1, redessinee, {}));
   EXPECT_EQ(redessinee, retouchee);
   EXPECT_LE(form->journal.journal().taille(), 2u);  // the canvas and the picture
-  EXPECT_THAT(systeme.messages, IsEmpty());
+  EXPECT_EQ(systeme.messages, messages);  // silently
 }
 
 }  // namespace
