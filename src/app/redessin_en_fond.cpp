@@ -21,13 +21,20 @@ RedessinEnFond::RedessinEnFond(QWidget* fenetre, Dessin dessin, ChoixEchelle cho
                                QString chemin)
     : dessin_(std::move(dessin)), choix_(choix), chemin_(std::move(chemin)) {
   const qint64 k = choix_.echelle;
-  dialogue_ = new QProgressDialog(
-      QStringLiteral("Redessin à l'échelle %1%2 : %3 x %4 pixels")
-          .arg(k)
-          .arg(choix_.lisse ? QStringLiteral(", lissé") : QString())
-          .arg(dessin_.largeur * k)
-          .arg(dessin_.hauteur * k),
-      QStringLiteral("Annuler"), 0, kGraduations, fenetre);
+  demarrer(fenetre, QStringLiteral("Redessin à l'échelle %1%2 : %3 x %4 pixels")
+                        .arg(k)
+                        .arg(choix_.lisse ? QStringLiteral(", lissé") : QString())
+                        .arg(dessin_.largeur * k)
+                        .arg(dessin_.hauteur * k));
+}
+
+RedessinEnFond::RedessinEnFond(QWidget* fenetre, Dessin dessin, const QString& texte)
+    : dessin_(std::move(dessin)), choix_{1, false} {
+  demarrer(fenetre, texte);
+}
+
+void RedessinEnFond::demarrer(QWidget* fenetre, const QString& texte) {
+  dialogue_ = new QProgressDialog(texte, QStringLiteral("Annuler"), 0, kGraduations, fenetre);
   dialogue_->setWindowTitle(QStringLiteral("Redessin"));
   dialogue_->setWindowModality(Qt::WindowModal);
   dialogue_->setMinimumDuration(0);
@@ -59,8 +66,13 @@ void RedessinEnFond::travailler() {
       total_ = total;
       return !arret_;
     };
-    const std::optional<Bitmap> image = rendre(dessin_, choix_.echelle, choix_.lisse, progres);
+    std::optional<Bitmap> image = rendre(dessin_, choix_.echelle, choix_.lisse, progres);
     if (!image || arret_) return;
+    if (chemin_.isEmpty()) {
+      image_ = std::move(*image);
+      issue_ = IssueRedessin::Dessinee;
+      return;
+    }
     fait_ = 0;
     total_ = 0;
     enregistrement_ = true;

@@ -17,26 +17,35 @@ class QWidget;
 
 namespace orvane {
 
-// How a re-drawing in the background ended.
-enum class IssueRedessin { Ecrite, Annulee, Echec };
+// How a re-drawing in the background ended: written to its file, drawn for the window,
+// cancelled or failed.
+enum class IssueRedessin { Ecrite, Dessinee, Annulee, Echec };
 
-// A re-drawing written to a picture file on a worker thread, its progress in a dialog whose
-// "Annuler" stops it at the next step and leaves no file. The window goes on answering
-// meanwhile; the dialog keeps the user from starting another.
+// A re-drawing on a worker thread, its progress in a dialog whose "Annuler" stops it
+// within a moment, even inside one heavy stroke. It is either written to a picture file,
+// which a stop leaves unwritten, or handed to the window (an opened journal), which a stop
+// leaves as it was. The window goes on answering meanwhile; the dialog, modal to it, keeps
+// the user from drawing or starting another.
 class RedessinEnFond : public QObject {
   Q_OBJECT
  public:
+  // Written at the chosen scale into `chemin`.
   RedessinEnFond(QWidget* fenetre, Dessin dessin, ChoixEchelle choix, QString chemin);
+  // Drawn at scale 1 for the window, which takes it with prendre_image() once ended as
+  // Dessinee; `texte` says what is drawn.
+  RedessinEnFond(QWidget* fenetre, Dessin dessin, const QString& texte);
   // Stops the work and waits for it.
   ~RedessinEnFond() override;
 
   QProgressDialog* dialogue() const { return dialogue_; }
+  Bitmap prendre_image() { return std::move(image_); }
 
  signals:
   // Once, on the window's thread; `message` is the failure's sentence.
   void terminee(IssueRedessin issue, const QString& message);
 
  private:
+  void demarrer(QWidget* fenetre, const QString& texte);
   // On the worker thread.
   void travailler();
   void montrer_progres();
@@ -52,6 +61,7 @@ class RedessinEnFond : public QObject {
   // Written by the worker, read once it has finished.
   IssueRedessin issue_ = IssueRedessin::Annulee;
   QString message_;
+  Bitmap image_;
   QPointer<QProgressDialog> dialogue_;
   QTimer minuterie_;
   std::unique_ptr<QThread> fil_;

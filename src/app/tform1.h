@@ -210,15 +210,20 @@ class TForm1 : public QWidget {
   void CheckBox_ombre_2Click();
   void Panel7Click();
   void Panel5Click();
-  // Paints a picture file onto the canvas from its top-left corner, as "Ouvrir" does.
-  void peindre_image(const QString& chemin);
+  // Paints a picture file onto the canvas from its top-left corner, as "Ouvrir" does; returns
+  // the picture read.
+  std::shared_ptr<const Bitmap> peindre_image(const QString& chemin);
   // "Ouvrir" and the command line: a journal (by its content or its .orvane name) is drawn
-  // again and becomes the canvas's journal; any other file is a picture to paint.
+  // again in the background and becomes the canvas's journal; any other file is a picture
+  // to paint, which takes up its own journal when one beside it draws exactly the picture.
   void ouvrir_fichier(const QString& chemin);
   void ouvrir_journal(const QString& chemin);
   // "Sauve" writes the picture, then its journal: the picture written whole or not at all,
   // the error says that nothing was replaced.
   void enregistrer_image_ou_rien(const QString& chemin);
+  // The first of the journals at `chemins` that draws exactly `image`, painted on the
+  // canvas, becomes the canvas's journal; tried in the background, one after the other.
+  void reprendre_journal(std::shared_ptr<const Bitmap> image, QStringList chemins);
   // The journal written beside a saved picture, under the picture's name; when it cannot
   // be, the journal of the picture replaced goes too, and the error says so.
   void sauver_journal(const QString& chemin_image);
@@ -284,6 +289,12 @@ class TForm1 : public QWidget {
   void redessine_a_l_echelle();
   // The picture to re-draw: the canvas's journal, as a drawing at any scale.
   std::function<Dessin()> dessin_courant = [this] { return dessin_du_journal(journal.journal()); };
+  // Draws at scale 1 in the background, `texte` in the progress dialog; `dessinee` gets
+  // the picture once drawn, a failure goes to the error box when `echec_signale`.
+  void dessiner_en_fond(Dessin dessin, const QString& texte,
+                        std::function<void(Bitmap)> dessinee, bool echec_signale = true);
+  // The drawing in the background, while one runs.
+  RedessinEnFond* redessin_en_cours() const { return redessin_.get(); }
 
   // The screen in the window's own coordinates, and in the screen's pixels, which are the
   // canvas's.
@@ -305,6 +316,8 @@ class TForm1 : public QWidget {
   void construire_tables();
   // The walk of the colouring pass, showing its progress.
   void parcours_coloriage();
+  // What the window does when the drawing in the background ends.
+  void suivre_redessin(std::function<void(Bitmap)> dessinee, bool echec_signale);
 
   Systeme& systeme_;
   FiltrePasse* filtre_passe_ = nullptr;  // holds events back during the colouring pass

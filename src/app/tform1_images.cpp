@@ -68,13 +68,14 @@ void TForm1::Panel5Click() {
   if (!chemin.isEmpty()) ouvrir_fichier(chemin);
 }
 
-void TForm1::peindre_image(const QString& chemin) {
+std::shared_ptr<const Bitmap> TForm1::peindre_image(const QString& chemin) {
   // Read whole before drawing: a damaged file leaves the canvas as it was.
-  const Bitmap image = lire_fichier_image(chemin);
+  auto image = std::make_shared<const Bitmap>(lire_fichier_image(chemin));
   effacer_figures_elastiques();
   Canvas& c = canvas();
-  c.Draw(0, 0, image);
-  journal.image_peinte(-1, std::make_shared<const Bitmap>(image), c.width(), c.height());
+  c.Draw(0, 0, *image);
+  journal.image_peinte(-1, image, c.width(), c.height());
+  return image;
 }
 
 }  // namespace orvane

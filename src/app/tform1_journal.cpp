@@ -1,13 +1,31 @@
 // The picture's journal: what the elliptic tool draws goes to it, "Sauve" writes it beside
-// the picture, "Ouvrir" draws a journal again.
+// the picture, "Ouvrir" draws a journal again, or takes up the one beside a picture.
+#include <QFileInfo>
 #include <memory>
 #include <new>
 
 #include "app/tform1.h"
-#include "journal/redessin.h"
+#include "journal/rendu_echelle.h"
 #include "persistence/fichier_journal.h"
 
 namespace orvane {
+
+namespace {
+
+// The journals that may lie beside a picture: its own, then the one of the name earlier
+// versions gave (the picture's suffix replaced), which another picture may share.
+QStringList journaux_a_cote(const QString& chemin_image) {
+  QStringList chemins{chemin_journal_de(chemin_image)};
+  const QString suffixe = QFileInfo(chemin_image).suffix();
+  if (!suffixe.isEmpty()) {
+    const QString ancien =
+        chemin_image.left(chemin_image.size() - suffixe.size()) + QStringLiteral("orvane");
+    if (!chemins.contains(ancien)) chemins << ancien;
+  }
+  return chemins;
+}
+
+}  // namespace
 
 void TForm1::lier_journal() {
   outil_ellipse.temoin.ligne = [this](Point a, Point b, int mode, Colour couleur, int largeur) {
@@ -25,34 +43,68 @@ void TForm1::lier_journal() {
 }
 
 void TForm1::ouvrir_fichier(const QString& chemin) {
+  // One drawing in the background at a time; its dialog keeps the user from asking more.
+  if (redessin_) return;
   if (est_journal(chemin)) {
     ouvrir_journal(chemin);
-  } else {
-    peindre_image(chemin);
+    return;
   }
+  const std::shared_ptr<const Bitmap> image = peindre_image(chemin);
+  reprendre_journal(image, journaux_a_cote(chemin));
 }
 
 void TForm1::ouvrir_journal(const QString& chemin) {
-  // Read and drawn whole before the canvas changes: a damaged file leaves it as it was.
-  const Journal lu = lire_journal(chemin);
-  systeme_.curseur_ecran(crHourGlass);
-  Bitmap image;
-  try {
-    redessiner(lu, 1, image, {});
-  } catch (...) {
-    systeme_.curseur_ecran(crArrow);
-    throw;
-  }
-  systeme_.curseur_ecran(crArrow);
-  effacer_figures_elastiques();
-  Canvas& c = canvas();
-  c.Draw(0, 0, image);
-  // A journal drawn on another screen's canvas cannot go on here: its picture is kept.
-  if (lu.largeur() == c.width() && lu.hauteur() == c.height()) {
-    journal.remplacer(lu);
-  } else {
-    journal.image_peinte(-1, std::make_shared<const Bitmap>(std::move(image)), c.width(),
-                         c.height());
+  // Read whole, then drawn in the background before the canvas changes: a damaged file or
+  // "Annuler" leaves it as it was.
+  const auto lu = std::make_shared<const Journal>(lire_journal(chemin));
+  dessiner_en_fond(
+      dessin_du_journal(lu),
+      QStringLiteral("Ouverture du journal « %1 »").arg(QFileInfo(chemin).fileName()),
+      [this, lu](Bitmap image) {
+        effacer_figures_elastiques();
+        Canvas& c = canvas();
+        c.Draw(0, 0, image);
+        // A journal drawn on another screen's canvas cannot go on here: its picture is kept.
+        if (lu->largeur() == c.width() && lu->hauteur() == c.height()) {
+          journal.remplacer(*lu);
+        } else {
+          journal.image_peinte(-1, std::make_shared<const Bitmap>(std::move(image)), c.width(),
+                               c.height());
+        }
+      });
+}
+
+void TForm1::reprendre_journal(std::shared_ptr<const Bitmap> image, QStringList chemins) {
+  // A journal that cannot be read, or draws another picture, is none of this picture's.
+  while (!chemins.isEmpty()) {
+    const QString chemin = chemins.takeFirst();
+    if (!QFileInfo(chemin).isFile()) continue;
+    std::shared_ptr<const Journal> lu;
+    try {
+      lu = std::make_shared<const Journal>(lire_journal(chemin));
+    } catch (const ErreurFichier&) {
+      continue;
+    }
+    const Canvas& c = std::as_const(*Image1).canvas();
+    if (lu->largeur() != image->width() || lu->hauteur() != image->height() ||
+        c.width() != image->width() || c.height() != image->height())
+      continue;
+    // Taken up only if nothing was drawn meanwhile: the canvas still shows the picture.
+    const std::uint64_t coupures = journal.coupures();
+    const std::size_t longueur = journal.longueur();
+    dessiner_en_fond(
+        dessin_du_journal(lu),
+        QStringLiteral("Lecture du journal « %1 »").arg(QFileInfo(chemin).fileName()),
+        [=, this](Bitmap redessinee) {
+          if (journal.coupures() != coupures || journal.longueur() != longueur) return;
+          if (redessinee == *image) {
+            journal.remplacer(*lu);
+          } else {
+            reprendre_journal(image, chemins);
+          }
+        },
+        false);
+    return;
   }
 }
 

@@ -1,4 +1,5 @@
-// Ctrl+Shift+S: the picture re-drawn at a scale into a file, in the background.
+// Drawings in the background: Ctrl+Shift+S re-draws the picture at a scale into a file, an
+// opened journal is drawn for the canvas.
 #include <QFileInfo>
 
 #include "app/controls/frontiere.h"
@@ -42,11 +43,24 @@ void TForm1::redessine_a_l_echelle() {
   }
 
   redessin_ = std::make_unique<RedessinEnFond>(this, std::move(dessin), *choix, chemin);
+  suivre_redessin({}, true);
+}
+
+void TForm1::dessiner_en_fond(Dessin dessin, const QString& texte,
+                              std::function<void(Bitmap)> dessinee, bool echec_signale) {
+  redessin_ = std::make_unique<RedessinEnFond>(this, std::move(dessin), texte);
+  suivre_redessin(std::move(dessinee), echec_signale);
+}
+
+void TForm1::suivre_redessin(std::function<void(Bitmap)> dessinee, bool echec_signale) {
   connect(redessin_.get(), &RedessinEnFond::terminee, this,
-          [this](IssueRedessin issue, const QString& message) {
+          [this, dessinee = std::move(dessinee), echec_signale](IssueRedessin issue,
+                                                                const QString& message) {
             a_la_frontiere([&] {
-              redessin_.release()->deleteLater();
-              if (issue == IssueRedessin::Echec) systeme_.erreur(this, message);
+              RedessinEnFond* fini = redessin_.release();
+              fini->deleteLater();
+              if (issue == IssueRedessin::Echec && echec_signale) systeme_.erreur(this, message);
+              if (issue == IssueRedessin::Dessinee) dessinee(fini->prendre_image());
             });
           });
 }

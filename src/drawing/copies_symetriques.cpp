@@ -93,4 +93,19 @@ void copies_symetriques(const ReglagesTrace& reglages, Point centre, Point a, Po
   }
 }
 
+std::int64_t nombre_copies(const ReglagesTrace& reglages) {
+  switch (reglages.symetrie) {
+    case 4: return 1;
+    case 2: return 2;
+    case 3: return 4;
+    case 0:
+    case 1: {
+      const std::int64_t tours = reglages.spirale ? reglages.tours : 1;
+      const bool avec_miroir = reglages.type_trace == 4 || reglages.symetrie == 1;
+      return std::max<std::int64_t>(0, tours * reglages.nb_petales) * (avec_miroir ? 2 : 1);
+    }
+    default: return 0;
+  }
+}
+
 }  // namespace orvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 
 #include "drawing/reglages_trace.h"
@@ -22,5 +23,8 @@ struct Copie {
 // outward stops once every further copy would lie beyond any 32-bit coordinate.
 void copies_symetriques(const ReglagesTrace& reglages, Point centre, Point a, Point b,
                         const std::function<void(const Copie&)>& copie);
+
+// How many copies copies_symetriques hands over at most (a spiral may stop earlier).
+std::int64_t nombre_copies(const ReglagesTrace& reglages);
 
 }  // namespace orvane

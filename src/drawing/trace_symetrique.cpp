@@ -74,6 +74,7 @@ void trace_copies(Canvas& canvas, const ReglagesTrace& reglages, Aleatoire& alea
     const Colour peinte = teinte_du_crayon ? canvas.pen.color : derniere;
     // Without anything to compare the key is not worth working out.
     tours.recevoir(cles ? copie_peinte(c, peinte, reglages) : CopiePeinte{c, peinte});
+    if (canvas.veille != nullptr) canvas.veille->partie_faite();
   });
   tours.finir();
   egales.finir();

@@ -85,15 +85,16 @@ EntreeArc a_l_echelle(const EntreeArc& e, int k) {
   return r;
 }
 
-Bitmap a_l_echelle(const Bitmap& image, int k, int largeur, int hauteur) {
+Bitmap a_l_echelle(const Bitmap& image, int k, int largeur, int hauteur, Veille* veille) {
   const int l = std::min(image.width(), largeur), h = std::min(image.height(), hauteur);
   if (k == 1 && l == image.width() && h == image.height()) return image;
-  Bitmap r(l * k, h * k);
+  Bitmap r(l * k, h * k, 0, veille);
   for (int y = 0; y < h; ++y) {
     const Colour* source = image.row(y);
     Colour* premiere = r.row(y * k);
     for (int x = 0; x < l; ++x) std::fill_n(premiere + x * k, k, source[x]);
     for (int i = 1; i < k; ++i) std::copy_n(premiere, r.width(), r.row(y * k + i));
+    veiller_pixels(veille, std::int64_t{r.width()} * k);
   }
   return r;
 }

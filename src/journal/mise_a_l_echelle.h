@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "journal/entrees.h"
+#include "platform/veille.h"
 
 namespace orvane {
 
@@ -27,8 +28,10 @@ EntreeTrait a_l_echelle(const EntreeTrait& e, int k);
 EntreeEllipse a_l_echelle(const EntreeEllipse& e, int k);
 EntreeLigne a_l_echelle(const EntreeLigne& e, int k);
 EntreeArc a_l_echelle(const EntreeArc& e, int k);
-// The part of the picture within `largeur` x `hauteur` (the canvas at scale 1), enlarged.
-Bitmap a_l_echelle(const Bitmap& image, int k, int largeur, int hauteur);
+// The part of the picture within `largeur` x `hauteur` (the canvas at scale 1), enlarged,
+// row by row under the watch.
+Bitmap a_l_echelle(const Bitmap& image, int k, int largeur, int hauteur,
+                   Veille* veille = nullptr);
 
 // Whether the entry leaves the canvas as it is at scale 1 whatever the canvas: a stroke of
 // one-pixel lines whose copies are all points.

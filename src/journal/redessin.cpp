@@ -1,5 +1,7 @@
 #include "journal/redessin.h"
 
+#include <optional>
+#include <span>
 #include <type_traits>
 #include <utility>
 
@@ -11,6 +13,11 @@ namespace orvane {
 
 Redessin::Redessin(int echelle) : echelle_(echelle) {
   construire_tables_quart(sinus_, cosinus_);
+}
+
+void Redessin::surveiller(Veille* veille) {
+  veille_ = veille;
+  toile_.veille = veille;
 }
 
 void Redessin::positionner(const TirageTrait& tirage) {
@@ -50,7 +57,8 @@ void Redessin::appliquer(const Entree& entree) {
           largeur_ = e.largeur;
           hauteur_ = e.hauteur;
           toile_ = Canvas(bord_a_l_echelle(e.largeur, echelle_),
-                          bord_a_l_echelle(e.hauteur, echelle_), e.couleur & 0xFFFFFFu);
+                          bord_a_l_echelle(e.hauteur, echelle_), e.couleur & 0xFFFFFFu,
+                          veille_);
         } else if constexpr (std::is_same_v<T, EntreeTrait>) {
           tracer(e);
         } else if constexpr (std::is_same_v<T, EntreeEllipse>) {
@@ -75,7 +83,7 @@ void Redessin::appliquer(const Entree& entree) {
           if (echelle_ == 1) {
             toile_.Draw(0, 0, *e.image);
           } else {
-            toile_.Draw(0, 0, a_l_echelle(*e.image, echelle_, largeur_, hauteur_));
+            toile_.Draw(0, 0, a_l_echelle(*e.image, echelle_, largeur_, hauteur_, veille_));
           }
         }
       },
@@ -89,13 +97,21 @@ bool redessiner(const Journal& journal, int echelle, Bitmap& sortie,
   std::size_t debut = entrees.size();
   while (debut > 0 && !std::holds_alternative<EntreeToile>(entrees[debut - 1])) --debut;
   if (debut > 0) --debut;
-  const auto total = static_cast<std::int64_t>(entrees.size() - debut);
+  const std::span<const Entree> a_dessiner(entrees.begin() + debut, entrees.end());
   Redessin redessin(echelle);
-  for (std::size_t i = debut; i < entrees.size(); ++i) {
-    if (progres && !progres(static_cast<std::int64_t>(i - debut), total)) return false;
-    redessin.appliquer(entrees[i]);
+  // Without anyone to tell, the drawing runs unwatched.
+  std::optional<VeilleRedessin> veille;
+  if (progres) veille.emplace(progres, a_dessiner);
+  redessin.surveiller(veille ? &*veille : nullptr);
+  try {
+    for (const Entree& entree : a_dessiner) {
+      if (veille) veille->entree(entree);
+      redessin.appliquer(entree);
+    }
+    if (veille) veille->finir();
+  } catch (const DessinInterrompu&) {
+    return false;
   }
-  if (progres && !progres(total, total)) return false;
   sortie = std::move(redessin.toile().bitmap());
   return true;
 }

@@ -1,10 +1,10 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 
 #include "drawing/arc_ellipse.h"
 #include "journal/entrees.h"
+#include "journal/veille_redessin.h"
 #include "platform/aleatoire.h"
 #include "platform/bitmap.h"
 #include "platform/canvas.h"
@@ -18,12 +18,10 @@ inline constexpr int kEchelleMin = 1;
 inline constexpr int kEchelleMax = 16;
 inline constexpr std::int64_t kPixelsMaxRedessin = 1'000'000'000;
 
-// Progress of a re-drawing: `fait` steps of `total` done; returns false to cancel.
-using ProgresRedessin = std::function<bool(std::int64_t fait, std::int64_t total)>;
-
 // Re-draws the journal at `echelle` into `sortie`, whose size becomes the journal's canvas
-// size times `echelle`. Returns false when `progres` asked to stop (sortie then undefined).
-// Any scale from 1 is drawn; the callers keep to the limits above.
+// size times `echelle`. Returns false when `progres` asked to stop, which it is asked at
+// each entry and every so often within one (sortie then undefined). Any scale from 1 is
+// drawn; the callers keep to the limits above.
 bool redessiner(const Journal& journal, int echelle, Bitmap& sortie,
                 const ProgresRedessin& progres);
 
@@ -34,12 +32,15 @@ class Redessin {
 
   void appliquer(const Entree& entree);
   Canvas& toile() { return toile_; }
+  // The watch over every canvas the entries make from now on.
+  void surveiller(Veille* veille);
 
  private:
   void tracer(const EntreeTrait& e);
   void positionner(const TirageTrait& tirage);
 
   int echelle_;
+  Veille* veille_ = nullptr;
   Canvas toile_;
   int largeur_ = 0, hauteur_ = 0;  // the canvas at scale 1
   TableQuart sinus_{}, cosinus_{};

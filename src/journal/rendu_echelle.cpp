@@ -10,6 +10,20 @@ namespace orvane {
 
 namespace {
 
+// The smoothing's average, once drawn: the progress full, a stop still heard.
+class VeilleMoyenne final : public Veille {
+ public:
+  explicit VeilleMoyenne(const ProgresRedessin& progres) : progres_(progres) {}
+
+ protected:
+  void regarder() override {
+    if (!progres_(1, 1)) throw DessinInterrompu{};
+  }
+
+ private:
+  const ProgresRedessin& progres_;
+};
+
 std::int64_t pixels_dessines(int largeur, int hauteur, int echelle, bool lisse) {
   const std::int64_t cote = std::int64_t{echelle} * (lisse ? kFacteurLissage : 1);
   return largeur * cote * hauteur * cote;
@@ -18,7 +32,10 @@ std::int64_t pixels_dessines(int largeur, int hauteur, int echelle, bool lisse) 
 }  // namespace
 
 Dessin dessin_du_journal(Journal journal) {
-  const auto partage = std::make_shared<const Journal>(std::move(journal));
+  return dessin_du_journal(std::make_shared<const Journal>(std::move(journal)));
+}
+
+Dessin dessin_du_journal(std::shared_ptr<const Journal> partage) {
   return {partage->largeur(), partage->hauteur(),
           [partage](int echelle, Bitmap& sortie, const ProgresRedessin& progres) {
             return redessiner(*partage, echelle, sortie, progres);
@@ -58,7 +75,12 @@ std::optional<Bitmap> rendre(const Dessin& dessin, int echelle, bool lisse,
   if (!dessin.dessiner(lisse ? echelle * kFacteurLissage : echelle, image, progres))
     return std::nullopt;
   if (!lisse) return image;
-  return reduire_par_moyenne(image, kFacteurLissage);
+  VeilleMoyenne veille(progres);
+  try {
+    return reduire_par_moyenne(image, kFacteurLissage, progres ? &veille : nullptr);
+  } catch (const DessinInterrompu&) {
+    return std::nullopt;
+  }
 }
 
 }  // namespace orvane

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -24,6 +25,7 @@ struct Dessin {
 
 // The journal's drawing; the journal is kept, shared by the copies of the drawing.
 Dessin dessin_du_journal(Journal journal);
+Dessin dessin_du_journal(std::shared_ptr<const Journal> journal);
 
 // The largest scale up to kEchelleMax whose drawn picture (kFacteurLissage times larger
 // when smoothed) stays within kPixelsMaxRedessin; 0 when even scale 1 passes it.

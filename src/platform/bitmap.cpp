@@ -61,4 +61,14 @@ Bitmap::Bitmap(int width, int height, Colour fill)
                  fill & 0xFFFFFFu);
 }
 
+Bitmap::Bitmap(int width, int height, Colour fill, Veille* veille)
+    : width_(std::max(width, 0)), height_(std::max(height, 0)) {
+  if (width_ == 0 || height_ == 0) width_ = height_ = 0;
+  pixels_.resize(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_));
+  for (int y = 0; y < height_; ++y) {
+    std::fill_n(row(y), width_, fill & 0xFFFFFFu);
+    veiller_pixels(veille, width_);
+  }
+}
+
 }  // namespace orvane

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <cstddef>
+#include <new>
+#include <utility>
 #include <vector>
 
 #include "platform/colour.h"
+#include "platform/veille.h"
 
 namespace orvane {
 
@@ -17,6 +20,15 @@ struct AllocateurPages {
   AllocateurPages(const AllocateurPages<U>&) {}
   T* allocate(std::size_t n);
   void deallocate(T* p, std::size_t n);
+  // Pixels made without a value are left as the pages come: a bitmap fills them itself.
+  template <class U>
+  void construct(U* p) {
+    ::new (static_cast<void*>(p)) U;
+  }
+  template <class U, class... A>
+  void construct(U* p, A&&... a) {
+    ::new (static_cast<void*>(p)) U(std::forward<A>(a)...);
+  }
   template <class U>
   bool operator==(const AllocateurPages<U>&) const { return true; }
 };
@@ -42,6 +54,8 @@ class Bitmap {
  public:
   Bitmap() = default;
   Bitmap(int width, int height, Colour fill = 0);
+  // Filled row by row under the watch: a large bitmap is long to fill.
+  Bitmap(int width, int height, Colour fill, Veille* veille);
 
   int width() const { return width_; }
   int height() const { return height_; }

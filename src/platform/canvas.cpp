@@ -19,20 +19,24 @@ int clampToInt(std::int64_t v) {
 
 Canvas::Canvas(int width, int height, Colour fill) : bitmap_(width, height, fill) {}
 
+Canvas::Canvas(int width, int height, Colour fill, Veille* veille)
+    : veille(veille), bitmap_(width, height, fill, veille) {}
+
 void Canvas::FillRect(int l, int t, int r, int b) {
   const Rect area = Rect{l, t, r, b}.intersected(bitmap_.bounds());
   if (area.empty()) return;
   const SetPainter painter{brush.color & 0xFFFFFFu};
   for (int y = area.top; y < area.bottom; ++y) {
     painter.span(bitmap_.row(y) + area.left, area.width());
+    veiller_pixels(veille, area.width());
   }
   dirty_.unite(area);
 }
 
 void Canvas::FloodFill(int x, int y, Colour c, FloodFillType type) {
   const Rect painted = type == FloodFillType::Surface
-                           ? floodFillSurface(bitmap_, x, y, c, brush.color)
-                           : floodFillBorder(bitmap_, x, y, c, brush.color);
+                           ? floodFillSurface(bitmap_, x, y, c, brush.color, veille)
+                           : floodFillBorder(bitmap_, x, y, c, brush.color, veille);
   dirty_.unite(painted);
 }
 
@@ -46,6 +50,7 @@ void Canvas::Draw(int x, int y, const Bitmap& source) {
     Colour* to = bitmap_.row(row) + area.left;
     // Masked so that a source with stray top bytes cannot break the stored-colour rule.
     std::transform(from, from + area.width(), to, [](Colour c) { return c & 0xFFFFFFu; });
+    veiller_pixels(veille, area.width());
   }
   dirty_.unite(area);
 }

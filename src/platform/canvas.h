@@ -9,6 +9,7 @@
 #include "platform/mix_mode.h"
 #include "platform/point.h"
 #include "platform/row_spans.h"
+#include "platform/veille.h"
 
 namespace orvane {
 
@@ -35,9 +36,13 @@ class Canvas {
  public:
   Canvas() = default;
   Canvas(int width, int height, Colour fill = 0);
+  // Filled and then drawn under the watch.
+  Canvas(int width, int height, Colour fill, Veille* veille);
 
   Pen pen;
   Brush brush;
+  // Watches a re-drawing's long operations, row by row; none on the screen.
+  Veille* veille = nullptr;
 
   int width() const { return bitmap_.width(); }
   int height() const { return bitmap_.height(); }

@@ -42,6 +42,7 @@ void Canvas::Ellipse(int l, int t, int r, int b) {
   for (std::int64_t y = firstRow; y < endRow; ++y) {
     const Span shape = outer.row(y);
     if (isEmpty(shape)) continue;
+    veiller_pixels(veille, std::int64_t{shape.right} - shape.left);
     if (!outlined) {
       paintRun(bitmap_, y, shape.left, shape.right, brushOp);
       continue;

@@ -37,7 +37,7 @@ void Canvas::wideLine(Point from, Point to) {
   const MixOp op = MixOp::of(pen.mode, pen.color);
   if (op.isNop()) return;
   capsuleSpans(from, to, pen.width, bitmap_.bounds(), spans_);
-  withPainter(op, [&](const auto& painter) { paintSpans(bitmap_, spans_, painter); });
+  withPainter(op, [&](const auto& painter) { paintSpans(bitmap_, spans_, painter, veille); });
   dirty_.unite(spans_.bounds());
 }
 
@@ -59,6 +59,7 @@ void Canvas::paintMoved(const RowSpans& shape, std::int64_t dx, std::int64_t dy)
       const std::int64_t r = std::min<std::int64_t>(s.right + dx, w);
       if (l >= r) continue;
       painter.span(bitmap_.row(static_cast<int>(y + dy)) + l, static_cast<int>(r - l));
+      veiller_pixels(veille, r - l);
       touched.left = std::min(touched.left, static_cast<int>(l));
       touched.right = std::max(touched.right, static_cast<int>(r));
       touched.top = std::min(touched.top, static_cast<int>(y + dy));
@@ -112,6 +113,7 @@ void Canvas::paintMovedRow(const RowSpans& shape, const std::vector<std::int64_t
       touched.top = std::min(touched.top, y);
       touched.bottom = y + 1;
     }
+    veiller_pixels(veille, std::min<std::int64_t>(w, (s.right - s.left) * std::int64_t(n)));
   }
   dirty_.unite(touched);
 }
@@ -145,6 +147,7 @@ void Canvas::paintComposed(const ComposedShape& shape, const std::vector<std::in
             *reinterpret_cast<const Colour4*>(f + i);
       }
       for (; i < n; ++i) p[i] = (p[i] & k[i]) ^ f[i];
+      veiller_pixels(veille, n);
       touched.left = std::min(touched.left, static_cast<int>(l));
       touched.right = std::max(touched.right, static_cast<int>(e));
       touched.top = std::min(touched.top, y);

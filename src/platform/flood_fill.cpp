@@ -22,7 +22,7 @@ struct Pending {
 // Fills the area of pixels for which inside() holds around the seed, which must be inside,
 // with `paint`, which must not count as inside; returns the rectangle painted.
 template <class Inside>
-Rect scanlineFill(Bitmap& bitmap, int x, int y, Inside inside, Colour paint) {
+Rect scanlineFill(Bitmap& bitmap, int x, int y, Inside inside, Colour paint, Veille* veille) {
   const int width = bitmap.width();
   const int height = bitmap.height();
   std::vector<Pending> stack;
@@ -67,6 +67,7 @@ Rect scanlineFill(Bitmap& bitmap, int x, int y, Inside inside, Colour paint) {
     const Pending p = stack.back();
     stack.pop_back();
     if (p.y < 0 || p.y >= height) continue;
+    veiller_pixels(veille, p.right - p.left + 1);
     Colour* row = bitmap.row(p.y);
     // Areas between marks are swept in narrow bands, a whole row apart in memory, which the
     // processor does not foresee: ask now for the row this span's runs lead to.
@@ -91,6 +92,7 @@ Rect scanlineFill(Bitmap& bitmap, int x, int y, Inside inside, Colour paint) {
       // The run is painted as it is found, so each row is read and written in one pass.
       const int right = paintRight(row, cx);
       paintRun(row, p.y, left, cx - 1);
+      veiller_pixels(veille, right - left + 1);
       box.right = std::max(box.right, right + 1);
       stack.push_back({p.y + p.dir, left, right, p.dir});
       // Where the run reaches past the row it came from, look back there too.
@@ -103,7 +105,7 @@ Rect scanlineFill(Bitmap& bitmap, int x, int y, Inside inside, Colour paint) {
 }
 
 // Every pixel of colour `from` in the rectangle becomes `to`, four at a time.
-void replaceColour(Bitmap& bitmap, const Rect& area, Colour from, Colour to) {
+void replaceColour(Bitmap& bitmap, const Rect& area, Colour from, Colour to, Veille* veille) {
   const Colour4 from4 = {from, from, from, from};
   const Colour4 to4 = {to, to, to, to};
   for (int y = area.top; y < area.bottom; ++y) {
@@ -118,6 +120,7 @@ void replaceColour(Bitmap& bitmap, const Rect& area, Colour from, Colour to) {
     for (; i < n; ++i) {
       if (p[i] == from) p[i] = to;
     }
+    veiller_pixels(veille, n);
   }
 }
 
@@ -170,22 +173,24 @@ struct NotBorder {
 
 }  // namespace
 
-Rect floodFillSurface(Bitmap& bitmap, int x, int y, Colour surface, Colour paint) {
+Rect floodFillSurface(Bitmap& bitmap, int x, int y, Colour surface, Colour paint,
+                      Veille* veille) {
   paint &= 0xFFFFFFu;
   // Painting the surface colour over itself changes nothing and would never end.
   if (!bitmap.contains(x, y) || bitmap.pixel(x, y) != surface || paint == surface) return {};
-  return scanlineFill(bitmap, x, y, OfColour{surface}, paint);
+  return scanlineFill(bitmap, x, y, OfColour{surface}, paint, veille);
 }
 
-Rect floodFillBorder(Bitmap& bitmap, int x, int y, Colour border, Colour paint) {
+Rect floodFillBorder(Bitmap& bitmap, int x, int y, Colour border, Colour paint,
+                     Veille* veille) {
   paint &= 0xFFFFFFu;
   if (!bitmap.contains(x, y) || bitmap.pixel(x, y) == border) return {};
   // The painted area must stop counting as inside, which the paint colour does not ensure
   // here: fill with a mark no stored colour has (top byte set), then turn the mark into
   // the paint colour.
   constexpr Colour kMark = 0xFF000000u;
-  const Rect box = scanlineFill(bitmap, x, y, NotBorder{border}, kMark);
-  replaceColour(bitmap, box, kMark, paint);
+  const Rect box = scanlineFill(bitmap, x, y, NotBorder{border}, kMark, veille);
+  replaceColour(bitmap, box, kMark, paint, veille);
   return box;
 }
 

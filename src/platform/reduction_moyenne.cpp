@@ -17,7 +17,7 @@ int moyenne(std::uint32_t somme, std::uint32_t nombre) {
 
 }  // namespace
 
-Bitmap reduire_par_moyenne(const Bitmap& source, int facteur) {
+Bitmap reduire_par_moyenne(const Bitmap& source, int facteur, Veille* veille) {
   if (facteur <= 1) return source;
   const int largeur = source.width() / facteur;
   const int hauteur = source.height() / facteur;
@@ -45,6 +45,7 @@ Bitmap reduire_par_moyenne(const Bitmap& source, int facteur) {
       const std::uint32_t* s = &sommes[static_cast<std::size_t>(x) * 3];
       sortie[x] = RGB(moyenne(s[0], nombre), moyenne(s[1], nombre), moyenne(s[2], nombre));
     }
+    veiller_pixels(veille, std::int64_t{largeur} * nombre);
   }
   return resultat;
 }

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/bitmap.h"
+#include "platform/veille.h"
 
 namespace orvane {
 
@@ -36,9 +37,10 @@ class RowSpans {
   Rect bounds_;
 };
 
-// Paints every span of a shape lying inside the bitmap.
+// Paints every span of a shape lying inside the bitmap, row by row under the watch.
 template <class Painter>
-void paintSpans(Bitmap& bitmap, const RowSpans& shape, const Painter& painter) {
+void paintSpans(Bitmap& bitmap, const RowSpans& shape, const Painter& painter,
+                Veille* veille = nullptr) {
   // Rows of a steep line are a cache line apart each; fetch a few rows ahead so that the
   // read of a read-modify-write mode does not wait on memory.
   constexpr std::size_t kAhead = 8;
@@ -56,6 +58,7 @@ void paintSpans(Bitmap& bitmap, const RowSpans& shape, const Painter& painter) {
     const Span& s = rows[n];
     if (s.right > s.left) {
       painter.span(bitmap.row(shape.top() + static_cast<int>(n)) + s.left, s.right - s.left);
+      veiller_pixels(veille, s.right - s.left);
     }
   }
 }

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTest>
 #include <map>
 #include <set>
 #include <string>
@@ -68,6 +69,11 @@ class JournalFenetre : public FenetreTest {
   }
 
   QString dans(const QString& nom) const { return repertoire.filePath(nom); }
+
+  // The journal opened is drawn in the background: its end, as the window hears of it.
+  bool ouvert() {
+    return QTest::qWaitFor([&] { return form->redessin_en_cours() == nullptr; }, 20000);
+  }
 };
 
 // The commonest colour of each k x k block.
@@ -180,6 +186,7 @@ TEST_F(JournalFenetre, SauveWritesTheJournalBesideThePictureAndOuvrirGoesOnFromI
   form->Panel_new_fond_noirClick();
   systeme.chemin_ouvert = dans("dessin.bmp.orvane");
   form->Panel5Click();
+  ASSERT_TRUE(ouvert());
   EXPECT_EQ(form->canvas().bitmap(), redessinee);
   EXPECT_EQ(form->journal.journal().taille(), premier.taille());
 
@@ -297,6 +304,7 @@ TEST_F(JournalFenetre, AJournalIsKnownByItsContentAndADamagedOneChangesNothing) 
   ASSERT_TRUE(QFile::copy(dans("a.bmp.orvane"), dans("copie.dat")));
   form->Panel2Click();
   form->ouvrir_fichier(dans("copie.dat"));
+  ASSERT_TRUE(ouvert());
   EXPECT_EQ(form->canvas().bitmap(), lire_fichier_bmp(dans("a.bmp")));
 
   QFile f(dans("a.bmp.orvane"));
