@@ -1,17 +1,22 @@
 // The picture's journal: its size on disk, what recording adds to a heavy mouse move, and
 // re-drawing a full-HD journal of heavy strokes, fills and a colouring pass at scales 1, 4
-// and 8, with the memory it takes beside the picture it makes.
+// and 8, with the memory it takes beside the picture it makes, and its thumbnail.
 #include <benchmark/benchmark.h>
 
 #include <QByteArray>
+#include <QTemporaryDir>
 #include <fstream>
+#include <sstream>
 #include <random>
 #include <string>
 
 #include "colour/coloriage_aleatoire.h"
 #include "drawing/trace_symetrique.h"
 #include "journal/journal_courant.h"
+#include "app/vignette_commande.h"
 #include "journal/redessin.h"
+#include "journal/rendu_echelle.h"
+#include "persistence/fichier_journal.h"
 #include "persistence/format_journal.h"
 
 namespace {
@@ -224,6 +229,30 @@ BENCHMARK(BM_Redessin)
     ->ArgNames({"echelle", "mouvements"})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(2);
+
+// A file manager's 256-pixel thumbnail of the heavy journal, as orvane --thumbnail makes it
+// once started: reading the file, drawing it at scale 1, reducing, encoding, writing.
+void BM_Vignette256(benchmark::State& state) {
+  const QTemporaryDir dossier;
+  const QString journal = dossier.filePath(QStringLiteral("lourd.orvane"));
+  ecrire_journal(journal, journal_lourd(static_cast<int>(state.range(0))));
+  const std::string chemin = journal.toStdString();
+  const std::string sortie = dossier.filePath(QStringLiteral("vignette.png")).toStdString();
+  for (auto _ : state) {
+    std::ostringstream erreurs;
+    const int statut = vignette_en_commande(
+        {chemin, sortie, 256},
+        [](const QString& c) { return dessin_du_journal(lire_journal(c)); }, erreurs);
+    if (statut != 0) state.SkipWithError(erreurs.str().c_str());
+  }
+  state.counters["budget_ms"] = 1000;
+}
+BENCHMARK(BM_Vignette256)
+    ->ArgName("mouvements")
+    ->Arg(1)
+    ->Arg(10)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 }  // namespace
 

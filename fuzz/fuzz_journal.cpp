@@ -1,6 +1,8 @@
 // The .orvane reader: whatever the bytes, the reading either refuses them with a reason or
 // gives a journal that is written back to bytes that read as the same journal. Small light
-// journals are also drawn again at scales 1 and 2, to the size they promise.
+// journals are also drawn again at scales 1 and 2, to the size they promise. scripts/fuzz.sh
+// runs it under a limit on any one allocation: a count the bytes merely claim must never
+// set memory aside.
 #include <QByteArray>
 #include <cstdint>
 #include <cstdio>

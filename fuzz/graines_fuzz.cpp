@@ -339,16 +339,40 @@ void graines_trace(const QDir& d) {
 
 }  // namespace
 
-// The example journal, a journal of one canvas, and cut or altered copies of the example.
+namespace {
+
+QByteArray naturel(std::uint64_t v) {
+  QByteArray b;
+  for (; v >= 0x80; v >>= 7) b.append(static_cast<char>(v | 0x80));
+  return b.append(static_cast<char>(v));
+}
+
+}  // namespace
+
+// The example journal, a journal of one canvas, cut or altered copies of the example, and
+// entry counts far beyond the entries there are.
 void graines_journal(const QDir& dossier) {
   const QByteArray exemple = orvane::octets_journal(orvane::exemple::journal_exemple());
   orvane::Journal toile;
   toile.ajouter(orvane::EntreeToile{3, 2, 0xFFFFFF});
+  // Magic and version, then the count and the example's entries.
+  const QByteArray entete = exemple.left(10);
+  qsizetype compte = 10;
+  while (static_cast<unsigned char>(exemple[compte]) & 0x80) ++compte;
+  const QByteArray entrees = exemple.mid(compte + 1);
+  // A canvas and 900 strokes of four bytes, said to be as many as there are bytes.
+  const QByteArray traits = QByteArray::fromHex("00403000") +
+                            QByteArray::fromHex("01000200").repeated(900);
   const std::pair<const char*, QByteArray> graines[] = {
       {"exemple.orvane", exemple},
       {"toile.orvane", orvane::octets_journal(toile)},
       {"coupe.orvane", exemple.left(exemple.size() / 2)},
       {"version.orvane", QByteArray(exemple).replace(8, 1, "\x02")},
+      {"compte_enorme.orvane", entete + naturel(~std::uint64_t{0}) + entrees},
+      {"compte_des_octets.orvane",
+       entete + naturel(static_cast<std::uint64_t>(entrees.size())) + entrees},
+      {"traits_annonces.orvane",
+       entete + naturel(static_cast<std::uint64_t>(traits.size())) + traits},
   };
   for (const auto& [nom, octets] : graines) {
     QFile f(dossier.filePath(QString::fromLatin1(nom)));

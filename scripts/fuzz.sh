@@ -24,6 +24,9 @@ if [ ! -f "$build/build.ninja" ]; then
     -DCMAKE_CXX_COMPILER=clang++-14 -DORVANE_FUZZ=ON -DORVANE_BENCH=OFF >"$build/configure.log"
 fi
 fuzzers=(fuzz_journal fuzz_lecture_bmp fuzz_nombres fuzz_parametres fuzz_trace)
+# The journal reader sets aside room for what the bytes hold (pictures unpacked included):
+# on inputs of a few kilobytes, one allocation of 16 MB is out of proportion, a finding.
+declare -A limites=([fuzz_journal]="-malloc_limit_mb=16 -rss_limit_mb=1024")
 # Only what the runs below need: the fuzzers, their seeds and the window's tests.
 nice cmake --build "$build" -j "$(nproc)" --target graines_fuzz app_tests "${fuzzers[@]}"
 
@@ -31,8 +34,9 @@ nice cmake --build "$build" -j "$(nproc)" --target graines_fuzz app_tests "${fuz
 mkdir -p "$build/artefacts"
 for fuzzer in "${fuzzers[@]}"; do
   journal="$build/artefacts/$fuzzer.log"
+  # shellcheck disable=SC2086  # the limits are separate options
   if ! nice "$build/fuzz/$fuzzer" -max_total_time="$secondes" -timeout=25 -print_final_stats=1 \
-       -artifact_prefix="$build/artefacts/$fuzzer-" "$build/corpus/${fuzzer#fuzz_}" \
+       ${limites[$fuzzer]:-} -artifact_prefix="$build/artefacts/$fuzzer-" "$build/corpus/${fuzzer#fuzz_}" \
        >"$journal" 2>&1; then
     tail -n 80 "$journal" >&2
     echo "fuzz: $fuzzer failed; its log and input are in $build/artefacts/" >&2

@@ -12,8 +12,9 @@ namespace orvane {
 namespace {
 
 constexpr std::string_view kUsage =
-    "Usage : orvane [--help] [--version] [IMAGE]\n"
-    "        orvane --render JOURNAL.orvane --scale K --output IMAGE [--smooth]\n";
+    "Usage : orvane [--help] [--version] [OPTIONS DE QT] [IMAGE]\n"
+    "        orvane --render JOURNAL.orvane --scale K --output IMAGE [--smooth]\n"
+    "        orvane --thumbnail JOURNAL.orvane VIGNETTE.png TAILLE\n";
 
 constexpr std::string_view kAide =
     "\n"
@@ -32,17 +33,32 @@ constexpr std::string_view kAide =
     "  --output IMAGE    l'image écrite ; .png, .bmp, .jpg ou .jpeg en choisit le format\n"
     "  --smooth          lisse les bords : dessinée 4 fois plus grande, puis réduite\n"
     "\n"
+    "  --thumbnail JOURNAL VIGNETTE TAILLE\n"
+    "                    écrit en PNG l'image du journal réduite à TAILLE x TAILLE pixels\n"
+    "                    au plus, comme un gestionnaire de fichiers la montre\n"
+    "\n"
+    "Options de Qt reconnues : -display ÉCRAN, -platform NOM, -platformtheme NOM,\n"
+    "-plugin NOM, -style STYLE, -stylesheet FICHIER, -qwindowtitle TITRE (ou -title),\n"
+    "-qwindowicon ICÔNE (ou -icon), -name NOM, -session ID et -reverse.\n"
+    "La fenêtre couvre tout l'écran : -geometry et -qwindowgeometry sont refusées.\n"
+    "\n"
     "Lancé depuis son répertoire de construction ou un dossier copié, Orvane garde ses\n"
     "réglages (orvane.prm) et ses instantanés (~100.bmp .. ~109.bmp) à côté du programme.\n"
     "Installé, il garde ses réglages dans ~/.config/Orvane, ses instantanés dans\n"
     "~/.local/share/Orvane et enregistre d'abord dans le répertoire des images.\n"
     "Voir aussi man orvane.\n";
 
-// The toolkit's options that take a value; the toolkit reads them itself.
-constexpr std::array<std::string_view, 8> kOptionsQtAvecValeur = {
-    "platform", "display", "session", "style", "stylesheet", "name", "platformtheme", "plugin",
+// The toolkit's options that make sense for Orvane and take a value; the toolkit reads them
+// itself, with one dash or two.
+constexpr std::array<std::string_view, 12> kOptionsQtAvecValeur = {
+    "platform", "platformtheme", "plugin", "display", "style",  "stylesheet",
+    "qwindowtitle", "title", "qwindowicon", "icon", "name", "session",
 };
-constexpr std::array<std::string_view, 2> kOptionsQtSeules = {"reverse", "sync"};
+// Those the toolkit also reads as -style=NAME.
+constexpr std::array<std::string_view, 2> kOptionsQtEgal = {"style", "stylesheet"};
+constexpr std::array<std::string_view, 1> kOptionsQtSeules = {"reverse"};
+// A window's place and size: the window covers its screen, so they could only be ignored.
+constexpr std::array<std::string_view, 2> kOptionsQtGeometrie = {"geometry", "qwindowgeometry"};
 
 // The option's name without its one or two dashes.
 std::string_view nom_option(std::string_view argument) {
@@ -55,26 +71,39 @@ bool parmi(std::string_view nom, const auto& noms) {
   return std::find(noms.begin(), noms.end(), nom) != noms.end();
 }
 
-DemandeLigne erreur(std::ostream& erreurs, std::string_view phrase) {
-  erreurs << "orvane : " << phrase << "\n" << kUsage;
-  return {2, {}, {}};
+bool option_qt_egal(std::string_view argument) {
+  const std::string_view nom = nom_option(argument);
+  const std::size_t egal = nom.find('=');
+  return egal != std::string_view::npos && parmi(nom.substr(0, egal), kOptionsQtEgal);
 }
 
-// A mistake in a re-drawing's options: one sentence, status 1.
+DemandeLigne fin(int statut) {
+  DemandeLigne demande;
+  demande.fin = statut;
+  return demande;
+}
+
+DemandeLigne erreur(std::ostream& erreurs, std::string_view phrase) {
+  erreurs << "orvane : " << phrase << "\n" << kUsage;
+  return fin(2);
+}
+
+// A mistake in a re-drawing's or a thumbnail's options: one sentence, status 1.
 DemandeLigne erreur_rendu(std::ostream& erreurs, std::string_view phrase) {
   erreurs << "orvane : " << phrase << "\n";
-  return {1, {}, {}};
+  return fin(1);
 }
 
 // The re-drawing's options that take a value, as "--scale 4" or "--scale=4".
 constexpr std::array<std::string_view, 3> kOptionsRendu = {"--render", "--scale", "--output"};
 
-std::optional<int> echelle_lue(std::string_view texte) {
-  int echelle = 0;
-  const auto [fin, code] = std::from_chars(texte.data(), texte.data() + texte.size(), echelle);
-  if (code != std::errc() || fin != texte.data() + texte.size()) return std::nullopt;
-  if (echelle < kEchelleMin || echelle > kEchelleMax) return std::nullopt;
-  return echelle;
+// An integer from `min` to `max`, the whole text.
+std::optional<int> entier_lu(std::string_view texte, int min, int max) {
+  int valeur = 0;
+  const auto [bout, code] = std::from_chars(texte.data(), texte.data() + texte.size(), valeur);
+  if (code != std::errc() || bout != texte.data() + texte.size()) return std::nullopt;
+  if (valeur < min || valeur > max) return std::nullopt;
+  return valeur;
 }
 
 // The re-drawing asked for, once every option is read.
@@ -91,11 +120,29 @@ DemandeLigne demande_rendu(const DemandeLigne& lue, const std::optional<std::str
     return erreur_rendu(erreurs, "Il manque l'image à écrire : --output IMAGE.");
   if (!lue.image.empty())
     return erreur_rendu(erreurs, "Avec --render, « " + lue.image + " » est de trop.");
-  const std::optional<int> k = echelle_lue(*echelle);
+  const std::optional<int> k = entier_lu(*echelle, kEchelleMin, kEchelleMax);
   if (!k)
     return erreur_rendu(erreurs, "L'échelle « " + *echelle + " » n'est pas un entier de 1 à 16.");
   DemandeLigne demande;
   demande.rendu = DemandeRendu{*journal, *sortie, *k, lisse};
+  return demande;
+}
+
+// The thumbnail asked for, once every option is read: nothing else may come with it.
+DemandeLigne demande_vignette(const DemandeLigne& lue, const DemandeVignette& vignette,
+                              const std::string& taille, bool rendu, std::ostream& erreurs) {
+  if (rendu)
+    return erreur_rendu(erreurs, "Les options --render, --scale, --output et --smooth ne "
+                                 "servent pas avec --thumbnail.");
+  if (!lue.image.empty())
+    return erreur_rendu(erreurs, "Avec --thumbnail, « " + lue.image + " » est de trop.");
+  const std::optional<int> cote = entier_lu(taille, 1, kTailleVignetteMax);
+  if (!cote)
+    return erreur_rendu(erreurs, "La taille « " + taille + " » n'est pas un entier de 1 à " +
+                                     std::to_string(kTailleVignetteMax) + ".");
+  DemandeLigne demande;
+  demande.vignette = vignette;
+  demande.vignette->taille = *cote;
   return demande;
 }
 
@@ -105,6 +152,8 @@ DemandeLigne lire_ligne_de_commande(int argc, const char* const* argv, std::ostr
                                     std::ostream& erreurs) {
   DemandeLigne demande;
   std::optional<std::string> journal, echelle, image_sortie;
+  std::optional<DemandeVignette> vignette;
+  std::string taille_vignette;
   bool lisse = false;
   bool options_finies = false;
   for (int i = 1; i < argc; ++i) {
@@ -127,25 +176,37 @@ DemandeLigne lire_ligne_de_commande(int argc, const char* const* argv, std::ostr
         return erreur_rendu(erreurs, "L'option « " + std::string(nom) + " » attend une valeur.");
       }
       (nom == "--render" ? journal : nom == "--scale" ? echelle : image_sortie) = valeur;
+    } else if (argument == "--thumbnail") {
+      if (i + 3 >= argc)
+        return erreur_rendu(erreurs, "L'option « --thumbnail » attend le journal, la vignette "
+                                     "à écrire et sa taille.");
+      vignette = DemandeVignette{argv[i + 1], argv[i + 2], 0};
+      taille_vignette = argv[i + 3];
+      i += 3;
     } else if (argument == "--smooth") {
       lisse = true;
     } else if (argument == "--") {
       options_finies = true;
     } else if (argument == "--help" || argument == "-h") {
       sortie << kUsage << kAide;
-      return {0, {}, {}};
+      return fin(0);
     } else if (argument == "--version" || argument == "-v") {
       sortie << "Orvane " ORVANE_VERSION "\n";
-      return {0, {}, {}};
+      return fin(0);
     } else if (parmi(nom_option(argument), kOptionsQtAvecValeur)) {
       if (i + 1 >= argc)
         return erreur(erreurs, "L'option « " + std::string(argument) + " » attend une valeur.");
       ++i;
-    } else if (!parmi(nom_option(argument), kOptionsQtSeules)) {
+    } else if (parmi(nom_option(argument), kOptionsQtGeometrie)) {
+      return erreur(erreurs, "La fenêtre d'Orvane couvre tout l'écran : l'option « " +
+                                 std::string(argument) + " » ne s'y applique pas.");
+    } else if (!option_qt_egal(argument) && !parmi(nom_option(argument), kOptionsQtSeules)) {
       return erreur(erreurs, "Option inconnue : « " + std::string(argument) + " ».");
     }
   }
-  if (journal || echelle || image_sortie || lisse)
+  const bool rendu = journal || echelle || image_sortie || lisse;
+  if (vignette) return demande_vignette(demande, *vignette, taille_vignette, rendu, erreurs);
+  if (rendu)
     return demande_rendu(demande, journal, echelle, image_sortie, lisse, erreurs);
   return demande;
 }

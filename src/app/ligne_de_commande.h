@@ -14,18 +14,32 @@ struct DemandeRendu {
   bool lisse = false;
 };
 
+// A journal's picture reduced to fit a square of `taille` pixels, written as PNG: what a
+// file manager shows for the journal.
+struct DemandeVignette {
+  std::string journal;
+  std::string sortie;
+  int taille = 0;
+};
+
+// The largest thumbnail side asked for; file managers ask for 128 to 1024.
+inline constexpr int kTailleVignetteMax = 4096;
+
 // What the command line asks for.
 struct DemandeLigne {
   std::optional<int> fin;   // the exit status when the program must end at once
   std::string image;        // the picture to paint at start, empty for none
   std::optional<DemandeRendu> rendu;
+  std::optional<DemandeVignette> vignette;
 };
 
 // Reads the command line before any window is made, so that neither --help, --version nor
 // a mistake needs a display. --help and --version answer on `sortie`; an unknown option or
 // a second picture is told on `erreurs` with the usage (status 2); a mistake in a
-// re-drawing's options in one sentence (status 1). The toolkit's own options (-platform
-// NAME, -display NAME, ...) are left to the toolkit.
+// re-drawing's or a thumbnail's options in one sentence (status 1). The toolkit's own
+// options that make sense for a full-screen window (-platform NAME, -display NAME, -style
+// NAME, -qwindowtitle TITLE, -reverse, ...) are left to the toolkit; the others, -geometry
+// among them, are refused with the usage.
 DemandeLigne lire_ligne_de_commande(int argc, const char* const* argv, std::ostream& sortie,
                                     std::ostream& erreurs);
 

@@ -17,22 +17,33 @@
 #include "app/systeme.h"
 #include "app/tform1.h"
 #include "app/traductions_qt.h"
+#include "app/vignette_commande.h"
 #include "journal/rendu_echelle.h"
 #include "persistence/fichier_journal.h"
+
+namespace {
+
+orvane::Dessin dessin_du_fichier(const QString& chemin) {
+  return orvane::dessin_du_journal(orvane::lire_journal(chemin));
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   const orvane::DemandeLigne demande =
       orvane::lire_ligne_de_commande(argc, argv, std::cout, std::cerr);
   if (demande.fin) return *demande.fin;
+  // No window for these: no display is needed, pictures are written by Qt Gui alone.
   if (demande.rendu) {
-    // No window: no display is needed, pictures are written by Qt Gui alone.
     const QCoreApplication app(argc, argv);
-    return orvane::redessiner_en_commande(
-        *demande.rendu,
-        [](const QString& chemin) {
-          return orvane::dessin_du_journal(orvane::lire_journal(chemin));
-        },
-        std::cerr, ::isatty(STDERR_FILENO) == 1);
+    orvane::supprimer_temporaires_par_signal();
+    return orvane::redessiner_en_commande(*demande.rendu, dessin_du_fichier, std::cerr,
+                                          ::isatty(STDERR_FILENO) == 1);
+  }
+  if (demande.vignette) {
+    const QCoreApplication app(argc, argv);
+    orvane::supprimer_temporaires_par_signal();
+    return orvane::vignette_en_commande(*demande.vignette, dessin_du_fichier, std::cerr);
   }
   if (!orvane::session_graphique_presente(argc, argv)) {
     std::cerr << orvane::kSansSessionGraphique;

@@ -1,10 +1,12 @@
 #include "app/redessin_commande.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <new>
 #include <string>
 
 #include "app/progres_terminal.h"
+#include "persistence/ecritures_interrompues.h"
 #include "persistence/erreur_fichier.h"
 #include "persistence/sortie_redessin.h"
 
@@ -36,25 +38,34 @@ int redessiner_en_commande(const DemandeRendu& demande, const LectureDessin& lir
   const QString refus_sortie = refus_sortie_redessin(sortie, largeur, hauteur);
   if (!refus_sortie.isEmpty()) return echec(erreurs, refus_sortie.toStdString());
 
+  // What a killed write of an earlier run left there.
+  supprimer_ecritures_interrompues(QFileInfo(sortie).absolutePath());
   ProgresTerminal progres(erreurs, terminal,
                           "Redessin à l'échelle " + std::to_string(echelle) +
                               (demande.lisse ? ", lissé" : ""));
+  ProgresTerminal progres_ecriture(erreurs, terminal, "Écriture de « " + demande.sortie + " »");
   try {
     const std::optional<Bitmap> image = rendre(
         dessin, echelle, demande.lisse,
         [&progres](std::int64_t fait, std::int64_t total) { return progres(fait, total); });
     progres.terminer();
     if (!image) return echec(erreurs, "Le redessin s'est arrêté avant la fin.");
-    ecrire_redessin(sortie, *image, [] { return true; });
+    dessin = Dessin();  // the journal's pictures are no longer needed
+    ecrire_redessin(sortie, *image, [&progres_ecriture](std::int64_t fait, std::int64_t total) {
+      return progres_ecriture(fait, total);
+    });
+    progres_ecriture.terminer();
   } catch (const ErreurFichier& e) {
     progres.terminer();
+    progres_ecriture.terminer();
     return echec(erreurs, e.what());
   } catch (const std::bad_alloc&) {
     progres.terminer();
-    return echec(erreurs, "La mémoire manque pour une image de " + std::to_string(largeur) +
-                              " x " + std::to_string(hauteur) + " pixels.");
+    progres_ecriture.terminer();
+    return echec(erreurs, memoire_manquante_redessin(largeur, hauteur).toStdString());
   } catch (const std::exception& e) {
     progres.terminer();
+    progres_ecriture.terminer();
     return echec(erreurs, std::string("Le redessin a échoué : ") + e.what());
   }
   erreurs << "Image de " << largeur << " x " << hauteur << " pixels écrite dans « "

@@ -61,17 +61,16 @@ void RedessinEnFond::travailler() {
     };
     const std::optional<Bitmap> image = rendre(dessin_, choix_.echelle, choix_.lisse, progres);
     if (!image || arret_) return;
+    fait_ = 0;
+    total_ = 0;
     enregistrement_ = true;
-    if (ecrire_redessin(chemin_, *image, [this] { return !arret_; }))
-      issue_ = IssueRedessin::Ecrite;
+    if (ecrire_redessin(chemin_, *image, progres)) issue_ = IssueRedessin::Ecrite;
   } catch (const ErreurFichier& e) {
     issue_ = IssueRedessin::Echec;
     message_ = QString::fromStdString(e.what());
   } catch (const std::bad_alloc&) {
     issue_ = IssueRedessin::Echec;
-    message_ = QStringLiteral("La mémoire manque pour redessiner l'image sur %1 x %2 pixels.")
-                   .arg(dessin_.largeur * k)
-                   .arg(dessin_.hauteur * k);
+    message_ = memoire_manquante_redessin(dessin_.largeur * k, dessin_.hauteur * k);
   } catch (const std::exception& e) {
     issue_ = IssueRedessin::Echec;
     message_ = QString::fromStdString(e.what());
@@ -80,10 +79,10 @@ void RedessinEnFond::travailler() {
 
 void RedessinEnFond::montrer_progres() {
   if (!dialogue_ || arret_) return;
+  // Once drawn, the bar counts the picture's rows written.
   if (enregistrement_) {
-    dialogue_->setLabelText(QStringLiteral("Enregistrement de « %1 »").arg(chemin_));
-    dialogue_->setRange(0, 0);  // no measure of the encoding: a busy bar
-    return;
+    const QString legende = QStringLiteral("Enregistrement de « %1 »").arg(chemin_);
+    if (dialogue_->labelText() != legende) dialogue_->setLabelText(legende);
   }
   const std::int64_t total = total_;
   if (total > 0) dialogue_->setValue(static_cast<int>(fait_ * kGraduations / total));

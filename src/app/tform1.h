@@ -216,7 +216,11 @@ class TForm1 : public QWidget {
   // again and becomes the canvas's journal; any other file is a picture to paint.
   void ouvrir_fichier(const QString& chemin);
   void ouvrir_journal(const QString& chemin);
-  // The journal written beside a saved picture, under the picture's name.
+  // "Sauve" writes the picture, then its journal: the picture written whole or not at all,
+  // the error says that nothing was replaced.
+  void enregistrer_image_ou_rien(const QString& chemin);
+  // The journal written beside a saved picture, under the picture's name; when it cannot
+  // be, the journal of the picture replaced goes too, and the error says so.
   void sauver_journal(const QString& chemin_image);
   // The first of name, base_1.ext, base_2.ext, ... that is no file in Label_rep's directory.
   QString nom_unique(const QString& nom);

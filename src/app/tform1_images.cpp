@@ -1,9 +1,11 @@
 // Saving the canvas under the next free numbered name, and opening pictures onto it.
 #include <QFileInfo>
 #include <memory>
+#include <string>
 #include <utility>
 
 #include "app/tform1.h"
+#include "persistence/erreur_fichier.h"
 #include "persistence/fichier_image.h"
 #include "persistence/noms_images.h"
 
@@ -32,7 +34,8 @@ void TForm1::Panel7Click() {
   const QString choisi = systeme_.enregistrer_image(this, dialogue);
   if (!choisi.isEmpty()) {
     const QString chemin = avec_extension_bmp(choisi);
-    enregistrer_image(chemin, std::as_const(*Image1).canvas().bitmap());
+    // The picture first: written whole or not at all, it leaves the pair as it was.
+    enregistrer_image_ou_rien(chemin);
     Label_rep->setCaption(repertoire_du_fichier(chemin));
     try {
       sauver_journal(chemin);
@@ -42,6 +45,18 @@ void TForm1::Panel7Click() {
     }
   }
   _ws();
+}
+
+void TForm1::enregistrer_image_ou_rien(const QString& chemin) {
+  const std::string garde =
+      QFileInfo::exists(chemin)
+          ? " Rien n'est remplacé : l'image déjà là et son journal restent tels quels."
+          : " Rien n'est enregistré, ni l'image ni son journal.";
+  try {
+    enregistrer_image(chemin, std::as_const(*Image1).canvas().bitmap());
+  } catch (const ErreurFichier& e) {
+    throw ErreurFichier(e.what() + garde);
+  }
 }
 
 void TForm1::Panel5Click() {

@@ -1,6 +1,7 @@
 // The picture's journal: what the elliptic tool draws goes to it, "Sauve" writes it beside
 // the picture, "Ouvrir" draws a journal again.
 #include <memory>
+#include <new>
 
 #include "app/tform1.h"
 #include "journal/redessin.h"
@@ -56,7 +57,18 @@ void TForm1::ouvrir_journal(const QString& chemin) {
 }
 
 void TForm1::sauver_journal(const QString& chemin_image) {
-  ecrire_journal(chemin_journal_de(chemin_image), journal.journal());
+  const QString chemin = chemin_journal_de(chemin_image);
+  QString echec;
+  try {
+    ecrire_journal(chemin, journal.journal());
+    return;
+  } catch (const ErreurFichier& e) {
+    echec = QString::fromUtf8(e.what());
+  } catch (const std::bad_alloc&) {
+    echec = QStringLiteral("Impossible d'écrire le journal « %1 » : mémoire insuffisante.")
+                .arg(chemin);
+  }
+  throw ErreurFichier(retirer_journal_perime(chemin_image, echec).toStdString());
 }
 
 }  // namespace orvane

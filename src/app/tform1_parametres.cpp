@@ -2,6 +2,7 @@
 #include "app/nombres.h"
 #include "app/repertoire_donnees.h"
 #include "app/tform1.h"
+#include "persistence/ecritures_interrompues.h"
 #include "persistence/fichier_parametres.h"
 
 namespace orvane {
@@ -29,6 +30,8 @@ void TForm1::charge_parametres() {
   Panel1->setColor(static_cast<Colour>(StrToInt(lire_parametre(chemin, 5, kCouleurPaletteDefaut))));
   Label_rep->setCaption(
       lire_parametre(chemin, 6, repertoire_images(systeme_.chemin_programme())));
+  // What a killed save of an earlier run left beside the last pictures saved.
+  supprimer_ecritures_interrompues(Label_rep->Caption());
   Edit_nom_generique->setText(lire_parametre(chemin, 7, QStringLiteral("image.bmp")));
 }
 

@@ -6,6 +6,7 @@
 #include <limits>
 #include <sstream>
 #include <string>
+#include <utility>
 
 namespace orvane {
 
@@ -91,8 +92,10 @@ class Ecrivain {
 
 class Lecteur {
  public:
-  explicit Lecteur(const QByteArray& octets) : octets_(octets) {}
+  explicit Lecteur(const QByteArray& octets, std::size_t position = 0)
+      : octets_(octets), position_(position) {}
 
+  std::size_t position() const { return position_; }
   std::size_t reste() const { return static_cast<std::size_t>(octets_.size()) - position_; }
   [[noreturn]] static void abime(const char* raison) {
     throw JournalIllisible(std::string("journal abîmé (") + raison + ")");
@@ -166,6 +169,7 @@ struct Contexte {
   TirageTrait tirage;  // the last stroke that drew random values
   int largeur = 0, hauteur = 0;  // the canvas
   std::int64_t pixels_images = 0;  // the embedded pictures' pixels read so far
+  bool pixels = true;  // whether embedded pictures are unpacked, or only checked and passed
 };
 
 std::uint32_t champs_changes(const EntreeTrait& e, const Contexte& c) {
@@ -338,6 +342,7 @@ std::shared_ptr<const Bitmap> lire_image(Lecteur& l, Contexte& c) {
   // picture, and the room for it is not set aside.
   if (attendu > (static_cast<std::uint64_t>(serre.size()) - 4) * 1032 + 64)
     Lecteur::abime("image trop courte pour sa taille");
+  if (!c.pixels) return nullptr;
   // zlib itself rather than qUncompress, which tells damaged data on standard error.
   QByteArray pixels(static_cast<qsizetype>(attendu), Qt::Uninitialized);
   uLongf obtenu = static_cast<uLongf>(attendu);
@@ -356,6 +361,84 @@ std::shared_ptr<const Bitmap> lire_image(Lecteur& l, Contexte& c) {
                      static_cast<std::uint8_t>(p[2]));
   }
   return image;
+}
+
+// One entry, the context moved on past it.
+Entree lire_entree(Lecteur& l, Contexte& c, bool premiere) {
+  const std::uint8_t sorte = l.octet();
+  if (sorte >= kSortes) Lecteur::abime("entrée inconnue");
+  if (premiere && sorte != kToile) Lecteur::abime("il ne commence pas par une toile");
+  switch (sorte) {
+    case kToile: {
+      EntreeToile e;
+      e.largeur = l.naturel_borne(kCoteMaxToile, "toile trop grande");
+      e.hauteur = l.naturel_borne(kCoteMaxToile, "toile trop grande");
+      if (e.largeur < 1 || e.hauteur < 1 ||
+          std::int64_t{e.largeur} * e.hauteur > kPixelsMaxToile)
+        Lecteur::abime("taille de la toile");
+      e.couleur = l.couleur();
+      c.largeur = e.largeur;
+      c.hauteur = e.hauteur;
+      return e;
+    }
+    case kTrait:
+      return lire_trait(l, c);
+    case kEllipse: {
+      EntreeEllipse e;
+      const Point coin = l.point(c.dernier_point);
+      const Point fin = l.point(coin);
+      e.gauche = coin.x;
+      e.haut = coin.y;
+      e.droite = fin.x;
+      e.bas = fin.y;
+      e.mode = l.naturel_borne(15, "mode du crayon");
+      e.couleur_crayon = l.couleur();
+      e.largeur = l.entier(std::numeric_limits<int>::min(), std::numeric_limits<int>::max(),
+                           "épaisseur");
+      e.couleur_pinceau = l.couleur();
+      e.style_pinceau = l.booleen() ? BrushStyle::Clear : BrushStyle::Solid;
+      c.dernier_point = coin;
+      return e;
+    }
+    case kLigne: {
+      EntreeLigne e;
+      e.a = l.point(c.dernier_point);
+      e.b = l.point(e.a);
+      e.mode = l.naturel_borne(15, "mode du crayon");
+      e.couleur = l.couleur();
+      e.largeur = l.entier(std::numeric_limits<int>::min(), std::numeric_limits<int>::max(),
+                           "épaisseur");
+      c.dernier_point = e.b;
+      return e;
+    }
+    case kArc: {
+      EntreeArc e;
+      e.a = l.point(c.dernier_point);
+      e.b = l.point(e.a);
+      e.c = l.point(e.b);
+      e.mode = l.naturel_borne(15, "mode du crayon");
+      e.couleur = l.couleur();
+      e.largeur = l.entier(std::numeric_limits<int>::min(), std::numeric_limits<int>::max(),
+                           "épaisseur");
+      const std::uint8_t ombres = l.octet();
+      if (ombres > 3) Lecteur::abime("ombre");
+      e.ombre.ombre_1 = ombres & 1;
+      e.ombre.ombre_2 = ombres & 2;
+      e.ombre.largeur = l.entier(-kMaxReglage, kMaxReglage, "largeur d'ombre");
+      c.dernier_point = e.c;
+      return e;
+    }
+    case kImage:
+      return EntreeImage{lire_image(l, c)};
+  }
+  Lecteur::abime("entrée inconnue");
+}
+
+// Reads the `nombre` entries that follow, to the end of the bytes, handing each to `garder`.
+template <class F>
+void lire_entrees(Lecteur& l, std::uint64_t nombre, Contexte& c, F&& garder) {
+  for (std::uint64_t i = 0; i < nombre; ++i) garder(lire_entree(l, c, i == 0));
+  if (l.reste() != 0) Lecteur::abime("octets après la dernière entrée");
 }
 
 }  // namespace
@@ -431,86 +514,19 @@ Journal journal_des_octets(const QByteArray& octets) {
                            ", cette version d'Orvane lit la version " +
                            std::to_string(kVersionJournal));
   const std::uint64_t nombre = l.naturel();
+  if (nombre == 0) Lecteur::abime("aucune entrée, pas même la toile");
   // Every entry takes at least one byte.
   if (nombre > l.reste()) Lecteur::tronque();
+  // The entries are read once without being kept, pictures only checked: room is then set
+  // aside for the entries the bytes hold, never for a count they merely claim.
+  Contexte essai;
+  essai.pixels = false;
+  Lecteur apercu(octets, l.position());
+  lire_entrees(apercu, nombre, essai, [](Entree&&) {});
   std::vector<Entree> entrees;
   entrees.reserve(static_cast<std::size_t>(nombre));
   Contexte c;
-  for (std::uint64_t i = 0; i < nombre; ++i) {
-    const std::uint8_t sorte = l.octet();
-    if (sorte >= kSortes) Lecteur::abime("entrée inconnue");
-    if (i == 0 && sorte != kToile) Lecteur::abime("il ne commence pas par une toile");
-    switch (sorte) {
-      case kToile: {
-        EntreeToile e;
-        e.largeur = l.naturel_borne(kCoteMaxToile, "toile trop grande");
-        e.hauteur = l.naturel_borne(kCoteMaxToile, "toile trop grande");
-        if (e.largeur < 1 || e.hauteur < 1 ||
-            std::int64_t{e.largeur} * e.hauteur > kPixelsMaxToile)
-          Lecteur::abime("taille de la toile");
-        e.couleur = l.couleur();
-        c.largeur = e.largeur;
-        c.hauteur = e.hauteur;
-        entrees.emplace_back(e);
-        break;
-      }
-      case kTrait:
-        entrees.emplace_back(lire_trait(l, c));
-        break;
-      case kEllipse: {
-        EntreeEllipse e;
-        const Point coin = l.point(c.dernier_point);
-        const Point fin = l.point(coin);
-        e.gauche = coin.x;
-        e.haut = coin.y;
-        e.droite = fin.x;
-        e.bas = fin.y;
-        e.mode = l.naturel_borne(15, "mode du crayon");
-        e.couleur_crayon = l.couleur();
-        e.largeur = l.entier(std::numeric_limits<int>::min(), std::numeric_limits<int>::max(),
-                             "épaisseur");
-        e.couleur_pinceau = l.couleur();
-        e.style_pinceau = l.booleen() ? BrushStyle::Clear : BrushStyle::Solid;
-        c.dernier_point = coin;
-        entrees.emplace_back(e);
-        break;
-      }
-      case kLigne: {
-        EntreeLigne e;
-        e.a = l.point(c.dernier_point);
-        e.b = l.point(e.a);
-        e.mode = l.naturel_borne(15, "mode du crayon");
-        e.couleur = l.couleur();
-        e.largeur = l.entier(std::numeric_limits<int>::min(), std::numeric_limits<int>::max(),
-                             "épaisseur");
-        c.dernier_point = e.b;
-        entrees.emplace_back(e);
-        break;
-      }
-      case kArc: {
-        EntreeArc e;
-        e.a = l.point(c.dernier_point);
-        e.b = l.point(e.a);
-        e.c = l.point(e.b);
-        e.mode = l.naturel_borne(15, "mode du crayon");
-        e.couleur = l.couleur();
-        e.largeur = l.entier(std::numeric_limits<int>::min(), std::numeric_limits<int>::max(),
-                             "épaisseur");
-        const std::uint8_t ombres = l.octet();
-        if (ombres > 3) Lecteur::abime("ombre");
-        e.ombre.ombre_1 = ombres & 1;
-        e.ombre.ombre_2 = ombres & 2;
-        e.ombre.largeur = l.entier(-kMaxReglage, kMaxReglage, "largeur d'ombre");
-        c.dernier_point = e.c;
-        entrees.emplace_back(e);
-        break;
-      }
-      case kImage:
-        entrees.emplace_back(EntreeImage{lire_image(l, c)});
-        break;
-    }
-  }
-  if (l.reste() != 0) Lecteur::abime("octets après la dernière entrée");
+  lire_entrees(l, nombre, c, [&](Entree&& e) { entrees.push_back(std::move(e)); });
   return Journal(std::move(entrees));
 }
 

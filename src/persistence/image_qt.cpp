@@ -1,9 +1,13 @@
 #include "persistence/image_qt.h"
 
+#include <new>
+
 namespace orvane {
 
 Bitmap vers_bitmap(const QImage& source) {
   const QImage image = source.convertToFormat(QImage::Format_RGB32);
+  // Qt says that memory ran short by a null picture.
+  if (image.isNull() && !source.isNull()) throw std::bad_alloc();
   Bitmap resultat(image.width(), image.height());
   for (int y = 0; y < image.height(); ++y) {
     const QRgb* depart = reinterpret_cast<const QRgb*>(image.constScanLine(y));
@@ -16,6 +20,7 @@ Bitmap vers_bitmap(const QImage& source) {
 
 QImage vers_qimage(const Bitmap& source) {
   QImage image(source.width(), source.height(), QImage::Format_RGB32);
+  if (image.isNull()) return image;  // memory ran short
   for (int y = 0; y < source.height(); ++y) {
     const Colour* depart = source.row(y);
     QRgb* arrivee = reinterpret_cast<QRgb*>(image.scanLine(y));

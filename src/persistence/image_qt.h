@@ -8,7 +8,8 @@
 
 namespace orvane {
 
-// Pixels between Qt's pictures and the program's bitmaps (0x00BBGGRR).
+// Pixels between Qt's pictures and the program's bitmaps (0x00BBGGRR). Short of memory,
+// vers_bitmap throws std::bad_alloc and vers_qimage gives a null picture, as Qt does.
 Bitmap vers_bitmap(const QImage& source);
 QImage vers_qimage(const Bitmap& source);
 

@@ -53,11 +53,17 @@ QString refus_sortie_redessin(const QString& chemin, std::int64_t largeur, std::
   return QString();
 }
 
-bool ecrire_redessin(const QString& chemin, const Bitmap& image,
-                     const std::function<bool()>& continuer) {
+bool ecrire_redessin(const QString& chemin, const Bitmap& image, const ProgresEcriture& progres) {
   const QByteArray format = format_redessin(chemin);
   if (format.isEmpty()) throw ErreurFichier(refus_extension(chemin).toStdString());
-  return ecrire_image_atomique(chemin, image, format.constData(), continuer);
+  return ecrire_image_atomique(chemin, image, format.constData(), progres);
+}
+
+QString memoire_manquante_redessin(std::int64_t largeur, std::int64_t hauteur) {
+  return QStringLiteral("La mémoire manque pour une image de %1 x %2 pixels : "
+                        "essayez une échelle plus petite.")
+      .arg(largeur)
+      .arg(hauteur);
 }
 
 }  // namespace orvane

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "persistence/codage_lignes.h"
 #include "platform/bitmap.h"
 
 namespace orvane {
@@ -18,10 +19,13 @@ QString filtre_images_redessin();
 // that nothing is drawn for a file that cannot be written.
 QString refus_sortie_redessin(const QString& chemin, std::int64_t largeur, std::int64_t hauteur);
 
-// Writes the re-drawn picture in the format its extension names, the file replaced
-// atomically; throws ErreurFichier on failure. Returns false, nothing written, when
-// `continuer` said to stop while the picture was encoded.
-bool ecrire_redessin(const QString& chemin, const Bitmap& image,
-                     const std::function<bool()>& continuer);
+// Writes the re-drawn picture in the format its extension names, row by row with no copy of
+// it, the file replaced atomically; throws ErreurFichier on failure, std::bad_alloc when
+// memory runs short. Returns false, nothing written, when `progres` said to stop.
+bool ecrire_redessin(const QString& chemin, const Bitmap& image, const ProgresEcriture& progres);
+
+// The sentence for a re-drawing of `largeur` x `hauteur` pixels that memory could not hold,
+// wherever it ran short: drawing, smoothing or writing.
+QString memoire_manquante_redessin(std::int64_t largeur, std::int64_t hauteur);
 
 }  // namespace orvane

@@ -8,10 +8,13 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTest>
+#include <new>
 
 #include "app/controls/frontiere.h"
 #include "fenetre_test.h"
 #include "persistence/bmp_fabrique.h"
+#include "persistence/ecriture_atomique.h"
 #include "persistence/ecriture_tuee.h"
 #include "persistence/environnement_hostile.h"
 #include "persistence/fichier_bmp.h"
@@ -52,7 +55,10 @@ TEST_F(FichiersHostiles, AStartKeepsEveryFileOfTheUsersAndCleansOrvanesOwnLeftov
   const QStringList du_leur = {"orvane.prm.backup", "orvane.prm.2024ab", "~100.bmp.copie1",
                                "~105.bmp.Ab12Cd",   "~105.bmp.XXXXXX",   "orvane.prm.Q1w2E3"};
   for (const QString& nom : du_leur) ecrire_octets(dans(nom), nom.toUtf8());
-  const pid_t tue = ecriture_tuee(dans("~103.bmp"));  // a snapshot write killed half-way
+  // A snapshot write killed half-way, on a file system without unnamed temporary files.
+  essayer_temporaires_sans_nom(false);
+  const pid_t tue = ecriture_tuee(dans("~103.bmp"));
+  essayer_temporaires_sans_nom(true);
   ASSERT_GT(tue, 0);
   ASSERT_EQ(QDir(repertoire.path()).entryList(QDir::Files | QDir::Hidden).size(), du_leur.size() + 1);
 
@@ -64,6 +70,31 @@ TEST_F(FichiersHostiles, AStartKeepsEveryFileOfTheUsersAndCleansOrvanesOwnLeftov
   EXPECT_EQ(presents, attendus);
   for (const QString& nom : du_leur) EXPECT_EQ(lire_octets(dans(nom)), nom.toUtf8());
   EXPECT_TRUE(systeme.messages.isEmpty()) << systeme.messages.join(" | ").toStdString();
+}
+
+TEST_F(FichiersHostiles, TheFolderOfTheLastSaveIsCleanedOnceTheSettingsNameIt) {
+  ASSERT_TRUE(QDir(repertoire.path()).mkdir("images"));
+  ecrire_octets(dans("images/dessin.bmp"), "garde");
+  essayer_temporaires_sans_nom(false);
+  const pid_t tue = ecriture_tuee(dans("images/dessin.bmp"));
+  essayer_temporaires_sans_nom(true);
+  ASSERT_GT(tue, 0);
+  ASSERT_EQ(QDir(dans("images")).entryList(QDir::Files | QDir::Hidden).size(), 2);
+  ecrire_octets(dans("orvane.prm"),
+                ("10\r\n0\r\n0\r\n0\r\n12632256\r\n" + dans("images") + "\r\nimage.bmp\r\n").toUtf8());
+  demarrer();
+  form->activateWindow();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return form->Label_rep->Caption() == dans("images"); }, 5000));
+  EXPECT_EQ(QDir(dans("images")).entryList(QDir::Files | QDir::Hidden), QStringList{"dessin.bmp"});
+  EXPECT_EQ(lire_octets(dans("images/dessin.bmp")), "garde");
+}
+
+TEST_F(FichiersHostiles, MemoryShortIsSaidInFrenchNotInTheLibrarysWords) {
+  demarrer();
+  par_la_frontiere([] { throw std::bad_alloc(); });
+  ASSERT_EQ(systeme.erreurs.size(), 1);
+  EXPECT_THAT(systeme.erreurs[0].toStdString(), HasSubstr("La mémoire manque"));
+  EXPECT_THAT(systeme.erreurs[0].toStdString(), ::testing::Not(HasSubstr("bad_alloc")));
 }
 
 TEST_F(FichiersHostiles, ANamedPipeAsASnapshotIsSaidAtOnceAndStepped) {

@@ -122,7 +122,7 @@ TEST_F(Images, ASaveIntoAnotherDirectoryMovesLabelRepAndTheNextSaveLooksThere) {
   EXPECT_EQ(systeme.dialogues_enregistrement[1].nom_propose, "image_1.bmp");
   EXPECT_EQ(form->Label_rep->Caption(), autre);
   // The picture and its journal, nothing more.
-  EXPECT_EQ(QDir(autre).entryList(QDir::Files), (QStringList{"image.bmp", "image.orvane"}));
+  EXPECT_EQ(QDir(autre).entryList(QDir::Files), (QStringList{"image.bmp", "image.bmp.orvane"}));
 }
 
 TEST_F(Images, AFailedSaveKeepsLabelRep) {

@@ -17,6 +17,7 @@
 #include "app/ligne_de_commande.h"
 #include "app/plateforme_x11.h"
 #include "app/repertoire_donnees.h"
+#include "app/session_graphique.h"
 #include "app/tform1.h"
 #include "app/traductions_qt.h"
 #include "systeme_simule.h"
@@ -169,6 +170,19 @@ TEST(LigneDeCommande, HelpVersionAPictureAndTheToolkitsOptionsAnUnknownOptionIsA
       {{"orvane", "-platform", "offscreen"}, std::nullopt, "", "", ""},
       {{"orvane", "mes dessins/été 1.png"}, std::nullopt, "", "", "mes dessins/été 1.png"},
       {{"orvane", "-display", ":1", "a.bmp", "-reverse"}, std::nullopt, "", "", "a.bmp"},
+      {{"orvane", "-style", "fusion", "--qwindowtitle", "Mon titre", "-title", "T", "a.bmp"},
+       std::nullopt, "", "", "a.bmp"},
+      {{"orvane", "-style=fusion", "--stylesheet=s.qss", "-platformtheme", "gtk3", "-name", "n",
+        "-qwindowicon", "i.svg", "-icon", "i.svg", "-session", "s", "-plugin", "p"},
+       std::nullopt, "", "", ""},
+      {{"orvane", "-geometry", "640x480"}, 2, "",
+       "orvane : La fenêtre d'Orvane couvre tout l'écran : l'option « -geometry » ne s'y "
+       "applique pas.\nUsage", ""},
+      {{"orvane", "--qwindowgeometry", "640x480"}, 2, "",
+       "orvane : La fenêtre d'Orvane couvre tout l'écran : l'option « --qwindowgeometry »", ""},
+      {{"orvane", "-sync"}, 2, "", "orvane : Option inconnue : « -sync ».", ""},
+      {{"orvane", "-widgetcount"}, 2, "", "orvane : Option inconnue : « -widgetcount ».", ""},
+      {{"orvane", "-stylesheet"}, 2, "", "orvane : L'option « -stylesheet » attend", ""},
       {{"orvane", "--", "-a.png"}, std::nullopt, "", "", "-a.png"},
       {{"orvane", "--couleur"}, 2, "", "orvane : Option inconnue : « --couleur ».\nUsage", ""},
       {{"orvane", "a.png", "-x", "--help"}, 2, "", "orvane : Option inconnue : « -x ».", ""},
@@ -229,6 +243,46 @@ TEST(Plateforme, AWaylandSessionWithXWaylandRunsOnXcbUnlessTheUserChose) {
       EXPECT_FALSE(qEnvironmentVariableIsSet("QT_QPA_PLATFORM"));
     }
   }
+}
+
+TEST(Plateforme, ADisplayNamedOnTheCommandLineIsASessionReachedThroughXcb) {
+  Environnement env;
+  for (const char* nom : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) env.enlever(nom);
+  const char* rien[] = {"orvane"};
+  const char* ecran[] = {"orvane", "-display", ":7"};
+  const char* ecran_double[] = {"orvane", "a.png", "--display", ":7"};
+  const char* sans_valeur[] = {"orvane", "-display"};
+  const char* apres_fin[] = {"orvane", "--", "-display", ":7"};
+  const char* plateforme[] = {"orvane", "-platform", "offscreen"};
+  EXPECT_FALSE(session_graphique_presente(1, rien));
+  EXPECT_TRUE(session_graphique_presente(3, ecran));
+  EXPECT_TRUE(session_graphique_presente(4, ecran_double));
+  EXPECT_FALSE(session_graphique_presente(2, sans_valeur));
+  EXPECT_FALSE(session_graphique_presente(4, apres_fin));
+  EXPECT_TRUE(session_graphique_presente(3, plateforme));
+
+  // On a Wayland session, -display is an X server's: only xcb reaches it.
+  env.mettre("WAYLAND_DISPLAY", "wayland-0");
+  choisir_xwayland(4, ecran_double);
+  EXPECT_EQ(qgetenv("QT_QPA_PLATFORM"), QByteArray("xcb"));
+}
+
+// What the toolkit says while the platform starts is held, then passed on once it started.
+QStringList messages_vus;
+void noter(QtMsgType, const QMessageLogContext& contexte, const QString& message) {
+  messages_vus << QString::fromUtf8(contexte.category) + QStringLiteral(": ") + message;
+}
+
+TEST(GardeDemarrage, HoldsTheToolkitsMessagesUntilThePlatformStarted) {
+  messages_vus.clear();
+  const QtMessageHandler avant = qInstallMessageHandler(noter);
+  {
+    const GardeDemarrage garde;
+    qWarning("un avertissement");
+    EXPECT_TRUE(messages_vus.isEmpty());
+  }
+  qInstallMessageHandler(avant);
+  EXPECT_EQ(messages_vus, QStringList{QStringLiteral("default: un avertissement")});
 }
 
 TEST(TraductionsQt, TheToolkitsDialogsAndMenusSpeakTheUsersLanguage) {

@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <map>
 #include <set>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "app/tform1.h"
@@ -14,7 +16,10 @@
 #include "journal/redessin.h"
 #include "persistence/erreur_fichier.h"
 #include "persistence/fichier_bmp.h"
+#include "persistence/fichier_image.h"
 #include "persistence/fichier_journal.h"
+#include "persistence/format_journal.h"
+#include "persistence/limite_taille_fichier.h"
 
 namespace orvane {
 namespace {
@@ -167,13 +172,13 @@ TEST_F(JournalFenetre, SauveWritesTheJournalBesideThePictureAndOuvrirGoesOnFromI
   dessiner_figure();
   systeme.chemin_enregistre = dans("dessin.bmp");
   form->Panel7Click();
-  const Journal premier = lire_journal(dans("dessin.orvane"));
+  const Journal premier = lire_journal(dans("dessin.bmp.orvane"));
   Bitmap redessinee;
   ASSERT_TRUE(redessiner(premier, 1, redessinee, {}));
   EXPECT_EQ(redessinee, lire_fichier_bmp(dans("dessin.bmp")));
 
   form->Panel_new_fond_noirClick();
-  systeme.chemin_ouvert = dans("dessin.orvane");
+  systeme.chemin_ouvert = dans("dessin.bmp.orvane");
   form->Panel5Click();
   EXPECT_EQ(form->canvas().bitmap(), redessinee);
   EXPECT_EQ(form->journal.journal().taille(), premier.taille());
@@ -182,10 +187,84 @@ TEST_F(JournalFenetre, SauveWritesTheJournalBesideThePictureAndOuvrirGoesOnFromI
   trait({{10, 10}, {600, 400}});
   systeme.chemin_enregistre = dans("suite.bmp");
   form->Panel7Click();
-  const Journal suite = lire_journal(dans("suite.orvane"));
+  const Journal suite = lire_journal(dans("suite.bmp.orvane"));
   EXPECT_GT(suite.taille(), premier.taille());
   ASSERT_TRUE(redessiner(suite, 1, redessinee, {}));
   EXPECT_EQ(redessinee, lire_fichier_bmp(dans("suite.bmp")));
+}
+
+TEST_F(JournalFenetre, PicturesOfOneBaseNameKeepAJournalEachThatDrawsItsOwnPicture) {
+  dessiner_figure();
+  const Bitmap premiere = form->canvas().bitmap();
+  systeme.chemin_enregistre = dans("rosace.png");
+  form->Panel7Click();
+  form->RadioGroup_symetrie->setItemIndex(4);
+  trait({{10, 10}, {600, 400}});
+  const Bitmap seconde = form->canvas().bitmap();
+  ASSERT_NE(seconde, premiere);
+  systeme.chemin_enregistre = dans("rosace.jpg");
+  form->Panel7Click();
+
+  EXPECT_EQ(QDir(repertoire.path()).entryList({"rosace*"}, QDir::Files, QDir::Name),
+            (QStringList{"rosace.jpg", "rosace.jpg.orvane", "rosace.png", "rosace.png.orvane"}));
+  // The JPEG is not its canvas pixel for pixel: its journal draws the canvas it was made of.
+  const std::pair<const char*, const Bitmap*> paires[] = {{"rosace.png", &premiere},
+                                                          {"rosace.jpg", &seconde}};
+  for (const auto& [image, toile] : paires) {
+    SCOPED_TRACE(image);
+    Bitmap redessinee;
+    ASSERT_TRUE(redessiner(lire_journal(dans(image) + ".orvane"), 1, redessinee, {}));
+    EXPECT_EQ(redessinee, *toile);
+  }
+  EXPECT_EQ(lire_fichier_image(dans("rosace.png")), premiere);
+}
+
+// "Sauve" replaces the picture and its journal together: a picture it cannot write leaves
+// both as they were; a journal it cannot write takes the earlier picture's away.
+TEST_F(JournalFenetre, APictureOrJournalThatCannotBeWrittenNeverLeavesAnotherFiguresJournal) {
+  const QString image = dans("r.png");
+  const QString chemin_journal = dans("r.png.orvane");
+  const auto sauver = [&](rlim_t limite) {
+    test::LimiteTailleFichier limiter(limite);
+    try {
+      form->Panel7Click();
+    } catch (const ErreurFichier& e) {
+      return std::string(e.what());
+    }
+    return std::string("enregistré");
+  };
+  const auto octets = [](const QString& chemin) {
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  };
+  trait({{100, 100}, {200, 150}});
+  systeme.chemin_enregistre = image;
+  form->Panel7Click();
+  const QByteArray premiere = octets(image), premier_journal = octets(chemin_journal);
+  ASSERT_FALSE(premier_journal.isEmpty());
+
+  trait({{300, 100}, {200, 350}});
+  instantane_ecrit();
+  EXPECT_THAT(sauver(100), testing::EndsWith(" Rien n'est remplacé : l'image déjà là et son "
+                                             "journal restent tels quels."));
+  EXPECT_EQ(octets(image), premiere);
+  EXPECT_EQ(octets(chemin_journal), premier_journal);
+
+  // The last segment again and again: the same picture, a journal larger than it.
+  const Entree derniere = form->journal.journal().entrees().back();
+  for (int i = 0; i < 20000; ++i) form->journal.ajouter(derniere);
+  enregistrer_image(dans("mesure.png"), form->canvas().bitmap());
+  const rlim_t limite = static_cast<rlim_t>(QFileInfo(dans("mesure.png")).size()) + 4096;
+  ASSERT_GT(static_cast<rlim_t>(octets_journal(form->journal.journal()).size()), limite);
+  const std::string message = sauver(limite);
+  EXPECT_THAT(message, testing::StartsWith("Impossible d'écrire le journal « " +
+                                           chemin_journal.toStdString() + " »"));
+  EXPECT_THAT(message, testing::EndsWith("L'image « " + image.toStdString() +
+                                         " » est enregistrée sans journal ; l'ancien journal, "
+                                         "qui redessinait l'image d'avant, est supprimé."));
+  EXPECT_EQ(lire_fichier_image(image), form->canvas().bitmap());
+  EXPECT_FALSE(QFile::exists(chemin_journal));
+  EXPECT_TRUE(journal_de_l_image(image).isEmpty());
 }
 
 // A snapshot written on its own thread that fails leaves the file of an earlier run at its
@@ -215,24 +294,24 @@ TEST_F(JournalFenetre, AJournalIsKnownByItsContentAndADamagedOneChangesNothing) 
   systeme.chemin_enregistre = dans("a.bmp");
   form->Panel7Click();
   // Under another name, as the command line may give it.
-  ASSERT_TRUE(QFile::copy(dans("a.orvane"), dans("copie.dat")));
+  ASSERT_TRUE(QFile::copy(dans("a.bmp.orvane"), dans("copie.dat")));
   form->Panel2Click();
   form->ouvrir_fichier(dans("copie.dat"));
   EXPECT_EQ(form->canvas().bitmap(), lire_fichier_bmp(dans("a.bmp")));
 
-  QFile f(dans("a.orvane"));
+  QFile f(dans("a.bmp.orvane"));
   ASSERT_TRUE(f.open(QIODevice::ReadWrite));
   f.resize(f.size() - 3);
   f.close();
   trait({{300, 100}, {200, 350}});
   const Bitmap avant = form->canvas().bitmap();
   const std::size_t longueur = form->journal.longueur();
-  systeme.chemin_ouvert = dans("a.orvane");
+  systeme.chemin_ouvert = dans("a.bmp.orvane");
   try {
     form->Panel5Click();
     ADD_FAILURE() << "a damaged journal was opened";
   } catch (const ErreurFichier& e) {
-    EXPECT_THAT(std::string(e.what()), testing::HasSubstr(dans("a.orvane").toStdString()));
+    EXPECT_THAT(std::string(e.what()), testing::HasSubstr(dans("a.bmp.orvane").toStdString()));
     EXPECT_THAT(std::string(e.what()), testing::HasSubstr("tronqué"));
   }
   EXPECT_EQ(form->canvas().bitmap(), avant);

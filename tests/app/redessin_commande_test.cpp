@@ -1,14 +1,22 @@
 // orvane --render: its options, the picture it writes, and its refusals that write nothing.
 #include <gmock/gmock.h>
 
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
 #include <QTemporaryDir>
+#include <fstream>
 #include <sstream>
 
+#include "app/fin_par_signal.h"
 #include "app/ligne_de_commande.h"
 #include "app/redessin_commande.h"
+#include "persistence/ecriture_atomique.h"
 #include "persistence/erreur_fichier.h"
 #include "persistence/image_qt.h"
 
@@ -132,11 +140,17 @@ TEST_F(RedessinCommande, ProgressIsRewrittenOnATerminalAndATenthPerLineElsewhere
   EXPECT_EQ(lignes.find('\r'), std::string::npos);
   EXPECT_THAT(lignes, HasSubstr("Redessin à l'échelle 2, lissé : 0 %\n"
                                 "Redessin à l'échelle 2, lissé : 10 %\n"));
-  EXPECT_THAT(lignes, HasSubstr(" : 90 %\nRedessin à l'échelle 2, lissé : 100 %\nImage de 4 x 4"));
+  // Then the picture's rows written, a progress of its own.
+  const std::string ecriture = "Écriture de « " + chemin("a.png") + " »";
+  EXPECT_THAT(lignes, HasSubstr(" : 90 %\nRedessin à l'échelle 2, lissé : 100 %\n" + ecriture +
+                                " : 0 %\n" + ecriture + " : 20 %\n" + ecriture + " : 50 %\n" +
+                                ecriture + " : 70 %\n" + ecriture + " : 100 %\nImage de 4 x 4"));
 
   ASSERT_EQ(lancer({"j.orvane", chemin("a.png"), 2, false}, lire, true), 0);
   EXPECT_THAT(erreurs.str(), HasSubstr("\rRedessin à l'échelle 2 : 5 %\rRedessin"));
-  EXPECT_THAT(erreurs.str(), HasSubstr(" : 100 %\nImage de 4 x 4"));
+  EXPECT_THAT(erreurs.str(), HasSubstr(" : 100 %\n\r" + ecriture + " : 0 %\r" + ecriture +
+                                       " : 25 %\r"));
+  EXPECT_THAT(erreurs.str(), HasSubstr(ecriture + " : 100 %\nImage de 4 x 4"));
 }
 
 struct CasRefus {
@@ -187,6 +201,81 @@ TEST_F(RedessinCommande, ABadJournalScaleOrOutputGivesOneSentenceAndWritesNothin
   EXPECT_EQ(dessins, 0);
   ASSERT_TRUE(ancien.open(QIODevice::ReadOnly));
   EXPECT_EQ(ancien.readAll(), "garde");
+}
+
+// The process's address space now, in bytes.
+rlim_t espace_utilise() {
+  std::ifstream statut("/proc/self/status");
+  std::string ligne;
+  while (std::getline(statut, ligne))
+    if (ligne.rfind("VmSize:", 0) == 0) return std::stoull(ligne.substr(7)) * 1024;
+  return 0;
+}
+
+// Runs the re-drawing in a child process whose address space may grow by `marge` bytes
+// past what it holds when the drawing is read; its status, and its standard error in
+// `erreurs`. (Memory short while writing: the encoders' own tests.)
+int rendu_limite(const DemandeRendu& demande, const Dessin& dessin, rlim_t marge,
+                 std::string& erreurs) {
+  int tube[2];
+  if (pipe(tube) != 0) return -1;
+  const pid_t enfant = fork();
+  if (enfant == 0) {
+    ::close(tube[0]);
+    std::ostringstream flux;
+    const int statut = redessiner_en_commande(
+        demande,
+        [&](const QString&) {
+          const rlimit espace{espace_utilise() + marge, espace_utilise() + marge};
+          setrlimit(RLIMIT_AS, &espace);
+          return dessin;
+        },
+        flux, false);
+    const std::string texte = flux.str();
+    [[maybe_unused]] const ssize_t n = ::write(tube[1], texte.data(), texte.size());
+    _exit(statut);
+  }
+  ::close(tube[1]);
+  erreurs.clear();
+  char morceau[4096];
+  for (ssize_t n; (n = ::read(tube[0], morceau, sizeof morceau)) > 0;) erreurs.append(morceau, n);
+  ::close(tube[0]);
+  int etat = 0;
+  waitpid(enfant, &etat, 0);
+  return WIFEXITED(etat) ? WEXITSTATUS(etat) : 128 + WTERMSIG(etat);
+}
+
+TEST_F(RedessinCommande, MemoryShortAtScaleSixteenGivesItsSentenceStatusOneNoFile) {
+  // A 1920 x 1080 canvas at scale 16: 2.1 GB that 1 GB more cannot hold.
+  Journal journal;
+  journal.ajouter(EntreeToile{1920, 1080, 0});
+  const Dessin grand = dessin_du_journal(journal);
+  std::string texte;
+  EXPECT_EQ(rendu_limite({"j.orvane", chemin("a.png"), 16, false}, grand, rlim_t{1} << 30, texte),
+            1)
+      << texte;
+  EXPECT_THAT(texte, ::testing::EndsWith("\norvane : La mémoire manque pour une image de "
+                                         "30720 x 17280 pixels : essayez une échelle plus "
+                                         "petite.\n"));
+  seuls({});
+}
+
+TEST_F(RedessinCommande, ASignalEndingARenderRemovesItsNamedTemporaryFile) {
+  for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+    const pid_t enfant = fork();
+    if (enfant == 0) {
+      essayer_temporaires_sans_nom(false);
+      supprimer_temporaires_par_signal();
+      EcritureAtomique fichier(dans("a.png"));
+      fichier.ecrire("debut", 5);
+      ::raise(signal);
+      _exit(0);
+    }
+    int etat = 0;
+    ASSERT_EQ(waitpid(enfant, &etat, 0), enfant);
+    EXPECT_TRUE(WIFSIGNALED(etat) && WTERMSIG(etat) == signal) << signal;
+    seuls({});
+  }
 }
 
 }  // namespace

@@ -140,6 +140,36 @@ TEST_F(RedessinFenetre, AnnulerStopsTheDrawingPromptlyAndLeavesNoFile) {
   ASSERT_TRUE(QTest::qWaitFor([&] { return fini() && fichiers().size() == 1; }, 10000));
 }
 
+TEST_F(RedessinFenetre, WritingShowsTheRowsWrittenAndAnnulerStopsItWithNoFile) {
+  SetUpSorties();
+  // Noise, slow to compress: seconds of writing.
+  dessin = {4000, 3000, [](int, Bitmap& sortie, const ProgresRedessin& progres) {
+              sortie = Bitmap(4000, 3000);
+              std::uint32_t graine = 7;
+              for (int y = 0; y < sortie.height(); ++y)
+                for (Colour* p = sortie.row(y); p != sortie.row(y) + sortie.width(); ++p)
+                  *p = (graine = graine * 1664525u + 1013904223u) >> 8;
+              return progres(1, 1);
+            }};
+  systeme.reponse_echelle = ChoixEchelle{1, false};
+  systeme.chemin_enregistre = dans(QStringLiteral("sorties/bruit.png"));
+  form->redessine_a_l_echelle();
+  QProgressDialog* dialogue = progres();
+  ASSERT_TRUE(dialogue);
+  // A percentage of its own, not a busy bar.
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] {
+        return dialogue->labelText().startsWith(QStringLiteral("Enregistrement de « ")) &&
+               dialogue->value() > 0 && dialogue->value() < dialogue->maximum();
+      },
+      20000));
+  EXPECT_GT(dialogue->maximum(), 0);
+  QTest::mouseClick(dialogue->findChild<QPushButton*>(), Qt::LeftButton);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !progres(); }, 5000));
+  EXPECT_THAT(fichiers(), IsEmpty());
+  EXPECT_THAT(systeme.erreurs, IsEmpty());
+}
+
 TEST_F(RedessinFenetre, RefusalsAndFailuresGoToTheErrorBoxAndWriteNothing) {
   SetUpSorties();
   const QString sortie = dans(QStringLiteral("sorties/a.png"));
@@ -162,7 +192,7 @@ TEST_F(RedessinFenetre, RefusalsAndFailuresGoToTheErrorBoxAndWriteNothing) {
       {motif(4, 4), ChoixEchelle{2, false}, dans(QStringLiteral("absent/a.png")),
        "répertoire introuvable.", 1},
       {manque_de_memoire, ChoixEchelle{3, false}, sortie,
-       "La mémoire manque pour redessiner l'image sur 12 x 12 pixels.", 1},
+       "La mémoire manque pour une image de 12 x 12 pixels", 1},
   };
   for (const Cas& c : cas) {
     systeme.erreurs.clear();

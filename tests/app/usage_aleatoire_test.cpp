@@ -69,7 +69,7 @@ class UsageAleatoire : public FenetreTest {
     f.write(QByteArray::fromHex("424d360000000000000036000000280000"));  // cut in its header
     f.close();
     absent_ = repertoire.filePath(QStringLiteral("absent.bmp"));
-    journal_sauve_ = repertoire.filePath(QStringLiteral("image.orvane"));
+    journal_sauve_ = repertoire.filePath(QStringLiteral("image.bmp.orvane"));
     journal_abime_ = repertoire.filePath(QStringLiteral("abime.orvane"));
     QFile j(journal_abime_);
     ASSERT_TRUE(j.open(QIODevice::WriteOnly));

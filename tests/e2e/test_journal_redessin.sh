@@ -41,7 +41,7 @@ sauver() {
   fi
   attendre 10 dialogue_visible "enregistre l'image $1\$" || echec "the save dialog does not propose $1"
   xdotool key Return
-  attendre 10 test -s "$TRAVAIL/${1%.bmp}.orvane" || echec "${1%.bmp}.orvane not written"
+  attendre 10 test -s "$TRAVAIL/$1.orvane" || echec "$1.orvane not written"
   attendre 10 dialogue_parti "enregistre l'image" || echec "the save dialog stays open"
 }
 
@@ -52,22 +52,22 @@ sauver image.bmp
 test -s "$TRAVAIL/image.bmp" || echec "image.bmp not written"
 
 # Scale 1 is the saved picture; scale 4 the same figure four times larger.
-redessiner "$TRAVAIL/image.orvane" "$TRAVAIL/x1.png" --scale 1
+redessiner "$TRAVAIL/image.bmp.orvane" "$TRAVAIL/x1.png" --scale 1
 [ "$statut" -eq 0 ] || echec "--render at scale 1 ended with $statut: $erreurs"
 memes_pixels "$TRAVAIL/x1.png" "$TRAVAIL/image.bmp"
-redessiner "$TRAVAIL/image.orvane" "$TRAVAIL/x4.PNG" --scale 4
+redessiner "$TRAVAIL/image.bmp.orvane" "$TRAVAIL/x4.PNG" --scale 4
 [ "$statut" -eq 0 ] || echec "--render at scale 4 ended with $statut: $erreurs"
 [ "$(taille "$TRAVAIL/x4.PNG")" = "$(( 4 * LARGEUR ))x$(( 4 * HAUTEUR ))" ] ||
   echec "the scale 4 picture is $(taille "$TRAVAIL/x4.PNG")"
 [ "$(pixel_fichier "$TRAVAIL/x4.PNG" $(( 4 * (cx + 100) + 2 )) $(( 4 * (cy + 15) + 2 )))" != "0,0,0" ] ||
   echec "the stroke is not at four times its place in the scale 4 picture"
-redessiner "$TRAVAIL/image.orvane" "$TRAVAIL/lisse.jpg" --scale 2 --smooth
+redessiner "$TRAVAIL/image.bmp.orvane" "$TRAVAIL/lisse.jpg" --scale 2 --smooth
 [ "$statut" -eq 0 ] || echec "--render --smooth ended with $statut: $erreurs"
 [ "$(taille "$TRAVAIL/lisse.jpg")" = "$(( 2 * LARGEUR ))x$(( 2 * HAUTEUR ))" ] ||
   echec "the smoothed scale 2 picture is $(taille "$TRAVAIL/lisse.jpg")"
 
 # A damaged journal: one sentence naming it, status 1, no picture.
-head -c 40 "$TRAVAIL/image.orvane" >"$TRAVAIL/abime.orvane"
+head -c 40 "$TRAVAIL/image.bmp.orvane" >"$TRAVAIL/abime.orvane"
 redessiner "$TRAVAIL/abime.orvane" "$TRAVAIL/abime.png" --scale 2
 [ "$statut" -eq 1 ] || echec "a damaged journal ended with status $statut"
 [ "$(wc -l <<<"$erreurs")" -eq 1 ] && grep -q '^orvane : .*abime\.orvane' <<<"$erreurs" ||
@@ -80,7 +80,7 @@ attendre 10 pixel_est $(( cx + 100 )) $(( cy + 15 )) "0,0,0" || echec "E did not
 xdotool key ctrl+o
 # The open dialog, over the middle of the cleared canvas.
 attendre 10 pixel_n_est_pas "$cx" "$cy" "0,0,0" || echec "no open dialog"
-xdotool type --delay 20 "$TRAVAIL/image.orvane"
+xdotool type --delay 20 "$TRAVAIL/image.bmp.orvane"
 xdotool key Return
 convert "$TRAVAIL/image.bmp" -crop "${LARGEUR}x${haut_toile}+0+0" +repage "$TRAVAIL/haut.png"
 # The screen above the palette is the saved picture once the dialog is gone.
@@ -94,7 +94,7 @@ attendre 20 ecran_comme_image || memes_pixels "$TRAVAIL/ecran.png" "$TRAVAIL/hau
 trait "$cx" $(( cy - 150 )) $(( cx - 40 )) $(( cy - 200 ))
 attendre 10 pixel_n_est_pas $(( cx - 20 )) $(( cy - 175 )) "0,0,0" || echec "second stroke not shown"
 sauver image_1.bmp
-redessiner "$TRAVAIL/image_1.orvane" "$TRAVAIL/deux.bmp" --scale 1
+redessiner "$TRAVAIL/image_1.bmp.orvane" "$TRAVAIL/deux.bmp" --scale 1
 [ "$statut" -eq 0 ] || echec "--render of the second journal ended with $statut: $erreurs"
 memes_pixels "$TRAVAIL/deux.bmp" "$TRAVAIL/image_1.bmp"
 for point in "$(( cx + 100 )) $(( cy + 15 ))" "$(( cx - 20 )) $(( cy - 175 ))"; do

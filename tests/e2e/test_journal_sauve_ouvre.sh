@@ -17,13 +17,13 @@ attendre 10 message_visible || echec "no message before the first save"
 xdotool key Return
 attendre 10 dialogue_visible || echec "no save dialog"
 xdotool key Return
-attendre 10 test -s "$TRAVAIL/image.orvane" || echec "image.orvane not written beside image.bmp"
+attendre 10 test -s "$TRAVAIL/image.bmp.orvane" || echec "image.bmp.orvane not written beside image.bmp"
 test -s "$TRAVAIL/image.bmp" || echec "image.bmp not written"
 kill "$ORVANE_PID"
 attendre 10 programme_termine || echec "Orvane did not end"
 
 # The picture's points where the stroke and its copies are, and where the canvas is black.
-"$TRAVAIL/orvane" "$TRAVAIL/image.orvane" >"$TRAVAIL/orvane.log" 2>&1 &
+"$TRAVAIL/orvane" "$TRAVAIL/image.bmp.orvane" >"$TRAVAIL/orvane.log" 2>&1 &
 ORVANE_PID=$!
 attendre 20 xdotool search --onlyvisible --name '^Orvane$' || echec "no Orvane window"
 for point in "$(( cx + 100 )) $(( cy + 15 ))" "$(( cx - 100 )) $(( cy - 15 ))" "10 10"; do
@@ -35,7 +35,7 @@ done
 kill "$ORVANE_PID"
 attendre 10 programme_termine || echec "Orvane did not end"
 
-head -c 30 "$TRAVAIL/image.orvane" >"$TRAVAIL/coupe.orvane"
+head -c 30 "$TRAVAIL/image.bmp.orvane" >"$TRAVAIL/coupe.orvane"
 fenetres_orvane() { xdotool search --onlyvisible --name '^Orvane$' 2>/dev/null | wc -l; }
 boite_erreur_visible() { [ "$(fenetres_orvane)" -ge 2 ]; }
 "$TRAVAIL/orvane" "$TRAVAIL/coupe.orvane" >"$TRAVAIL/orvane.log" 2>&1 &

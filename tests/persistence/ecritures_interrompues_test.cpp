@@ -30,8 +30,14 @@ TEST(EcrituresInterrompues, OnlyOrvanesOwnLeftoversGoNeverAFileOfTheUsers) {
   for (const QString& nom : du_leur) test::ecrire_octets(dossier.filePath(nom), nom.toUtf8());
   ASSERT_TRUE(QDir(dossier.path()).mkdir(".orvane-tmp-999999999-AAAAAA"));  // not a file
 
-  // A snapshot write killed half-way leaves its temporary file, which goes at the next start.
+  // A snapshot write killed half-way leaves nothing where the file system has unnamed
+  // temporary files.
+  ASSERT_GT(test::ecriture_tuee(dossier.filePath("~102.bmp")), 0);
+  EXPECT_EQ(contenu_du_dossier(dossier.path()).size(), du_leur.size() + 1);
+  // Elsewhere it leaves its named temporary file, which goes at the next start.
+  essayer_temporaires_sans_nom(false);
   const pid_t tue = test::ecriture_tuee(dossier.filePath("~102.bmp"));
+  essayer_temporaires_sans_nom(true);
   ASSERT_GT(tue, 0);
   const QString reste = QStringLiteral(".orvane-tmp-%1-").arg(tue);
   const QStringList restes = QDir(dossier.path()).entryList({reste + "*"}, QDir::Files | QDir::Hidden);
