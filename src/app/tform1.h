@@ -272,9 +272,11 @@ class TForm1 : public QWidget {
   void vide_clavier();
 
   // ---- Picture history ----
-  // Starts the snapshot's write; finir_instantane waits for it and reports its failure.
+  // Queues the snapshot's write; finir_instantane waits for the writes queued and reports
+  // a failure, bilan_instantanes reports the writes ended so far without waiting.
   void wb();
   void finir_instantane();
+  void bilan_instantanes();
   void lire_bmp(const QString& chemin);
   void affiche_fic_precedent();
   void affiche_fic_suivant();
@@ -328,6 +330,7 @@ class TForm1 : public QWidget {
   bool conseils_palette_ = true;
   bool echec_instantane_signale_ = false;  // until a snapshot is written again
   void signaler_echec_instantane(const ErreurFichier& e);
+  void rendre_compte_instantanes(bool attendre);
   // The draw mode before a Ctrl armed the centre choice, while that choice is pending.
   std::optional<int> avant_ctrl_;
   ChoixEchelle choix_echelle_;  // the re-drawing's last choice, offered again

@@ -15,19 +15,19 @@ void TForm1::installer_historique(const QString& repertoire) {
   // A picture that covers only part of the canvas must not leave figures beside it.
   historique.avant_peinture = [this] { effacer_figures_elastiques(); };
   historique.avertissement = [this](const QString& t) { systeme_.erreur(this, t); };
-  // The file is written on another thread: the window takes its outcome when it ends.
+  // Files are written on another thread: the window takes each outcome when it ends.
   historique.ecriture_terminee = [this] {
     QMetaObject::invokeMethod(
-        this, [this] { a_la_frontiere([this] { finir_instantane(); }); }, Qt::QueuedConnection);
+        this, [this] { a_la_frontiere([this] { bilan_instantanes(); }); }, Qt::QueuedConnection);
   };
   // A place whose write failed keeps an older file: the journal must not take it for
   // this picture.
   historique.ecriture_echouee = [this](int place) { journal.oublier(place); };
-  historique.peinte = [this](const QString& chemin, const Bitmap& image) {
+  historique.peinte = [this](const QString& chemin, std::shared_ptr<const Bitmap> image) {
     const int place = historique.indice_historique();
     const bool du_cycle = place >= 0 && chemin == historique.fichier_instantane(place);
-    journal.image_peinte(du_cycle ? place : -1, std::make_shared<const Bitmap>(image),
-                         canvas().width(), canvas().height());
+    journal.image_peinte(du_cycle ? place : -1, std::move(image), canvas().width(),
+                         canvas().height());
   };
 }
 
@@ -40,9 +40,14 @@ void TForm1::wb() {
   }
 }
 
-void TForm1::finir_instantane() {
+void TForm1::finir_instantane() { rendre_compte_instantanes(true); }
+
+void TForm1::bilan_instantanes() { rendre_compte_instantanes(false); }
+
+void TForm1::rendre_compte_instantanes(bool attendre) {
   try {
-    if (historique.finir_wb()) echec_instantane_signale_ = false;
+    if (attendre ? historique.finir_wb() : historique.bilan_ecritures())
+      echec_instantane_signale_ = false;
   } catch (const ErreurFichier& e) {
     signaler_echec_instantane(e);
   }

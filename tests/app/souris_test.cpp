@@ -1,8 +1,11 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <atomic>
 #include <chrono>
+#include <future>
 #include <thread>
+#include <vector>
 
 #include "app/application_orvane.h"
 #include "app/tform1.h"
@@ -190,6 +193,42 @@ TEST_F(Souris, F4RightAfterAStrokeShowsThatStrokesSnapshotNotTheOneBefore) {
   EXPECT_EQ(form->Label5->Caption(), "load " + repertoire.filePath("~101.bmp"));
   EXPECT_EQ(pixels_differents(image(), apres_le_trait), 0);
   EXPECT_EQ(form->historique.indice_historique(), 0);
+  EXPECT_TRUE(systeme.messages.isEmpty());
+}
+
+TEST_F(Souris, QuickStrokesOnAHeldDiskNeitherWaitNorLoseAPicture) {
+  // The disk takes nothing until the test lets it go; a release that waited for it would
+  // only go on once the gate gave way by itself.
+  std::promise<void> ouverture;
+  const std::shared_future<void> porte = ouverture.get_future().share();
+  std::atomic<int> forcees = 0;
+  form->historique.ecrire_image = [porte, &forcees](const QString& chemin, const Bitmap& image) {
+    if (porte.wait_for(std::chrono::seconds(60)) == std::future_status::timeout) ++forcees;
+    ecrire_fichier_bmp(chemin, image);
+  };
+  std::vector<Bitmap> apres;
+  for (int i = 0; i < 12; ++i) {
+    appuyer(Qt::LeftButton, {300 + 40 * i, 200});
+    bouger({320 + 40 * i, 400});
+    relacher(Qt::LeftButton, {320 + 40 * i, 400});
+    apres.push_back(image());
+  }
+  QApplication::processEvents();
+  EXPECT_TRUE(systeme.messages.isEmpty());
+  // Back through the whole ring while no file has been written yet.
+  for (int i = 11; i >= 2; --i) {
+    form->Panel11Click();
+    EXPECT_EQ(pixels_differents(image(), apres[static_cast<std::size_t>(i)]), 0) << i;
+  }
+  EXPECT_EQ(forcees, 0);
+
+  ouverture.set_value();
+  instantane_ecrit();
+  for (int i = 2; i < 12; ++i) {
+    const QString fichier = repertoire.filePath(QStringLiteral("~%1.bmp").arg(100 + i % 10));
+    EXPECT_EQ(pixels_differents(lire_fichier_bmp(fichier), apres[static_cast<std::size_t>(i)]), 0)
+        << i;
+  }
   EXPECT_TRUE(systeme.messages.isEmpty());
 }
 

@@ -6,6 +6,13 @@
 #include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <future>
+#include <mutex>
+#include <utility>
+#include <vector>
 
 #include "persistence/bmp_fabrique.h"
 #include "persistence/fichier_bmp.h"
@@ -33,6 +40,10 @@ class Historique : public ::testing::Test {
   Historique() : historique_(dossier_.path()), canvas_(kLargeur, kHauteur, kAutre) {
     historique_.legende_sauvegarde = [this](const QString& t) { label6_.append(t); };
     historique_.legende_chargement = [this](const QString& t) { label5_.append(t); };
+    historique_.lire_image = [this](const QString& chemin) {
+      ++lectures_;
+      return lire_fichier_bmp(chemin);
+    };
   }
 
   QString fichier(int position) const {
@@ -55,11 +66,29 @@ class Historique : public ::testing::Test {
   }
   bool canvas_est(Colour c) const { return canvas_.bitmap() == unie(c); }
 
+  // Steps |n| times, back when n < 0, each step having to paint exactly what the file it
+  // names holds, or nothing where there is none.
+  void pas_fideles(int n) {
+    for (int i = 0; i < std::abs(n); ++i) {
+      const qsizetype avant = label5_.size();
+      n < 0 ? reculer() : avancer();
+      const QString nom = historique_.nom_instantane();
+      if (label5_.size() == avant) {
+        EXPECT_TRUE(canvas_est(kAutre)) << nom.toStdString();
+        EXPECT_FALSE(QFile::exists(nom)) << nom.toStdString();
+      } else {
+        EXPECT_EQ(label5_.last(), "load " + nom);
+        EXPECT_TRUE(canvas_.bitmap() == lire_fichier_bmp(nom)) << nom.toStdString();
+      }
+    }
+  }
+
   QTemporaryDir dossier_;
   HistoriqueImages historique_;
   Canvas canvas_;
   QStringList label6_;
   QStringList label5_;
+  int lectures_ = 0;  // files read by the ring
 };
 
 TEST(NomsInstantanes, RepertoirePuisTildeEtNumero) {
@@ -286,6 +315,172 @@ TEST_F(Historique, EcritureRateeNeLaissePasUnVieuxFichierDansLHistoire) {
   EXPECT_EQ(historique_.nom_instantane(), fichier(0));
   reculer();
   EXPECT_TRUE(canvas_est(couleur_du_trait(0)));
+}
+
+// --- the pictures kept in memory ----------------------------------------------------------
+
+TEST_F(Historique, LesPasEnMemoireMontrentCeQueTiennentLesFichiers) {
+  traits(13);  // a lap and three places more: index 2
+  historique_.ecrire_image = [](const QString&, const Bitmap&) {
+    throw ErreurFichier("disque plein");
+  };
+  // Place 3 keeps the file of the first lap.
+  EXPECT_THROW(historique_.wb(unie(RGB(66, 66, 66))), ErreurFichier);
+  historique_.ecrire_image = ecrire_fichier_bmp;
+  ASSERT_EQ(historique_.indice_historique(), 2);
+
+  pas_fideles(-12);
+  pas_fideles(+14);
+  EXPECT_EQ(lectures_, 1);  // the file of the failed write alone; the rest from memory
+
+  // A new run knows no picture: it reads each file once, then keeps it.
+  lectures_ = 0;
+  HistoriqueImages relance(dossier_.path());
+  relance.legende_chargement = historique_.legende_chargement;
+  relance.lire_image = historique_.lire_image;
+  std::swap(historique_, relance);
+  pas_fideles(+10);
+  EXPECT_EQ(lectures_, 10);
+  pas_fideles(-10);
+  pas_fideles(+10);
+  EXPECT_EQ(lectures_, 10);
+}
+
+TEST_F(Historique, UnFichierChangeParUnAutreProgrammeEstRelu) {
+  traits(3);
+  ecrire_fichier_bmp(fichier(1), unie(RGB(200, 0, 0)));
+  ASSERT_TRUE(QFile::remove(fichier(0)));
+  pas_fideles(-3);  // 2 from memory, 1 read again, 0 gone
+  EXPECT_EQ(lectures_, 1);
+}
+
+// A disk whose writes wait at a gate the test opens, and that fails the writes of one colour.
+class DisqueLent {
+ public:
+  static constexpr Colour kRefusee = RGB(66, 0, 66);
+
+  std::function<void(const QString&, const Bitmap&)> ecrivain() {
+    return [this](const QString& chemin, const Bitmap& image) {
+      std::unique_lock verrou(m_);
+      ecritures_.emplace_back(chemin, image.pixel(0, 0));
+      cv_.notify_all();
+      cv_.wait(verrou, [this] { return passages_ > 0; });
+      --passages_;
+      verrou.unlock();
+      if (image.pixel(0, 0) == kRefusee) throw ErreurFichier("disque plein");
+      ecrire_fichier_bmp(chemin, image);
+    };
+  }
+  // Lets `n` more writes through.
+  void laisser_passer(int n) {
+    const std::lock_guard verrou(m_);
+    passages_ += n;
+    cv_.notify_all();
+  }
+  // Waits until `n` writes have begun.
+  void attendre_debuts(std::size_t n) {
+    std::unique_lock verrou(m_);
+    cv_.wait(verrou, [&] { return ecritures_.size() >= n; });
+  }
+  std::vector<std::pair<QString, Colour>> ecritures() {
+    const std::lock_guard verrou(m_);
+    return ecritures_;
+  }
+
+ private:
+  std::mutex m_;
+  std::condition_variable cv_;
+  int passages_ = 0;
+  std::vector<std::pair<QString, Colour>> ecritures_;  // begun, in order
+};
+
+// Work that must end while the disk is held: a generous bound, only against a hang.
+template <class F>
+void sans_attendre_le_disque(F travail) {
+  auto fait = std::async(std::launch::async, travail);
+  ASSERT_EQ(fait.wait_for(std::chrono::seconds(30)), std::future_status::ready)
+      << "waited for the disk";
+  fait.get();
+}
+
+TEST_F(Historique, LesTraitsRapidesNAttendentPasLeDisque) {
+  DisqueLent disque;
+  historique_.ecrire_image = disque.ecrivain();
+  std::atomic<int> fins = 0;
+  historique_.ecriture_terminee = [&fins] { ++fins; };
+
+  sans_attendre_le_disque([&] {
+    historique_.commencer_wb(unie(couleur_du_trait(0)));
+    disque.attendre_debuts(1);  // the first stroke's write holds the disk
+    for (int i = 1; i < 30; ++i) historique_.commencer_wb(unie(couleur_du_trait(i)));
+    EXPECT_FALSE(historique_.bilan_ecritures());
+    EXPECT_EQ(historique_.indice_historique(), 9);
+    // Back through the whole ring, the disk still held: the newest picture of each place.
+    for (int i = 29; i >= 20; --i) {
+      reculer();
+      EXPECT_TRUE(canvas_est(couleur_du_trait(i))) << i;
+    }
+  });
+  EXPECT_EQ(lectures_, 0);
+
+  disque.laisser_passer(1000);
+  EXPECT_TRUE(historique_.finir_wb());
+  // A place is written once more only with its newest picture, after the places queued
+  // before it.
+  std::vector<std::pair<QString, Colour>> attendues{{fichier(0), couleur_du_trait(0)}};
+  for (int place = 1; place < 10; ++place)
+    attendues.emplace_back(fichier(place), couleur_du_trait(20 + place));
+  attendues.emplace_back(fichier(0), couleur_du_trait(20));
+  EXPECT_EQ(disque.ecritures(), attendues);
+  EXPECT_EQ(fins, 11);
+  for (int place = 0; place < 10; ++place)
+    EXPECT_TRUE(lire_fichier_bmp(fichier(place)) == unie(couleur_du_trait(20 + place))) << place;
+}
+
+TEST_F(Historique, LaFinDUneEcritureNAttendPasLaSuivante) {
+  DisqueLent disque;
+  historique_.ecrire_image = disque.ecrivain();
+  disque.laisser_passer(1);
+  historique_.commencer_wb(unie(couleur_du_trait(0)));
+  historique_.commencer_wb(unie(couleur_du_trait(1)));
+  disque.attendre_debuts(2);
+  // The first write is over, the second held: its end is taken at once.
+  sans_attendre_le_disque([&] { EXPECT_TRUE(historique_.bilan_ecritures()); });
+  disque.laisser_passer(1);
+  EXPECT_TRUE(historique_.finir_wb());
+}
+
+TEST_F(Historique, UneEcritureRateeEmporteCellesQuiLaSuivent) {
+  ecrire_fichier_bmp(fichier(1), unie(RGB(9, 9, 9)));  // from an earlier run
+  ecrire_fichier_bmp(fichier(2), unie(RGB(8, 8, 8)));
+  traits(1);
+  DisqueLent disque;
+  historique_.ecrire_image = disque.ecrivain();
+  std::vector<int> oubliees;
+  historique_.ecriture_echouee = [&oubliees](int place) { oubliees.push_back(place); };
+  historique_.commencer_wb(unie(DisqueLent::kRefusee));
+  historique_.commencer_wb(unie(couleur_du_trait(2)));
+  historique_.commencer_wb(unie(couleur_du_trait(3)));
+  disque.attendre_debuts(1);
+  disque.laisser_passer(1000);
+
+  try {
+    historique_.finir_wb();
+    ADD_FAILURE() << "the failed write was not reported";
+  } catch (const ErreurFichier& e) {
+    EXPECT_THAT(e.what(), HasSubstr("disque plein"));
+  }
+  EXPECT_EQ(disque.ecritures().size(), 1u);
+  EXPECT_THAT(oubliees, ElementsAre(1, 2, 3));
+  // Back where the ring stood before the failed write, the files as they were.
+  EXPECT_EQ(historique_.indice_historique(), 0);
+  EXPECT_EQ(historique_.nom_instantane(), fichier(0));
+  EXPECT_FALSE(QFile::exists(fichier(3)));
+  pas_fideles(-1);
+  pas_fideles(+4);
+
+  historique_.wb(unie(couleur_du_trait(4)));  // the queue goes on
+  EXPECT_TRUE(lire_fichier_bmp(fichier(4)) == unie(couleur_du_trait(4)));
 }
 
 }  // namespace
