@@ -1,4 +1,6 @@
 // The palette's seven settings kept between runs in the settings file.
+#include <QFileInfo>
+
 #include "app/nombres.h"
 #include "app/repertoire_donnees.h"
 #include "app/tform1.h"
@@ -22,6 +24,7 @@ void TForm1::charge_parametres() {
   // Applied line by line: a line that is not a number stops here, the lines before it
   // already applied.
   Edit3->setText(lire_parametre(chemin, 1, QStringLiteral("10")));
+  parametres_lus_ = true;
   RadioGroup_type_trace->setItemIndex(StrToInt(lire_parametre(chemin, 2, QStringLiteral("0"))));
   RadioGroup_symetrie->setItemIndex(StrToInt(lire_parametre(chemin, 3, QStringLiteral("0"))));
   CheckBox_panel_disparait_auto->setChecked(
@@ -33,6 +36,9 @@ void TForm1::charge_parametres() {
 }
 
 void TForm1::sauve_parametres() {
+  // A window never activated never read the file: its palette holds the defaults, not the
+  // user's settings, which must stay.
+  if (!parametres_lus_ && QFileInfo::exists(chemin_parametres())) return;
   // One replacement of the file for the seven lines: a quit cut short leaves the previous
   // file whole.
   ecrire_parametres(

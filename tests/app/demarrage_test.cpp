@@ -56,15 +56,19 @@ TEST_F(Demarrage, FieldsColoursAndCaptionsAfterStartUp) {
   EXPECT_EQ(form->ComboBox1->itemText(4),
             QStringLiteral(" 5 pmXor         Combinaison des couleurs appartenant soit au "
                            "crayon, soit à l'arrière-plan du canevas, mais pas aux deux"));
+  EXPECT_TRUE(form->ComboBox1->itemText(15).endsWith(QStringLiteral("mais pas aux deux")));
   const QStringList aide = form->Memo1->toPlainText().split(u'\n');
-  EXPECT_EQ(aide.size(), 29);
-  // The shortcuts, the mouse and the real width step.
-  for (const char* ligne : {"Ctrl+Z, Ctrl+Y (ou Ctrl+Maj+Z) : comme F4, F5",
-                            "Ctrl+S : Sauve        Ctrl+O : Ouvrir",
-                            "F12, Echap ou Ctrl+Q : sortie demandée",
-                            "bouton du milieu : annule les losanges en cours",
-                            "Ctrl puis clik : place le centre", "w,W  => taille crayon - 4",
-                            "x,X   => taille crayon + 4"}) {
+  EXPECT_EQ(aide.size(), 35);
+  // The shortcuts, the journal, the command line, the mouse and the real width step.
+  for (const char* ligne :
+       {"Ctrl+Z : annuler        Ctrl+Y (ou Ctrl+Maj+Z) : refaire",
+        "Ctrl+S : Sauve        Ctrl+O : Ouvrir",
+        "Ctrl+Maj+S : redessiner l'image à une échelle, dans un fichier",
+        "Journal : Sauve écrit aussi le journal du dessin (même nom, en .orvane) ;",
+        "     orvane --render image.orvane --scale 4 --output grande.png",
+        "F12, Echap ou Ctrl+Q : sortie demandée",
+        "bouton du milieu : annule les losanges en cours", "Ctrl seul puis clik : place le centre",
+        "w,W  => taille crayon - 4", "x,X   => taille crayon + 4"}) {
     EXPECT_TRUE(aide.contains(QString::fromUtf8(ligne))) << ligne;
   }
   EXPECT_FALSE(form->Panel8->isVisible());

@@ -20,15 +20,13 @@ place() {
     }'
 }
 cliquer() { xdotool mousemove $(place "$@") click 1; }
-# A device pixel of the help panel's title strip, above its text: "x y".
-bandeau_aide() {
-  awk -v L="$LARGEUR" -v H="$HAUTEUR" -v s="$ECHELLE" 'BEGIN {
-    l = L / s; hl = H / s; f = l < 1366 ? l / 1366 : 1
-    haut = int((hl - int(385 * f + 0.5)) / 2)
-    printf "%d %d\n", int(L / 2), int(s * (haut + 15 * f))
-  }'
+# The help panel, sized for its text and centred: its title strip, in the buttons' colour,
+# crosses the upper half of the screen's middle column.
+colonne_du_milieu() {
+  import -window root -crop "1x$(( HAUTEUR / 2 ))+$(( LARGEUR / 2 ))+0" -depth 8 txt:- 2>/dev/null
 }
-bandeau_est() { pixel_est $(bandeau_aide) "$1"; }
+aide_montree() { colonne_du_milieu | grep -q "(150,228,190)"; }
+aide_cachee() { local c; c=$(colonne_du_milieu) && [ -n "$c" ] && ! grep -q "(150,228,190)" <<<"$c"; }
 fenetres() { xdotool search --onlyvisible --pid "$ORVANE_PID" 2>/dev/null | wc -l; }
 une_fenetre_de_plus() { [ "$(fenetres)" -gt 1 ]; }
 une_seule_fenetre() { [ "$(fenetres)" -eq 1 ]; }
@@ -44,9 +42,9 @@ for configuration in "${configurations[@]}"; do
 
   # "Aide": the help panel, in the buttons' colour, centred on the screen.
   cliquer 1119 22 31 28
-  attendre 10 bandeau_est "150,228,190" || echec "\"Aide\" showed no help panel on $ici"
+  attendre 10 aide_montree || echec "\"Aide\" showed no help panel on $ici"
   xdotool key Escape
-  attendre 10 bandeau_est "0,0,0" || echec "the help panel stayed on $ici"
+  attendre 10 aide_cachee || echec "the help panel stayed on $ici"
 
   # The white "New", at the palette's left end.
   cliquer 64 6 49 25
