@@ -1,13 +1,11 @@
 // The help panel laid out for its text: a readable font at any palette scale, a panel as
 // large as the text needs, and a scroll bar only where the screen is too small for it.
 #include <QScrollBar>
-#include <QStyle>
 #include <QTextDocument>
 #include <QTextLayout>
 #include <algorithm>
 #include <cmath>
 
-#include "app/controls/couleurs_qt.h"
 #include "app/echelle_palette.h"
 #include "app/tform1.h"
 
@@ -26,6 +24,7 @@ QSizeF place_du_texte(const QStringList& lignes, const QFont& police, double lar
     mise.setTextOption(option);
     mise.beginLayout();
     for (QTextLine l = mise.createLine(); l.isValid(); l = mise.createLine()) {
+      l.setLeadingIncluded(true);
       l.setLineWidth(largeur);
       place.rheight() += l.height();
     }
@@ -42,16 +41,25 @@ void TForm1::disposer_panneau_aide(double f) {
   QFont police = Memo1->font();
   police.setPixelSize(std::max(kPoliceAideMin, police.pixelSize()));
   Memo1->setFont(police);
+  // The style draws a nearly white thumb on a light groove, which reads as the groove.
+  Memo1->verticalScrollBar()->setStyleSheet(QStringLiteral(
+      "QScrollBar:vertical { background: #E4E4E4; width: 12px; margin: 0; }"
+      "QScrollBar::handle:vertical { background: #707070; min-height: 24px;"
+      " margin: 2px; border-radius: 4px; }"
+      "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
+      "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }"));
 
   const QStringList lignes = Memo1->toPlainText().split(u'\n');
-  // The frame and the document's margin on both sides; the cursor's room at a line's end.
+  // The frame and the document's margin on both sides; 2 pixels for the cursor at a line's
+  // end.
   const int marge = static_cast<int>(std::ceil(Memo1->document()->documentMargin()));
   const int cadre = 2 * (Memo1->frameWidth() + marge);
   const int largeur_texte =
       static_cast<int>(std::ceil(place_du_texte(lignes, police, 1e6).width())) + 2;
+  // The box counts the document's margin twice in its height and once more in its room.
   QSize memo(largeur_texte + cadre,
              static_cast<int>(std::ceil(place_du_texte(lignes, police, largeur_texte).height())) +
-                 cadre + 1);
+                 cadre + marge + 2);
 
   // The panel's borders, at the palette's scale; the panel keeps a border's width of the
   // screen around it.
@@ -60,21 +68,19 @@ void TForm1::disposer_panneau_aide(double f) {
   const int bas = a_l_echelle(14, f);
   const QSize ecran = taille_ecran();
   const int hauteur_libre = ecran.height() - haut - bas - 2 * bord;
-  if (memo.height() > hauteur_libre) {
+  // Decided here, not by the text box: laid out at its first size, the text may have taken
+  // a scroll bar whose room then wraps lines, which keeps the bar.
+  const bool trop_long = memo.height() > hauteur_libre;
+  if (trop_long) {
     memo.setHeight(hauteur_libre);
-    memo.rwidth() += Memo1->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, Memo1);
+    memo.rwidth() += Memo1->verticalScrollBar()->sizeHint().width();
   }
   memo.setWidth(std::min(memo.width(), ecran.width() - 4 * bord));
   Memo1->setGeometry(bord, haut, memo.width(), memo.height());
   Panel8->resize(2 * bord + memo.width(), haut + memo.height() + bas);
   SpeedButton_exit_help->move(Panel8->width() - a_l_echelle(34, f), SpeedButton_exit_help->y());
 
-  // The style's nearly white thumb on a white groove reads as the groove.
-  QScrollBar* barre = Memo1->verticalScrollBar();
-  QPalette couleurs = barre->palette();
-  couleurs.setColor(QPalette::Button, vers_qcolor(clGray));
-  couleurs.setColor(QPalette::Window, vers_qcolor(0xE8E8E8));
-  barre->setPalette(couleurs);
+  Memo1->setVerticalScrollBarPolicy(trop_long ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
 }
 
 }  // namespace orvane

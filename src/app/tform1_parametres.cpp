@@ -21,10 +21,12 @@ QString TForm1::chemin_parametres() const {
 
 void TForm1::charge_parametres() {
   const QString chemin = chemin_parametres();
+  // From now on the palette holds the file's settings, or the defaults standing for a
+  // missing file or a bad line: leaving may write them.
+  parametres_lus_ = true;
   // Applied line by line: a line that is not a number stops here, the lines before it
   // already applied.
   Edit3->setText(lire_parametre(chemin, 1, QStringLiteral("10")));
-  parametres_lus_ = true;
   RadioGroup_type_trace->setItemIndex(StrToInt(lire_parametre(chemin, 2, QStringLiteral("0"))));
   RadioGroup_symetrie->setItemIndex(StrToInt(lire_parametre(chemin, 3, QStringLiteral("0"))));
   CheckBox_panel_disparait_auto->setChecked(
