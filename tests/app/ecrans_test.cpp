@@ -118,15 +118,15 @@ TEST_P(PaletteSurEcran, EveryCaptionFitsInsideItsControl) {
       texte = b->text();
       const bool radio = b->inherits("QRadioButton");
       if (radio || b->inherits("QCheckBox")) {
-        QStyle* style = b->style();
-        const int largeur_marque = style->pixelMetric(
-            radio ? QStyle::PM_ExclusiveIndicatorWidth : QStyle::PM_IndicatorWidth, nullptr, b);
-        marque = QSize(largeur_marque + style->pixelMetric(radio ? QStyle::PM_RadioButtonLabelSpacing
-                                                                 : QStyle::PM_CheckBoxLabelSpacing,
-                                                           nullptr, b),
-                       style->pixelMetric(
-                           radio ? QStyle::PM_ExclusiveIndicatorHeight : QStyle::PM_IndicatorHeight,
-                           nullptr, b));
+        const auto mesure_style = [b](QStyle::PixelMetric m) {
+          return b->style()->pixelMetric(m, nullptr, b);
+        };
+        marque = radio ? QSize(mesure_style(QStyle::PM_ExclusiveIndicatorWidth) +
+                                   mesure_style(QStyle::PM_RadioButtonLabelSpacing),
+                               mesure_style(QStyle::PM_ExclusiveIndicatorHeight))
+                       : QSize(mesure_style(QStyle::PM_IndicatorWidth) +
+                                   mesure_style(QStyle::PM_CheckBoxLabelSpacing),
+                               mesure_style(QStyle::PM_IndicatorHeight));
       }
     } else if (auto* g = qobject_cast<QGroupBox*>(c)) {
       texte = g->title();

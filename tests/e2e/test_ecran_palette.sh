@@ -25,8 +25,12 @@ cliquer() { xdotool mousemove $(place "$@") click 1; }
 colonne_du_milieu() {
   import -window root -crop "1x$(( HAUTEUR / 2 ))+$(( LARGEUR / 2 ))+0" -depth 8 txt:- 2>/dev/null
 }
-aide_montree() { colonne_du_milieu | grep -q "(150,228,190)"; }
-aide_cachee() { local c; c=$(colonne_du_milieu) && [ -n "$c" ] && ! grep -q "(150,228,190)" <<<"$c"; }
+# Read whole before searching: grep -q leaving early would fail the pipe.
+aide_montree() { local c; c=$(colonne_du_milieu) && grep -q "(150,228,190)" <<<"$c"; }
+aide_cachee() {
+  local c
+  c=$(colonne_du_milieu) && [ -n "$c" ] && ! grep -q "(150,228,190)" <<<"$c"
+}
 fenetres() { xdotool search --onlyvisible --pid "$ORVANE_PID" 2>/dev/null | wc -l; }
 une_fenetre_de_plus() { [ "$(fenetres)" -gt 1 ]; }
 une_seule_fenetre() { [ "$(fenetres)" -eq 1 ]; }
