@@ -20,17 +20,6 @@ place() {
     }'
 }
 cliquer() { xdotool mousemove $(place "$@") click 1; }
-# The help panel, sized for its text and centred: its title strip, in the buttons' colour,
-# crosses the upper half of the screen's middle column.
-colonne_du_milieu() {
-  import -window root -crop "1x$(( HAUTEUR / 2 ))+$(( LARGEUR / 2 ))+0" -depth 8 txt:- 2>/dev/null
-}
-# Read whole before searching: grep -q leaving early would fail the pipe.
-aide_montree() { local c; c=$(colonne_du_milieu) && grep -q "(150,228,190)" <<<"$c"; }
-aide_cachee() {
-  local c
-  c=$(colonne_du_milieu) && [ -n "$c" ] && ! grep -q "(150,228,190)" <<<"$c"
-}
 fenetres() { xdotool search --onlyvisible --pid "$ORVANE_PID" 2>/dev/null | wc -l; }
 une_fenetre_de_plus() { [ "$(fenetres)" -gt 1 ]; }
 une_seule_fenetre() { [ "$(fenetres)" -eq 1 ]; }

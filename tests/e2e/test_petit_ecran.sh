@@ -25,15 +25,6 @@ pixel_n_est_pas $(( cx + 80 )) "$cy" "0,0,0" || echec "Ctrl+Z took the first str
 xdotool key ctrl+y
 attendre 10 pixel_n_est_pas $(( cx + 170 )) "$cy" "0,0,0" || echec "Ctrl+Y did not bring it back"
 
-# The help, centred: its title strip, in the buttons' colour, crosses the middle column
-# above the centre.
-colonne_du_milieu() { import -window root -crop "1x${cy}+${cx}+0" -depth 8 txt:- 2>/dev/null; }
-# Read whole before searching: grep -q leaving early would fail the pipe.
-aide_montree() { local c; c=$(colonne_du_milieu) && grep -q "(150,228,190)" <<<"$c"; }
-aide_cachee() {
-  local c
-  c=$(colonne_du_milieu) && [ -n "$c" ] && ! grep -q "(150,228,190)" <<<"$c"
-}
 xdotool key F1
 attendre 10 aide_montree || echec "F1 showed no help panel"
 import -window root "$TRAVAIL/aide.png"
