@@ -318,7 +318,7 @@ class TForm1 : public QWidget {
   Colour couleur_dialogue_ = 0x000000;
   bool conseils_palette_ = true;
   bool echec_instantane_signale_ = false;  // until a snapshot is written again
-  bool parametres_lus_ = false;  // the settings file read, or found missing
+  bool parametres_lus_ = false;  // the settings file was read (or found missing) once
   void signaler_echec_instantane(const ErreurFichier& e);
   // The draw mode before a Ctrl armed the centre choice, while that choice is pending.
   std::optional<int> avant_ctrl_;
