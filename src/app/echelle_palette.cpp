@@ -1,5 +1,8 @@
 #include "app/echelle_palette.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QProxyStyle>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
@@ -9,6 +12,35 @@
 namespace orvane {
 
 namespace {
+
+// The style's check and radio marks have a fixed size: on a scaled palette they would
+// crowd out their captions and overflow their boxes.
+class MarquesALEchelle : public QProxyStyle {
+ public:
+  MarquesALEchelle(double f, QObject* parent)
+      : QProxyStyle(QApplication::style()->name()), f_(f) {
+    setParent(parent);
+  }
+
+  int pixelMetric(PixelMetric metrique, const QStyleOption* option,
+                  const QWidget* widget) const override {
+    const int v = QProxyStyle::pixelMetric(metrique, option, widget);
+    switch (metrique) {
+      case PM_IndicatorWidth:
+      case PM_IndicatorHeight:
+      case PM_ExclusiveIndicatorWidth:
+      case PM_ExclusiveIndicatorHeight:
+      case PM_CheckBoxLabelSpacing:
+      case PM_RadioButtonLabelSpacing:
+        return std::max(1, a_l_echelle(v, f_));
+      default:
+        return v;
+    }
+  }
+
+ private:
+  double f_;
+};
 
 // Edges rather than sizes are scaled, so that neighbours that touch keep touching.
 QRect rectangle_a_l_echelle(const QRect& r, double f) {
@@ -46,6 +78,11 @@ void mettre_a_l_echelle(QWidget* controle, double f) {
   controle->resize(a_l_echelle(taille.width(), f), a_l_echelle(taille.height(), f));
   for (QWidget* enfant : controle->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
     un_controle(enfant, f);
+  }
+  auto* marques = new MarquesALEchelle(f, controle);
+  for (QAbstractButton* bouton : controle->findChildren<QAbstractButton*>()) {
+    if (bouton->inherits("QCheckBox") || bouton->inherits("QRadioButton"))
+      bouton->setStyle(marques);
   }
 }
 

@@ -15,7 +15,8 @@ double facteur_palette(int largeur_ecran);
 int a_l_echelle(int longueur, double f);
 
 // The place, size and font of `controle` and of each of its direct children multiplied by
-// f; deeper children follow through their parents' own layout.
+// f; deeper children follow through their parents' own layout. The check and radio marks
+// of all its buttons are scaled as well.
 void mettre_a_l_echelle(QWidget* controle, double f);
 
 }  // namespace orvane

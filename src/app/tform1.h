@@ -192,6 +192,10 @@ class TForm1 : public QWidget {
   void Panel4Click();
   void Panel10Click();
   void Panel12Click();
+  // The smallest help text that stays readable, in pixels.
+  static constexpr int kPoliceAideMin = 9;
+  // The help panel at the palette's scale f, sized for its text on this screen.
+  void disposer_panneau_aide(double f);
   void SpeedButton_exit_helpClick();
   void Panel_crayonClick();
   void Panel_peintureClick();
@@ -246,8 +250,12 @@ class TForm1 : public QWidget {
   void lancer_raccourci(Raccourci raccourci);
   // Back on the canvas, the keys are commands again: the name box gives up the focus.
   void rendre_touches_aux_commandes();
-  // The centre choice that the Ctrl of a shortcut armed is taken back, with the draw mode.
+  // The centre choice that the Ctrl of a chord armed is taken back, with the draw mode.
   void annuler_choix_centre_du_ctrl();
+  // Ctrl+Z and Ctrl+Y: a step back or forward through the ring that changes the picture
+  // while there is somewhere to go; Ctrl+Z leaves the ring's index on the place shown.
+  void annule_un_pas();
+  void refait_un_pas();
 
   // ---- Numbers of the edits ----
   int nb_petales() const;
@@ -329,6 +337,7 @@ class TForm1 : public QWidget {
   Colour couleur_dialogue_ = 0x000000;
   bool conseils_palette_ = true;
   bool echec_instantane_signale_ = false;  // until a snapshot is written again
+  bool parametres_lus_ = false;  // the settings file was read (or found missing) once
   void signaler_echec_instantane(const ErreurFichier& e);
   void rendre_compte_instantanes(bool attendre);
   // The draw mode before a Ctrl armed the centre choice, while that choice is pending.

@@ -2,6 +2,7 @@
 #include "app/nombres.h"
 #include "app/raccourcis.h"
 #include "app/tform1.h"
+#include "app/touches.h"
 
 namespace orvane {
 
@@ -43,10 +44,15 @@ void TForm1::FormKeyDown(int key, Qt::KeyboardModifiers shift) {
     return;
   }
   commande_touche(key);
+  if (shift.testFlag(Qt::ControlModifier) && !touche_de_modification(key)) {
+    // A Ctrl held for another key (Ctrl+A, Ctrl+C in a box) is a chord, not a centre.
+    annuler_choix_centre_du_ctrl();
+    return;
+  }
   const Qt::KeyboardModifiers etats = shift & (Qt::ShiftModifier | Qt::ControlModifier |
                                                Qt::AltModifier);
   if (etats == Qt::ControlModifier) {
-    // What a shortcut's Ctrl puts back.
+    // What a chord's Ctrl puts back.
     if (!choix_centre) avant_ctrl_ = RadioGroup_peindre_dessiner->ItemIndex();
     choix_centre = true;
     systeme_.curseur_ecran(crCross);

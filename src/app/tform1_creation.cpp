@@ -66,7 +66,7 @@ void TForm1::FormCreate() {
   ModifierLeftDansPanel();
   echelle_palette = facteur_palette(ecran.width());
   mettre_a_l_echelle(Panel1, echelle_palette);
-  mettre_a_l_echelle(Panel8, echelle_palette);
+  disposer_panneau_aide(echelle_palette);
   Panel1->setGeometry(0, height() - Panel1->height(), width(), Panel1->height());
   Panel1->setColor(couleur_palette);
   Panel1->setVisible(true);

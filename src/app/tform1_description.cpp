@@ -102,7 +102,7 @@ const QStringList kModesCrayon = {
     QStringLiteral("15 pmNotMask     Inverse de pmMask: combinaison des couleurs communes au "
                    "crayon et à l'arrière-plan du canevas"),
     QStringLiteral("16 pmNotXor      Inverse de pmXor: combinaison des couleurs appartenant "
-                   "soit au crayon, soit à l'arrière-plan du canevas, mais pas aux deux}"),
+                   "soit au crayon, soit à l'arrière-plan du canevas, mais pas aux deux"),
 };
 
 const QStringList kTexteAide = {
@@ -117,11 +117,17 @@ const QStringList kTexteAide = {
     QString(),
     QStringLiteral("K : Tout peindre de façon aléatoire"),
     QString(),
-    QStringLiteral("C, ou Ctrl puis clik : nouveau centre de la nouvelle rosace"),
+    QStringLiteral("C, ou Ctrl seul puis clik : nouveau centre de la nouvelle rosace"),
     QString(),
     QStringLiteral("F4, F5 :  annulation,  modification précédente ou suivante"),
-    QStringLiteral("Ctrl+Z, Ctrl+Y (ou Ctrl+Maj+Z) : comme F4, F5"),
+    QStringLiteral("Ctrl+Z : annuler        Ctrl+Y (ou Ctrl+Maj+Z) : refaire"),
     QStringLiteral("Ctrl+S : Sauve        Ctrl+O : Ouvrir"),
+    QStringLiteral("Ctrl+Maj+S : redessiner l'image à une échelle, dans un fichier"),
+    QString(),
+    QStringLiteral("Journal : Sauve écrit aussi le journal du dessin (même nom, en .orvane) ;"),
+    QStringLiteral("     Ouvrir ce journal redessine l'image, et le dessin continue."),
+    QStringLiteral("En ligne de commande, sans fenêtre :"),
+    QStringLiteral("     orvane --render image.orvane --scale 4 --output grande.png"),
     QString(),
     QStringLiteral("F12, Echap ou Ctrl+Q : sortie demandée"),
     QString(),
@@ -129,7 +135,7 @@ const QStringList kTexteAide = {
     QStringLiteral("clik droit : termine la courbe du délié elliptique, annule la ligne"),
     QStringLiteral("     en cours, sinon cache ou montre la barre d'outils"),
     QStringLiteral("bouton du milieu : annule les losanges en cours"),
-    QStringLiteral("Ctrl puis clik : place le centre"),
+    QStringLiteral("Ctrl seul puis clik : place le centre"),
     QString(),
     QStringLiteral("Si le menu est invisible :"),
     QStringLiteral("1234567890 qsdfgh pour choisir parmi les 16 types de coloriage"),

@@ -27,8 +27,8 @@ QString TForm1::nom_unique(const QString& nom) {
 void TForm1::Panel7Click() {
   DialogueImage dialogue;
   dialogue.repertoire = Label_rep->Caption();
-  dialogue.extension_defaut = QStringLiteral("bmp");
-  dialogue.filtre = filtre_images_ecrites();
+  dialogue.extension_defaut = format_ecrit(Edit_nom_generique->Text());
+  dialogue.filtre = filtre_images_ecrites(dialogue.extension_defaut);
   dialogue.nom_propose = nom_unique(Edit_nom_generique->Text());
   dialogue.titre = QStringLiteral(" enregistre l'image ") + dialogue.nom_propose;
   const QString choisi = systeme_.enregistrer_image(this, dialogue);

@@ -1,4 +1,6 @@
 // The palette's seven settings kept between runs in the settings file.
+#include <QFileInfo>
+
 #include "app/nombres.h"
 #include "app/repertoire_donnees.h"
 #include "app/tform1.h"
@@ -20,6 +22,9 @@ QString TForm1::chemin_parametres() const {
 
 void TForm1::charge_parametres() {
   const QString chemin = chemin_parametres();
+  // From now on the palette holds the file's settings, or the defaults standing for a
+  // missing file or a bad line: leaving may write them.
+  parametres_lus_ = true;
   // Applied line by line: a line that is not a number stops here, the lines before it
   // already applied.
   Edit3->setText(lire_parametre(chemin, 1, QStringLiteral("10")));
@@ -36,6 +41,9 @@ void TForm1::charge_parametres() {
 }
 
 void TForm1::sauve_parametres() {
+  // A window never activated never read the file: its palette holds the defaults, not the
+  // user's settings, which must stay.
+  if (!parametres_lus_ && QFileInfo::exists(chemin_parametres())) return;
   // One replacement of the file for the seven lines: a quit cut short leaves the previous
   // file whole.
   ecrire_parametres(

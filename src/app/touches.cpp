@@ -29,6 +29,8 @@ int code_touche(int qt_key) {
   }
 }
 
+bool touche_de_modification(int code) { return code >= 0x10 && code <= 0x12; }
+
 std::optional<unsigned char> caractere_ansi(const QString& texte) {
   if (texte.size() != 1) return std::nullopt;
   const char16_t c = texte.front().unicode();

@@ -66,10 +66,16 @@ Bitmap lire_fichier_image(const QString& chemin) {
   return vers_bitmap(image);
 }
 
+QString format_ecrit(const QString& nom) {
+  const QString extension = QFileInfo(nom).suffix().toLower();
+  const bool autre = !extension.isEmpty() &&
+                     QImageWriter::supportedImageFormats().contains(extension.toLatin1());
+  return autre ? extension : QStringLiteral("bmp");
+}
+
 void enregistrer_image(const QString& chemin, const Bitmap& image) {
-  const QByteArray format = QFileInfo(chemin).suffix().toLower().toLatin1();
-  if (format.isEmpty() || format == "bmp" ||
-      !QImageWriter::supportedImageFormats().contains(format)) {
+  const QByteArray format = format_ecrit(chemin).toLatin1();
+  if (format == "bmp") {
     ecrire_fichier_bmp(chemin, image);
     return;
   }
@@ -86,11 +92,11 @@ QString filtre_images_lisibles() {
       .arg(motifs.join(u' '));
 }
 
-QString filtre_images_ecrites() {
+QString filtre_images_ecrites(const QString& format) {
   QStringList motifs;
-  for (const QByteArray& format : QImageWriter::supportedImageFormats())
-    motifs << QStringLiteral("*.") + QString::fromLatin1(format);
-  return QStringLiteral("images (*.bmp);;autres formats (%1)").arg(motifs.join(u' '));
+  for (const QByteArray& autre : QImageWriter::supportedImageFormats())
+    motifs << QStringLiteral("*.") + QString::fromLatin1(autre);
+  return QStringLiteral("images (*.%1);;autres formats (%2)").arg(format, motifs.join(u' '));
 }
 
 }  // namespace orvane

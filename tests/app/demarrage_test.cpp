@@ -56,15 +56,19 @@ TEST_F(Demarrage, FieldsColoursAndCaptionsAfterStartUp) {
   EXPECT_EQ(form->ComboBox1->itemText(4),
             QStringLiteral(" 5 pmXor         Combinaison des couleurs appartenant soit au "
                            "crayon, soit à l'arrière-plan du canevas, mais pas aux deux"));
+  EXPECT_TRUE(form->ComboBox1->itemText(15).endsWith(QStringLiteral("mais pas aux deux")));
   const QStringList aide = form->Memo1->toPlainText().split(u'\n');
-  EXPECT_EQ(aide.size(), 29);
-  // The shortcuts, the mouse and the real width step.
-  for (const char* ligne : {"Ctrl+Z, Ctrl+Y (ou Ctrl+Maj+Z) : comme F4, F5",
-                            "Ctrl+S : Sauve        Ctrl+O : Ouvrir",
-                            "F12, Echap ou Ctrl+Q : sortie demandée",
-                            "bouton du milieu : annule les losanges en cours",
-                            "Ctrl puis clik : place le centre", "w,W  => taille crayon - 4",
-                            "x,X   => taille crayon + 4"}) {
+  EXPECT_EQ(aide.size(), 35);
+  // The shortcuts, the journal, the command line, the mouse and the real width step.
+  for (const char* ligne :
+       {"Ctrl+Z : annuler        Ctrl+Y (ou Ctrl+Maj+Z) : refaire",
+        "Ctrl+S : Sauve        Ctrl+O : Ouvrir",
+        "Ctrl+Maj+S : redessiner l'image à une échelle, dans un fichier",
+        "Journal : Sauve écrit aussi le journal du dessin (même nom, en .orvane) ;",
+        "     orvane --render image.orvane --scale 4 --output grande.png",
+        "F12, Echap ou Ctrl+Q : sortie demandée",
+        "bouton du milieu : annule les losanges en cours", "Ctrl seul puis clik : place le centre",
+        "w,W  => taille crayon - 4", "x,X   => taille crayon + 4"}) {
     EXPECT_TRUE(aide.contains(QString::fromUtf8(ligne))) << ligne;
   }
   EXPECT_FALSE(form->Panel8->isVisible());
@@ -100,7 +104,9 @@ TEST_F(Demarrage, WindowCoversTheScreenWithTheBlackCanvasAndTheDockedPalette) {
   EXPECT_EQ(form->Panel1->geometry(), QRect(0, 768 - 132, 1366, 132));
   EXPECT_EQ(form->haut_palette, 768 - 132);
   EXPECT_TRUE(form->Panel1->isVisible());
-  EXPECT_EQ(form->Panel8->pos(), QPoint((1366 - 401) / 2, (768 - 385) / 2));
+  // The help panel, sized for its text, centred.
+  EXPECT_EQ(form->Panel8->pos(),
+            QPoint((1366 - form->Panel8->width()) / 2, (768 - form->Panel8->height()) / 2));
 }
 
 TEST_F(Demarrage, QuarterCircleTables) {

@@ -1,5 +1,9 @@
+#include <QAbstractButton>
+#include <QGroupBox>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTest>
 #include <cmath>
 
@@ -102,6 +106,56 @@ TEST_P(PaletteSurEcran, HintMarginsAndSlideOutFollowTheScale) {
   EXPECT_FALSE(form->palette_visible_a_l_ecran());
 }
 
+// Scaled down, every caption stays whole: its text, measured at the control's own font, with
+// the check or radio mark before it, fits the control's width and height.
+TEST_P(PaletteSurEcran, EveryCaptionFitsInsideItsControl) {
+  for (QWidget* c : form->Panel1->findChildren<QWidget*>()) {
+    if (!c->isVisibleTo(form->Panel1)) continue;
+    const QFontMetrics mesure(c->font());
+    QString texte;
+    QSize marque;  // the check or radio mark and the space after it
+    if (auto* b = qobject_cast<QAbstractButton*>(c)) {
+      texte = b->text();
+      const bool radio = b->inherits("QRadioButton");
+      if (radio || b->inherits("QCheckBox")) {
+        const auto mesure_style = [b](QStyle::PixelMetric m) {
+          return b->style()->pixelMetric(m, nullptr, b);
+        };
+        marque = radio ? QSize(mesure_style(QStyle::PM_ExclusiveIndicatorWidth) +
+                                   mesure_style(QStyle::PM_RadioButtonLabelSpacing),
+                               mesure_style(QStyle::PM_ExclusiveIndicatorHeight))
+                       : QSize(mesure_style(QStyle::PM_IndicatorWidth) +
+                                   mesure_style(QStyle::PM_CheckBoxLabelSpacing),
+                               mesure_style(QStyle::PM_IndicatorHeight));
+      }
+    } else if (auto* g = qobject_cast<QGroupBox*>(c)) {
+      texte = g->title();
+    } else if (auto* p = qobject_cast<TPanel*>(c)) {
+      texte = p->Caption();
+    } else if (auto* l = qobject_cast<TLabel*>(c); l && l != form->Label_rep) {
+      texte = l->Caption();  // the directory's label shows the end of a long path
+    }
+    if (texte.isEmpty()) continue;
+    const std::string nom = texte.toStdString() + " (" + c->metaObject()->className() + ")";
+    EXPECT_LE(marque.width() + mesure.horizontalAdvance(texte), c->width()) << nom;
+    EXPECT_LE(std::max(marque.height(), mesure.height()), c->height()) << nom;
+    EXPECT_TRUE(c->parentWidget()->rect().contains(c->geometry())) << nom;
+  }
+}
+
+// The help keeps a readable text whatever the palette's scale, in a panel large enough to
+// show it whole, without a scroll bar.
+TEST_P(PaletteSurEcran, TheHelpIsReadableAndWholeWithoutAScrollBar) {
+  EXPECT_GE(form->Memo1->font().pixelSize(), TForm1::kPoliceAideMin);
+  form->Panel12Click();
+  QApplication::processEvents();
+  EXPECT_TRUE(form->rect().contains(form->Panel8->geometry()));
+  EXPECT_TRUE(form->Panel8->rect().contains(form->Memo1->geometry()));
+  EXPECT_EQ(form->Memo1->verticalScrollBar()->maximum(), 0);
+  EXPECT_FALSE(form->Memo1->verticalScrollBar()->isVisible());
+  EXPECT_FALSE(form->Memo1->horizontalScrollBar()->isVisible());
+}
+
 INSTANTIATE_TEST_SUITE_P(Ecrans, PaletteSurEcran,
                          ::testing::Values(QSize(1024, 768), QSize(1280, 800),
                                            QSize(1093, 614), QSize(1366, 768),
@@ -110,6 +164,21 @@ INSTANTIATE_TEST_SUITE_P(Ecrans, PaletteSurEcran,
                            return std::to_string(info.param.width()) + "x" +
                                   std::to_string(info.param.height());
                          });
+
+TEST(AideSurPetitEcran, AScreenTooShortForTheHelpGivesItAScrollBarInsideTheScreen) {
+  QTemporaryDir repertoire;
+  SystemeSimule systeme(QSize(800, 360));
+  systeme.programme = repertoire.filePath(QStringLiteral("orvane"));
+  TForm1 form(systeme);
+  form.show();
+  form.Panel12Click();
+  QApplication::processEvents();
+  EXPECT_GE(form.Memo1->font().pixelSize(), TForm1::kPoliceAideMin);
+  EXPECT_TRUE(form.rect().contains(form.Panel8->geometry()));
+  EXPECT_GT(form.Memo1->verticalScrollBar()->maximum(), 0);
+  EXPECT_TRUE(form.Memo1->verticalScrollBar()->isVisible());
+  EXPECT_FALSE(form.Memo1->horizontalScrollBar()->isVisible());
+}
 
 TEST(CheminAbrege, KeepsTheEndOfThePathByWholeComponents) {
   const QFontMetrics m(QFont(QStringLiteral("DejaVu Sans"), 9));

@@ -108,6 +108,22 @@ TEST_F(Images, ANameEndingInPngIsWrittenAsAPng) {
   EXPECT_EQ(image.size(), QSize(1366, 768));
 }
 
+TEST_F(Images, TheSaveDialogsFilterAndSuffixFollowTheProposedNamesExtension) {
+  const std::pair<const char*, const char*> cas[] = {
+      {"fleurs.png", "png"}, {"Fleurs.JPG", "jpg"}, {"fleurs.bmp", "bmp"},
+      {"fleurs", "bmp"}, {"fleurs.xyz", "bmp"}, {"v1.2", "bmp"}};
+  for (const auto& [nom, format] : cas) {
+    form->Edit_nom_generique->setText(nom);
+    systeme.chemin_enregistre.clear();
+    form->Panel7Click();
+    const DialogueImage& d = systeme.dialogues_enregistrement.back();
+    EXPECT_EQ(d.extension_defaut, format) << nom;
+    EXPECT_TRUE(d.filtre.startsWith(QStringLiteral("images (*.%1);;").arg(format)))
+        << nom << ": " << d.filtre.toStdString();
+    EXPECT_TRUE(d.filtre.contains("*.bmp") && d.filtre.contains("*.png")) << nom;
+  }
+}
+
 TEST_F(Images, ASaveIntoAnotherDirectoryMovesLabelRepAndTheNextSaveLooksThere) {
   const QString autre = dans("autre");
   ASSERT_TRUE(QDir().mkpath(autre));

@@ -133,5 +133,49 @@ TEST_F(Parametres, AFileThatCannotBeWrittenIsToldWithItsCauseAndTheProgramStillE
   EXPECT_EQ(systeme.terminaisons, 1);
 }
 
+// A window never activated (a headless compositor, some kiosks) never read the file: what
+// its palette holds are defaults, which leaving or a session's end must not write over
+// the user's settings. With no file there is nothing to lose, and leaving writes one.
+TEST_F(Parametres, AWindowNeverActivatedLeavesAnExistingFileByteForByte) {
+  const QByteArray utilisateur = "7\r\n2\r\n4\r\ntrue\r\n255\r\n/ailleurs\r\nfleur.png\r\nx";
+  for (const bool fichier_present : {true, false}) {
+    QFile::remove(fichier());
+    if (fichier_present) {
+      QFile f(fichier());
+      ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+      f.write(utilisateur);
+    }
+    systeme.programme = repertoire.filePath(QStringLiteral("orvane"));
+    form = std::make_unique<TForm1>(systeme);  // never shown, never activated
+    form->RadioGroup_symetrie->setItemIndex(3);
+    const auto fichier_attendu = [&](const char* chemin) {
+      if (fichier_present) {
+        EXPECT_EQ(contenu(), utilisateur) << chemin;
+      } else {
+        EXPECT_EQ(contenu().split('\n').value(2), "3\r") << chemin;  // the palette's symmetry
+      }
+    };
+    form->fin_de_session();
+    fichier_attendu("session's end");
+    const int terminaisons = systeme.terminaisons;
+    systeme.reponse_question = true;
+    form->demande_quitter();
+    EXPECT_EQ(systeme.terminaisons, terminaisons + 1);
+    fichier_attendu("quit");
+  }
+  EXPECT_THAT(systeme.messages, ::testing::IsEmpty());
+}
+
+TEST_F(Parametres, OnceTheFileIsReadLeavingAndASessionsEndWriteIt) {
+  demarrer("7\r\n");
+  form->RadioGroup_symetrie->setItemIndex(3);
+  form->fin_de_session();
+  EXPECT_TRUE(contenu().startsWith("7\r\n0\r\n3\r\n")) << contenu().toStdString();
+  form->RadioGroup_symetrie->setItemIndex(4);
+  systeme.reponse_question = true;
+  form->demande_quitter();
+  EXPECT_TRUE(contenu().startsWith("7\r\n0\r\n4\r\n")) << contenu().toStdString();
+}
+
 }  // namespace
 }  // namespace orvane

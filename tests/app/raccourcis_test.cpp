@@ -64,35 +64,83 @@ TEST(Raccourci, TheShortcutsOfKeyDownsAndTheKeysTheNameBoxKeeps) {
   }
 }
 
-TEST_F(Raccourcis, CtrlZTwiceShowsWhatF4TwiceShowsAndTheNextDragIsAStroke) {
-  for (int y : {200, 260, 320}) trait(y);
-  // What F4, F4, F5, F5 show, ending where they started.
-  std::vector<std::pair<Bitmap, int>> par_touches;
-  for (bool precedent : {true, true, false, false}) {
-    if (precedent) form->affiche_fic_precedent(); else form->affiche_fic_suivant();
-    par_touches.emplace_back(form->canvas().bitmap(), form->historique.indice_historique());
+// Undo as people know it: every press changes the picture, where F4 and F5 keep the
+// ring's steps (the first F4 after a stroke shows the stroke's own snapshot).
+TEST_F(Raccourcis, CtrlZUndoesAtEveryPressAndCtrlYGivesTheStrokesBack) {
+  std::vector<Bitmap> apres;  // the canvas after each stroke
+  for (int y : {200, 260, 320}) {
+    trait(y);
+    apres.push_back(form->canvas().bitmap());
   }
-  ASSERT_NE(par_touches[2].first, par_touches[3].first);
+  ASSERT_NE(apres[1], apres[2]);
 
   avec_ctrl(Qt::Key_Z);
+  EXPECT_EQ(form->canvas().bitmap(), apres[1]);
   avec_ctrl(Qt::Key_Z);
-  EXPECT_TRUE(std::pair(form->canvas().bitmap(), form->historique.indice_historique()) ==
-              par_touches[1]);
+  EXPECT_EQ(form->canvas().bitmap(), apres[0]);
   EXPECT_FALSE(form->choix_centre);
   EXPECT_EQ(systeme.curseur, crArrow);
-  // Ctrl+Y and Ctrl+Shift+Z step forward as F5 does.
+  // Forward after a step back: the place reached holds what is shown, so one further.
   avec_ctrl(Qt::Key_Y);
-  EXPECT_TRUE(std::pair(form->canvas().bitmap(), form->historique.indice_historique()) ==
-              par_touches[2]);
+  EXPECT_EQ(form->canvas().bitmap(), apres[1]);
   avec_ctrl(Qt::Key_Z, Qt::ShiftModifier);
-  EXPECT_TRUE(std::pair(form->canvas().bitmap(), form->historique.indice_historique()) ==
-              par_touches[3]);
+  EXPECT_EQ(form->canvas().bitmap(), apres[2]);
+  avec_ctrl(Qt::Key_Z);
+  EXPECT_EQ(form->canvas().bitmap(), apres[1]);
   EXPECT_FALSE(form->choix_centre);
 
+  // The next drag is a stroke, and Ctrl+Z right after it takes it back.
   const int centre_x = form->centre_x;
   trait(500);
   EXPECT_EQ(form->centre_x, centre_x);
-  EXPECT_NE(form->canvas().Pixels(820, 505), 0u);
+  const Bitmap avec_trait = form->canvas().bitmap();
+  EXPECT_NE(avec_trait.pixel(820, 505), 0u);
+  avec_ctrl(Qt::Key_Z);
+  EXPECT_EQ(form->canvas().bitmap(), apres[1]);
+  avec_ctrl(Qt::Key_Y);
+  EXPECT_EQ(form->canvas().bitmap(), avec_trait);
+
+  // F4 and F5 keep the ring's own steps: the stroke's snapshot first, the same file twice.
+  QWidget* cible = QApplication::focusWidget();
+  QTest::keyClick(cible, Qt::Key_F4);
+  EXPECT_EQ(form->canvas().bitmap(), avec_trait);
+  QTest::keyClick(cible, Qt::Key_F4);
+  EXPECT_EQ(form->canvas().bitmap(), apres[1]);
+  QTest::keyClick(cible, Qt::Key_F5);
+  EXPECT_EQ(form->canvas().bitmap(), apres[1]);
+  QTest::keyClick(cible, Qt::Key_F5);
+  EXPECT_EQ(form->canvas().bitmap(), avec_trait);
+}
+
+// Past the newest or the oldest picture there is nowhere to go: the press changes nothing,
+// the ring included, so the next stroke is kept after the picture it was drawn on.
+TEST_F(Raccourcis, CtrlZAndCtrlYWithNowhereToGoLeaveTheRingAsItWas) {
+  const Bitmap vide = form->canvas().bitmap();
+  avec_ctrl(Qt::Key_Z);
+  avec_ctrl(Qt::Key_Y);
+  EXPECT_EQ(form->canvas().bitmap(), vide);
+  EXPECT_EQ(form->historique.indice_historique(), -1);
+
+  std::vector<Bitmap> apres;
+  for (int y : {200, 260}) {
+    trait(y);
+    apres.push_back(form->canvas().bitmap());
+  }
+  avec_ctrl(Qt::Key_Y);
+  EXPECT_EQ(form->canvas().bitmap(), apres[1]);
+  EXPECT_EQ(form->historique.indice_historique(), 1);
+  avec_ctrl(Qt::Key_Z);
+  avec_ctrl(Qt::Key_Z);
+  EXPECT_EQ(form->canvas().bitmap(), apres[0]);
+  EXPECT_EQ(form->historique.indice_historique(), 0);
+  avec_ctrl(Qt::Key_Z);
+  EXPECT_EQ(form->canvas().bitmap(), apres[0]);
+  EXPECT_EQ(form->historique.indice_historique(), 0);
+
+  // A stroke on the oldest picture, then undone: that picture again, not an older one.
+  trait(400);
+  avec_ctrl(Qt::Key_Z);
+  EXPECT_EQ(form->canvas().bitmap(), apres[0]);
 }
 
 TEST_F(Raccourcis, AShortcutsCtrlPutsTheDrawModeBackAndCtrlThenAClickStillPlacesTheCentre) {
@@ -108,6 +156,52 @@ TEST_F(Raccourcis, AShortcutsCtrlPutsTheDrawModeBackAndCtrlThenAClickStillPlaces
   QTest::mouseClick(form->Image1, Qt::LeftButton, {}, QPoint(300, 200));
   EXPECT_EQ(form->centre_x, 300);
   EXPECT_EQ(form->centre_y, 200);
+  EXPECT_FALSE(form->choix_centre);
+}
+
+// Only Ctrl held alone chooses a centre: a chord takes back what its Ctrl armed, in a
+// palette box or on the canvas, and the next drag draws.
+TEST_F(Raccourcis, AfterACtrlChordTheNextDragDraws) {
+  struct Cas {
+    const char* nom;
+    QWidget* focus;
+    Qt::Key touche;
+  };
+  const Cas cas[] = {
+      {"Ctrl+A in the number box", form->Edit5, Qt::Key_A},
+      {"Ctrl+C in the number box", form->Edit5, Qt::Key_C},
+      {"Ctrl+V in the number box", form->Edit5, Qt::Key_V},
+      {"Ctrl+A on the canvas", form->Edit2, Qt::Key_A},
+      {"Ctrl+C on the canvas", form->Edit2, Qt::Key_C},
+  };
+  int y = 150;
+  for (const Cas& c : cas) {
+    form->nouvelle_toile();
+    c.focus->setFocus();
+    const int centre_x = form->centre_x;
+    avec_ctrl(c.touche);
+    EXPECT_FALSE(form->choix_centre) << c.nom;
+    EXPECT_EQ(systeme.curseur, crArrow) << c.nom;
+    EXPECT_EQ(form->Label1->Caption(), QString()) << c.nom;
+    trait(y);
+    EXPECT_EQ(form->centre_x, centre_x) << c.nom;
+    EXPECT_NE(form->canvas().Pixels(820, y + 5), 0u) << c.nom;
+    y += 60;
+  }
+}
+
+TEST_F(Raccourcis, ACtrlChordsOwnCommandStaysButArmsNoCentre) {
+  form->RadioGroup_peindre_dessiner->setItemIndex(2);
+  avec_ctrl(Qt::Key_P);  // "peind tant que", P's own choice, is kept
+  EXPECT_EQ(form->RadioGroup_peindre_dessiner->ItemIndex(), 1);
+  EXPECT_FALSE(form->choix_centre);
+
+  form->RadioGroup_peindre_dessiner->setItemIndex(0);
+  trait(300);
+  form->RadioGroup_peindre_dessiner->setItemIndex(2);
+  avec_ctrl(Qt::Key_E);  // clears, and the draw mode is the one before the Ctrl
+  EXPECT_EQ(form->canvas().Pixels(820, 305), 0u);
+  EXPECT_EQ(form->RadioGroup_peindre_dessiner->ItemIndex(), 2);
   EXPECT_FALSE(form->choix_centre);
 }
 

@@ -75,6 +75,18 @@ pixel_fichier() {
     sed -n 's/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p' | head -n 1
 }
 
+# The help panel, sized for its text and centred: its title strip, in the buttons' colour,
+# crosses the upper half of the screen's middle column. The column is read whole before
+# it is searched: grep -q leaving a pipe early would fail it.
+colonne_du_milieu() {
+  import -window root -crop "1x$(( HAUTEUR / 2 ))+$(( LARGEUR / 2 ))+0" -depth 8 txt:- 2>/dev/null
+}
+aide_montree() { local c; c=$(colonne_du_milieu) && grep -q "(150,228,190)" <<<"$c"; }
+aide_cachee() {
+  local c
+  c=$(colonne_du_milieu) && [ -n "$c" ] && ! grep -q "(150,228,190)" <<<"$c"
+}
+
 pixel_est() { [ "$(pixel "$1" "$2")" = "$3" ]; }
 pixel_n_est_pas() { local p; p=$(pixel "$1" "$2"); [ -n "$p" ] && [ "$p" != "$3" ]; }
 

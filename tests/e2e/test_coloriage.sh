@@ -28,17 +28,17 @@ noirs=$(convert "$TRAVAIL/~101.bmp" -fill white +opaque black -format "%[fx:roun
 # F1 shows the help after every event queued before it: by then a second pass would have
 # written its snapshot.
 xdotool key F1
-attendre 10 pixel_est $(( cx - 190 )) $(( cy - 180 )) "150,228,190" || echec "no help panel"
+attendre 10 aide_montree || echec "no help panel"
 [ ! -e "$TRAVAIL/~102.bmp" ] || echec "K wrote more than one snapshot"
 xdotool key Escape
-attendre 10 pixel_n_est_pas $(( cx - 190 )) $(( cy - 180 )) "150,228,190" || echec "help still shown"
+attendre 10 aide_cachee || echec "help still shown"
 
 # E typed right after K would clear the picture to black. Both go at once, so that E is
 # queued before the pass ends however quick it is.
 xdotool key --delay 0 k e
 attendre 20 test -f "$TRAVAIL/~102.bmp" || echec "no snapshot after the second K"
 xdotool key F1
-attendre 10 pixel_est $(( cx - 190 )) $(( cy - 180 )) "150,228,190" || echec "no help panel"
+attendre 10 aide_montree || echec "no help panel"
 pixel_n_est_pas 10 10 "0,0,0" || echec "E typed during the pass cleared the picture"
 xdotool key Escape
 

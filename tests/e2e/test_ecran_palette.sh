@@ -20,15 +20,6 @@ place() {
     }'
 }
 cliquer() { xdotool mousemove $(place "$@") click 1; }
-# A device pixel of the help panel's title strip, above its text: "x y".
-bandeau_aide() {
-  awk -v L="$LARGEUR" -v H="$HAUTEUR" -v s="$ECHELLE" 'BEGIN {
-    l = L / s; hl = H / s; f = l < 1366 ? l / 1366 : 1
-    haut = int((hl - int(385 * f + 0.5)) / 2)
-    printf "%d %d\n", int(L / 2), int(s * (haut + 15 * f))
-  }'
-}
-bandeau_est() { pixel_est $(bandeau_aide) "$1"; }
 fenetres() { xdotool search --onlyvisible --pid "$ORVANE_PID" 2>/dev/null | wc -l; }
 une_fenetre_de_plus() { [ "$(fenetres)" -gt 1 ]; }
 une_seule_fenetre() { [ "$(fenetres)" -eq 1 ]; }
@@ -44,9 +35,9 @@ for configuration in "${configurations[@]}"; do
 
   # "Aide": the help panel, in the buttons' colour, centred on the screen.
   cliquer 1119 22 31 28
-  attendre 10 bandeau_est "150,228,190" || echec "\"Aide\" showed no help panel on $ici"
+  attendre 10 aide_montree || echec "\"Aide\" showed no help panel on $ici"
   xdotool key Escape
-  attendre 10 bandeau_est "0,0,0" || echec "the help panel stayed on $ici"
+  attendre 10 aide_cachee || echec "the help panel stayed on $ici"
 
   # The white "New", at the palette's left end.
   cliquer 64 6 49 25

@@ -2,7 +2,8 @@
 # Typing a picture name into the name box after a stroke leaves the picture alone: the
 # canvas is unchanged (no erase, no colouring pass), the palette stays, the box holds the
 # text, and the next drag draws a stroke where it is made (no fill mode, no centre choice).
-# Then Ctrl+Z twice shows what F4 twice shows, and the drag after it is again a stroke.
+# Then Ctrl+Z once shows what F4 twice shows (the picture before the last stroke), and the
+# drag after it is again a stroke.
 source "$(dirname "$0")/lib.sh"
 demarrer_x
 demarrer_orvane
@@ -36,7 +37,8 @@ trait 200 150 260 150
 attendre 10 pixel_n_est_pas 230 150 "0,0,0" || echec "the drag after typing drew no stroke"
 attendre 10 test -f "$TRAVAIL/~101.bmp" || echec "no ~101.bmp after the second stroke"
 
-# Ctrl+Z twice against F4 twice, from the same place in the ring.
+# Ctrl+Z against F4 twice, from the same place in the ring: the first F4 shows the stroke's
+# own snapshot, Ctrl+Z passes over it.
 trait $(( cx + 150 )) "$cy" $(( cx + 190 )) "$cy"
 attendre 10 test -f "$TRAVAIL/~102.bmp" || echec "no ~102.bmp after the third stroke"
 xdotool mousemove 10 10
@@ -45,11 +47,11 @@ attendre 10 pixel_est $(( cx + 170 )) "$cy" "0,0,0" || echec "F4 twice did not g
 canvas "$TRAVAIL/par_f4.png"
 xdotool key F5 F5
 attendre 10 pixel_n_est_pas $(( cx + 170 )) "$cy" "0,0,0" || echec "F5 twice did not come back"
-xdotool key ctrl+z ctrl+z
-attendre 10 pixel_est $(( cx + 170 )) "$cy" "0,0,0" || echec "Ctrl+Z twice did not go back"
+xdotool key ctrl+z
+attendre 10 pixel_est $(( cx + 170 )) "$cy" "0,0,0" || echec "Ctrl+Z did not go back"
 canvas "$TRAVAIL/par_ctrl_z.png"
 memes_images "$TRAVAIL/par_f4.png" "$TRAVAIL/par_ctrl_z.png" ||
-  echec "Ctrl+Z twice does not show what F4 twice shows"
+  echec "Ctrl+Z does not show what F4 twice shows"
 trait 200 300 260 300
 attendre 10 pixel_n_est_pas 230 300 "0,0,0" || echec "the drag after Ctrl+Z drew no stroke"
 
