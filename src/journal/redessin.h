@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 #include "drawing/arc_ellipse.h"
 #include "journal/entrees.h"
@@ -12,6 +13,7 @@
 namespace orvane {
 
 class Journal;
+class TemoinEchelleUn;
 
 // Scales a journal may be re-drawn at, and the largest picture a re-drawing may make.
 inline constexpr int kEchelleMin = 1;
@@ -27,10 +29,12 @@ using ProgresRedessin = std::function<bool(std::int64_t fait, std::int64_t total
 bool redessiner(const Journal& journal, int echelle, Bitmap& sortie,
                 const ProgresRedessin& progres);
 
-// Draws entries one after the other at a scale, on a canvas of its own.
+// Draws entries one after the other at a scale, on a canvas of its own. Above scale 1, a
+// stroke of fills fills the blocks of what it filled at scale 1, drawn alongside.
 class Redessin {
  public:
   explicit Redessin(int echelle);
+  ~Redessin();
 
   void appliquer(const Entree& entree);
   Canvas& toile() { return toile_; }
@@ -47,6 +51,7 @@ class Redessin {
   // Where the generator stands: its lineage and its steps from the lineage's start.
   std::uint64_t lignee_ = 0;
   std::uint64_t pas_lignee_ = 0;
+  std::unique_ptr<TemoinEchelleUn> temoin_;  // above scale 1 only
 };
 
 }  // namespace orvane
