@@ -168,13 +168,14 @@ class AfficheFidele : public FenetreTest {
       Bitmap grande;
       ASSERT_TRUE(redessiner(journal, k, grande, {}));
       const std::vector<Point> ecarts = fidelite::ecarts(toile, fidelite::reduite(grande, k));
-      const std::vector<Point> manquees = fidelite::regions_manquees(journal, toile, grande, k);
+      const std::vector<fidelite::RegionManquee> manquees = fidelite::regions_manquees(journal, k);
       std::printf("scale %d: %zu pixels off, %zu regions missed\n", k, ecarts.size(),
                   manquees.size());
       EXPECT_LE(ecarts.size() * 10000, 5u * toile.width() * toile.height())
           << "first at (" << ecarts[0].x << ", " << ecarts[0].y << ")";
-      for (const Point& p : manquees)
-        ADD_FAILURE() << "the region at (" << p.x << ", " << p.y << ") is not filled";
+      for (const fidelite::RegionManquee& m : manquees)
+        ADD_FAILURE() << "the region of (" << m.pixel.x << ", " << m.pixel.y << ") that entry "
+                      << m.entree << " filled is not filled";
     }
   }
 };

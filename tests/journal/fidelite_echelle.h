@@ -86,40 +86,58 @@ inline std::vector<bool> peints_par_remplissage(const Journal& journal) {
   return peints;
 }
 
-// The regions (4-connected, one colour) of the canvas that fills painted, whose blocks at
-// scale k hold none of their colour: one pixel of each.
-inline std::vector<Point> regions_manquees(const Journal& journal, const Bitmap& toile,
-                                           const Bitmap& grande, int k) {
-  const std::vector<bool> peints = peints_par_remplissage(journal);
-  std::vector<bool> vus(peints.size(), false);
-  const auto indice = [&](int x, int y) {
-    return static_cast<std::size_t>(y) * toile.width() + x;
-  };
-  std::vector<Point> manquees;
-  for (int y0 = 0; y0 < toile.height(); ++y0) {
-    for (int x0 = 0; x0 < toile.width(); ++x0) {
-      if (!peints[indice(x0, y0)] || vus[indice(x0, y0)]) continue;
-      const Colour c = toile.pixel(x0, y0);
-      bool trouvee = false;
-      std::vector<Point> pile{{x0, y0}};
-      vus[indice(x0, y0)] = true;
-      while (!pile.empty()) {
-        const Point p = pile.back();
-        pile.pop_back();
-        for (int j = 0; j < k && !trouvee; ++j)
-          for (int i = 0; i < k && !trouvee; ++i)
-            trouvee = grande.pixel(p.x * k + i, p.y * k + j) == c;
-        for (const Point v : {Point{p.x + 1, p.y}, Point{p.x - 1, p.y}, Point{p.x, p.y + 1},
-                              Point{p.x, p.y - 1}}) {
-          if (!toile.contains(v.x, v.y) || vus[indice(v.x, v.y)] || !peints[indice(v.x, v.y)] ||
-              toile.pixel(v.x, v.y) != c)
-            continue;
-          vus[indice(v.x, v.y)] = true;
-          pile.push_back(v);
+// A region a fill left unfilled at scale k: the fill's entry, and a pixel of the region.
+struct RegionManquee {
+  std::size_t entree;
+  Point pixel;
+};
+
+// The journal drawn entry by entry at scales 1 and k: after each stroke of fills, every
+// region it painted at scale 1 (4-connected pixels it changed) holds its paint somewhere in
+// its blocks at scale k, however small. Returns those that hold none.
+inline std::vector<RegionManquee> regions_manquees(const Journal& journal, int k) {
+  Redessin petit(1), grand(k);
+  std::vector<RegionManquee> manquees;
+  Bitmap avant;
+  for (std::size_t n = 0; n < journal.taille(); ++n) {
+    const Entree& e = journal.entrees()[n];
+    petit.appliquer(e);
+    grand.appliquer(e);
+    const Bitmap& apres = petit.toile().bitmap();
+    if (est_remplissage(e)) {
+      const Bitmap& grande = grand.toile().bitmap();
+      const Colour peinture = std::get<EntreeTrait>(e).couleur_peinture & 0xFFFFFFu;
+      const auto change = [&](int x, int y) {
+        return apres.contains(x, y) && avant.pixel(x, y) != apres.pixel(x, y);
+      };
+      std::vector<bool> vus(static_cast<std::size_t>(apres.width()) * apres.height(), false);
+      const auto vu = [&](int x, int y) {
+        return vus[static_cast<std::size_t>(y) * apres.width() + x];
+      };
+      for (int y0 = 0; y0 < apres.height(); ++y0) {
+        for (int x0 = 0; x0 < apres.width(); ++x0) {
+          if (!change(x0, y0) || vu(x0, y0)) continue;
+          bool trouvee = false;
+          std::vector<Point> pile{{x0, y0}};
+          vu(x0, y0) = true;
+          while (!pile.empty()) {
+            const Point p = pile.back();
+            pile.pop_back();
+            for (int j = 0; j < k && !trouvee; ++j)
+              for (int i = 0; i < k && !trouvee; ++i)
+                trouvee = grande.pixel(p.x * k + i, p.y * k + j) == peinture;
+            for (const Point v : {Point{p.x + 1, p.y}, Point{p.x - 1, p.y},
+                                  Point{p.x, p.y + 1}, Point{p.x, p.y - 1}}) {
+              if (!change(v.x, v.y) || vu(v.x, v.y)) continue;
+              vu(v.x, v.y) = true;
+              pile.push_back(v);
+            }
+          }
+          if (!trouvee) manquees.push_back({n, {x0, y0}});
         }
       }
-      if (!trouvee) manquees.push_back({x0, y0});
     }
+    avant = apres;
   }
   return manquees;
 }

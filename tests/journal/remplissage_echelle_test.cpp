@@ -164,7 +164,7 @@ TEST(RemplissageEchelle, AFillThatLeaksWhenFloodingFreelyKeepsToItsScaleOneRegio
       const Bitmap grande = a_l_echelle_de(cas.journal, k);
       EXPECT_EQ(fidelite::ecarts(toile, fidelite::reduite(grande, k)).size(), avant);
       EXPECT_EQ(peinture_hors_region(cas.journal, grande, k), 0);
-      EXPECT_TRUE(fidelite::regions_manquees(cas.journal, toile, grande, k).empty());
+      EXPECT_TRUE(fidelite::regions_manquees(cas.journal, k).empty());
     }
   }
 }
