@@ -1,5 +1,6 @@
 #include "journal/remplissage_echelle.h"
 
+#include <algorithm>
 #include <array>
 
 namespace orvane {
@@ -63,8 +64,18 @@ ZoneRemplissage zone_remplie(const EntreeTrait& trait, const Bitmap& avant,
       }
     }
   }
+  const int largeur = zone.cadre.width();
   for (const Point p : region) {
-    const Colour s = zone.surfaces[zone.indice(p.x, p.y)];
+    const std::size_t i = zone.indice(p.x, p.y);
+    const bool interieur = p.x > zone.cadre.left && p.x + 1 < zone.cadre.right &&
+                           p.y > zone.cadre.top && p.y + 1 < zone.cadre.bottom;
+    // Most region pixels lie among others: nothing to look at around them.
+    if (interieur && zone.cellules[i - 1] && zone.cellules[i + 1] &&
+        zone.cellules[i - largeur] && zone.cellules[i + largeur] &&
+        zone.cellules[i - largeur - 1] && zone.cellules[i - largeur + 1] &&
+        zone.cellules[i + largeur - 1] && zone.cellules[i + largeur + 1])
+      continue;
+    const Colour s = zone.surfaces[i];
     for (int dy = -1; dy <= 1; ++dy) {
       for (int dx = -1; dx <= 1; ++dx) {
         const int x = p.x + dx, y = p.y + dy;
@@ -81,25 +92,24 @@ ZoneRemplissage zone_remplie(const EntreeTrait& trait, const Bitmap& avant,
 }
 
 void remplir_a_l_echelle(Bitmap& image, int k, const ZoneRemplissage& zone) {
-  // Calls f(pixel, surface) on each pixel of the blocks of `cellules` within the image.
-  const auto blocs = [&](const std::vector<Point>& cellules, auto&& f) {
-    for (const Point c : cellules) {
-      const Colour s = zone.surfaces[zone.indice(c.x, c.y)];
-      const Rect bloc =
-          Rect{c.x * k, c.y * k, c.x * k + k, c.y * k + k}.intersected(image.bounds());
-      for (int y = bloc.top; y < bloc.bottom; ++y)
-        for (int x = bloc.left; x < bloc.right; ++x) f(Point{x, y}, s);
-    }
-  };
   const auto voisins = [](Point p) {
     return std::array<Point, 4>{Point{p.x + 1, p.y}, Point{p.x - 1, p.y}, Point{p.x, p.y + 1},
                                 Point{p.x, p.y - 1}};
   };
 
   // The region's blocks: whatever the fill takes there, joined or not at scale K.
-  blocs(zone.region, [&](Point p, Colour s) {
-    Colour& c = image.row(p.y)[p.x];
-    if (pris(zone, c, s)) c = kMarque;
+  const auto lignes = [&](const std::vector<Point>& cellules, auto&& f) {
+    for (const Point c : cellules) {
+      const Colour s = zone.surfaces[zone.indice(c.x, c.y)];
+      const Rect bloc =
+          Rect{c.x * k, c.y * k, c.x * k + k, c.y * k + k}.intersected(image.bounds());
+      for (int y = bloc.top; y < bloc.bottom; ++y)
+        f(image.row(y) + bloc.left, image.row(y) + bloc.right, s);
+    }
+  };
+  lignes(zone.region, [&](Colour* debut, Colour* fin, Colour s) {
+    for (Colour* c = debut; c != fin; ++c)
+      if (pris(zone, *c, s)) *c = kMarque;
   });
   // The seams: from the region's blocks into the blocks around, as a flood.
   std::vector<Point> pile;
@@ -112,26 +122,29 @@ void remplir_a_l_echelle(Bitmap& image, int k, const ZoneRemplissage& zone) {
     c = kMarque;
     pile.push_back(p);
   };
-  blocs(zone.coutures, [&](Point p, Colour) {
-    for (const Point v : voisins(p)) {
-      if (image.pixel(v.x, v.y) == kMarque) {
-        prendre_couture(p);
-        break;
-      }
+  // Nothing inside a seam's block is taken yet: the flood enters it across its sides.
+  for (const Point c : zone.coutures) {
+    const int x0 = c.x * k, y0 = c.y * k;
+    for (int i = 0; i < k; ++i) {
+      const Point cotes[4][2] = {{{x0 + i, y0}, {x0 + i, y0 - 1}},
+                                 {{x0 + i, y0 + k - 1}, {x0 + i, y0 + k}},
+                                 {{x0, y0 + i}, {x0 - 1, y0 + i}},
+                                 {{x0 + k - 1, y0 + i}, {x0 + k, y0 + i}}};
+      for (const auto& [p, dehors] : cotes)
+        if (image.pixel(dehors.x, dehors.y) == kMarque) prendre_couture(p);
     }
-  });
+  }
   while (!pile.empty()) {
     const Point p = pile.back();
     pile.pop_back();
     for (const Point v : voisins(p)) prendre_couture(v);
   }
 
-  const auto peindre = [&](Point p, Colour) {
-    Colour& c = image.row(p.y)[p.x];
-    if (c == kMarque) c = zone.peinture;
+  const auto peindre = [&](Colour* debut, Colour* fin, Colour) {
+    std::replace(debut, fin, kMarque, zone.peinture);
   };
-  blocs(zone.region, peindre);
-  blocs(zone.coutures, peindre);
+  lignes(zone.region, peindre);
+  lignes(zone.coutures, peindre);
 }
 
 }  // namespace orvane

@@ -9,23 +9,23 @@ namespace orvane {
 
 bool TemoinEchelleUn::appliquer(const Entree& entree, Bitmap& image, int k) {
   Canvas& toile = redessin_.toile();
-  redessin_.appliquer(entree);
-  if (std::holds_alternative<EntreeToile>(entree)) {
-    toile.takeDirty();
-    avant_ = toile.bitmap();
+  if (!est_remplissage(entree)) {
+    redessin_.appliquer(entree);
     return false;
   }
+  // Only a fill needs the canvas it found: copied then, into the same memory each time.
+  if (avant_.width() != toile.width() || avant_.height() != toile.height()) {
+    avant_ = toile.bitmap();
+  } else {
+    std::copy_n(toile.bitmap().data(),
+                static_cast<std::size_t>(toile.width()) * toile.height(), avant_.data());
+  }
+  toile.takeDirty();
+  redessin_.appliquer(entree);
   const Rect change = toile.takeDirty().intersected(toile.bitmap().bounds());
-  const bool remplissage = est_remplissage(entree);
-  if (remplissage) {
-    remplir_a_l_echelle(image, k,
-                        zone_remplie(std::get<EntreeTrait>(entree), avant_, toile.bitmap(), change));
-  }
-  for (int y = change.top; y < change.bottom; ++y) {
-    const Colour* depuis = toile.bitmap().row(y) + change.left;
-    std::copy(depuis, depuis + change.width(), avant_.row(y) + change.left);
-  }
-  return remplissage;
+  remplir_a_l_echelle(image, k,
+                      zone_remplie(std::get<EntreeTrait>(entree), avant_, toile.bitmap(), change));
+  return true;
 }
 
 }  // namespace orvane

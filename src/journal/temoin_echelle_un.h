@@ -16,7 +16,7 @@ class TemoinEchelleUn {
 
  private:
   Redessin redessin_{1};
-  Bitmap avant_;  // its canvas as the entry found it
+  Bitmap avant_;  // its canvas as the last fill found it
 };
 
 }  // namespace orvane
