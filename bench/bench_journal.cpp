@@ -161,12 +161,11 @@ BENCHMARK(BM_EnregistrementSeul)->Unit(benchmark::kNanosecond);
 
 // ---- Re-drawing ----
 
-// 200 heavy strokes of `mouvements` moves, 20 fills at their points and the colouring pass
-// along the centre's row, drawn and recorded.
-Journal journal_lourd(int mouvements) {
+// 200 strokes of `mouvements` moves, 20 fills at their points and the colouring pass along
+// the centre's row, drawn and recorded.
+Journal journal_de(const ReglagesTrace& r, int mouvements) {
   Dessinateur d;
   std::mt19937 hasard(9);
-  const ReglagesTrace r = reglages_lourds();
   Colour crayon = 0x40A0FF;
   traits(hasard, 200, mouvements, [&](int t, Point a, Point b) {
     d.trace(r, a, b, R2_COPYPEN, crayon + static_cast<Colour>(t * 977));
@@ -205,10 +204,18 @@ double pic_memoire() {
   return 0;
 }
 
-// Scale, then moves per stroke: a stroke of one move is one heavy call of the renderer.
-void BM_Redessin(benchmark::State& state) {
-  const int echelle = static_cast<int>(state.range(0));
-  const Journal journal = journal_lourd(static_cast<int>(state.range(1)));
+Journal journal_lourd(int mouvements) { return journal_de(reglages_lourds(), mouvements); }
+
+// Light strokes (a rosace of one-pixel lines) cut the picture into many small regions: the
+// fills and the pass's samples are most of the work, at scale K the fill step's cost.
+Journal journal_de_remplissages() {
+  ReglagesTrace r;
+  r.nb_petales = 24;
+  r.largeur_ecran = kLargeur;
+  return journal_de(r, 10);
+}
+
+void redessin(benchmark::State& state, const Journal& journal, int echelle) {
   double pic = 0, sortie_octets = 0;
   for (auto _ : state) {
     remettre_pic();
@@ -223,6 +230,12 @@ void BM_Redessin(benchmark::State& state) {
   state.counters["pic_Mo"] = pic / 1e6;
   // The budget: 1.5 times the picture plus 100 MB.
   state.counters["budget_Mo"] = (1.5 * sortie_octets + 100e6) / 1e6;
+}
+
+// Scale, then moves per stroke: a stroke of one move is one heavy call of the renderer.
+void BM_Redessin(benchmark::State& state) {
+  redessin(state, journal_lourd(static_cast<int>(state.range(1))),
+           static_cast<int>(state.range(0)));
 }
 BENCHMARK(BM_Redessin)
     ->ArgsProduct({{1, 4, 8}, {1, 10}})
@@ -253,6 +266,16 @@ BENCHMARK(BM_Vignette256)
     ->Arg(10)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3);
+
+void BM_RedessinRemplissages(benchmark::State& state) {
+  redessin(state, journal_de_remplissages(), static_cast<int>(state.range(0)));
+}
+BENCHMARK(BM_RedessinRemplissages)
+    ->Arg(1)
+    ->Arg(4)
+    ->ArgName("echelle")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(2);
 
 }  // namespace
 

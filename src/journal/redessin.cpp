@@ -8,17 +8,21 @@
 #include "drawing/trace_symetrique.h"
 #include "journal/journal.h"
 #include "journal/mise_a_l_echelle.h"
+#include "journal/temoin_echelle_un.h"
 
 namespace orvane {
 
 Redessin::Redessin(int echelle) : echelle_(echelle) {
   construire_tables_quart(sinus_, cosinus_);
+  if (echelle_ > 1) temoin_ = std::make_unique<TemoinEchelleUn>();
 }
 
 void Redessin::surveiller(Veille* veille) {
   veille_ = veille;
   toile_.veille = veille;
 }
+
+Redessin::~Redessin() = default;
 
 void Redessin::positionner(const TirageTrait& tirage) {
   const std::uint64_t cible = tirage.pas_lignee();
@@ -50,6 +54,7 @@ void Redessin::tracer(const EntreeTrait& entree) {
 }
 
 void Redessin::appliquer(const Entree& entree) {
+  if (temoin_ && temoin_->appliquer(entree, toile_.bitmap(), echelle_)) return;
   std::visit(
       [&](const auto& e) {
         using T = std::decay_t<decltype(e)>;

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 
 #include "drawing/arc_ellipse.h"
 #include "journal/entrees.h"
@@ -12,6 +14,7 @@
 namespace orvane {
 
 class Journal;
+class TemoinEchelleUn;
 
 // Scales a journal may be re-drawn at, and the largest picture a re-drawing may make.
 inline constexpr int kEchelleMin = 1;
@@ -25,10 +28,12 @@ inline constexpr std::int64_t kPixelsMaxRedessin = 1'000'000'000;
 bool redessiner(const Journal& journal, int echelle, Bitmap& sortie,
                 const ProgresRedessin& progres);
 
-// Draws entries one after the other at a scale, on a canvas of its own.
+// Draws entries one after the other at a scale, on a canvas of its own. Above scale 1, a
+// stroke of fills fills the blocks of what it filled at scale 1, drawn alongside.
 class Redessin {
  public:
   explicit Redessin(int echelle);
+  ~Redessin();
 
   void appliquer(const Entree& entree);
   Canvas& toile() { return toile_; }
@@ -48,6 +53,7 @@ class Redessin {
   // Where the generator stands: its lineage and its steps from the lineage's start.
   std::uint64_t lignee_ = 0;
   std::uint64_t pas_lignee_ = 0;
+  std::unique_ptr<TemoinEchelleUn> temoin_;  // above scale 1 only
 };
 
 }  // namespace orvane
