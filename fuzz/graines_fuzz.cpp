@@ -328,6 +328,9 @@ void graines_trace(const QDir& d) {
       "Q6MFEclt5IXtMnalt8MmbdnwSaD6t9j46dprvsGr0+rlDgAAAFUX3izxN0NDQ0NDQ0NDQ0NDQ0NDQ0NDQ0ND"
       "Q0NDQ0NDQ0NDQ0NDQ0NDQ0NDQ0NDQ0NDQ0NDQ0NDQ0NDQ0NDQ0NDQ0NDQ0NDQ0NDQ0NDQ0NDQ0NDQ0NDQ0ND"
       "Q0NDQ0NDQ0NDQ0Pc0V4pOEi5y8zeNqKJ+D/u7T4xYCXjj////////////////////////////////w==",
+      // a span's width counted in 32 bits overflowed while the watch was told the pixels
+      "gqJXsanc/O8t4fFb17bjmDlfqYIu0xF2cZMFjJK/1v6wKnJdUZJEwnRG75kadixlYBQQAAAAAAAAAS1s+oT/"
+      "nhOiaoHOuNbPUmU7oQws+FBqe8IkIm5ZOz/LETZyU9rCzJnjbvoQ7OkdeWSyXkuND2/t8bNBhiElPKczcw/X",
   };
   int n = 0;
   for (const char* base64 : trouvees) {

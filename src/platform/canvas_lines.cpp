@@ -113,7 +113,8 @@ void Canvas::paintMovedRow(const RowSpans& shape, const std::vector<std::int64_t
       touched.top = std::min(touched.top, y);
       touched.bottom = y + 1;
     }
-    veiller_pixels(veille, std::min<std::int64_t>(w, (s.right - s.left) * std::int64_t(n)));
+    veiller_pixels(veille, std::min<std::int64_t>(
+                               w, (std::int64_t{s.right} - s.left) * std::int64_t(n)));
   }
   dirty_.unite(touched);
 }
