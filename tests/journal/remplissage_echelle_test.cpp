@@ -180,7 +180,8 @@ TEST(RemplissageEchelle, TheSeamTakesThePixelsTheFillStoppedAtAndNoOtherRegion) 
     const Bitmap avant = a_l_echelle_de(journal, 1);
     journal.ajouter(fill);
     const Bitmap apres = a_l_echelle_de(journal, 1);
-    const ZoneRemplissage zone = zone_remplie(fill, avant, apres, apres.bounds());
+    ZoneRemplissage zone;
+    zone_remplie(fill, avant, apres, apres.bounds(), zone);
     EXPECT_EQ(zone.cellule(35, 20), ZoneRemplissage::kRegion);
     EXPECT_EQ(zone.cellule(36, 20), ZoneRemplissage::kCouture);  // the strokes' ends
     EXPECT_EQ(zone.cellule(35, 21), ZoneRemplissage::kCouture);
