@@ -153,8 +153,8 @@ Rect remplir_a_l_echelle(Bitmap& image, int k, const ZoneRemplissage& zone, Veil
   if (zone.region.empty()) return {};
   const auto surface = [&](int x, int y) { return zone.surfaces[zone.indice(x / k, y / k)]; };
 
-  // The seams first, while the region's blocks still show what the fill takes there: from
-  // the region's blocks into the blocks around, as a flood, marking what it takes.
+  // The seams: from the region's blocks into the blocks around, as a flood that marks what
+  // it takes and reads only the seams' blocks.
   std::vector<Point> prises;
   const auto prendre_couture = [&](Point p) {
     if (!image.contains(p.x, p.y) ||
@@ -166,8 +166,8 @@ Rect remplir_a_l_echelle(Bitmap& image, int k, const ZoneRemplissage& zone, Veil
     prises.push_back(p);
   };
   // Nothing inside a seam's block is taken yet: the flood enters it across its sides, from
-  // pixels taken in the block beside.
-  for (const Point c : zone.coutures) {
+  // pixels taken in the block beside, which for a region's block must not be painted yet.
+  const auto entrer = [&](Point c) {
     const int x0 = c.x * k, y0 = c.y * k;
     const Colour surface_couture = zone.surfaces[zone.indice(c.x, c.y)];
     for (const Point d : voisins({0, 0})) {
@@ -176,31 +176,29 @@ Rect remplir_a_l_echelle(Bitmap& image, int k, const ZoneRemplissage& zone, Veil
       const Colour s = cote == ZoneRemplissage::kRegion
                            ? zone.surfaces[zone.indice(c.x + d.x, c.y + d.y)]
                            : 0;
-      // The side's first pixel inside and outside, and the step along it.
+      // The side's first pixel inside, and the step along it.
       const Point dedans{d.x > 0 ? x0 + k - 1 : x0, d.y > 0 ? y0 + k - 1 : y0};
       const Point pas{d.x == 0 ? 1 : 0, d.y == 0 ? 1 : 0};
       for (int i = 0; i < k; ++i) {
         const Point p{dedans.x + i * pas.x, dedans.y + i * pas.y};
         const Point dehors{p.x + d.x, p.y + d.y};
         if (!image.contains(p.x, p.y) || !image.contains(dehors.x, dehors.y)) continue;
-        Colour& dedans_p = image.row(p.y)[p.x];
-        if (!pris(zone, dedans_p, surface_couture)) continue;
+        Colour& pixel = image.row(p.y)[p.x];
+        if (!pris(zone, pixel, surface_couture)) continue;
         const Colour v = image.row(dehors.y)[dehors.x];
         if (cote == ZoneRemplissage::kRegion ? pris(zone, v, s) : v == kMarque) {
-          dedans_p = kMarque;
+          pixel = kMarque;
           prises.push_back(p);
         }
       }
     }
     veiller_pixels(veille, std::int64_t{4} * k);
-  }
-  for (std::size_t suivante = 0; suivante < prises.size(); ++suivante)
-    for (const Point v : voisins(prises[suivante])) prendre_couture(v);
+  };
 
   // The region's blocks: whatever the fill takes there, joined or not at scale K.
   const std::int64_t w = image.width(), h = image.height();
   const Colour peinture = zone.peinture;
-  for (const ZoneRemplissage::Troncon& t : zone.region) {
+  const auto peindre = [&](const ZoneRemplissage::Troncon& t) {
     const int x0 = static_cast<int>(std::min<std::int64_t>(std::int64_t{t.gauche} * k, w));
     const int x1 = static_cast<int>(std::min<std::int64_t>(std::int64_t{t.droite} * k, w));
     const int y0 = static_cast<int>(std::min<std::int64_t>(std::int64_t{t.y} * k, h));
@@ -213,9 +211,21 @@ Rect remplir_a_l_echelle(Bitmap& image, int k, const ZoneRemplissage& zone, Veil
       }
       veiller_pixels(veille, x1 - x0);
     }
+  };
+
+  // Row by row, so that the picture is gone over once: a region's row is painted as soon
+  // as the seams of the row below have been entered from it.
+  const Rect& cadre = zone.cadre;
+  std::size_t couture = 0, troncon = 0, inondee = 0;
+  for (int y = cadre.top; y <= cadre.bottom; ++y) {
+    for (; couture < zone.coutures.size() && zone.coutures[couture].y <= y; ++couture)
+      entrer(zone.coutures[couture]);
+    for (; inondee < prises.size(); ++inondee)
+      for (const Point v : voisins(prises[inondee])) prendre_couture(v);
+    for (; troncon < zone.region.size() && zone.region[troncon].y < y; ++troncon)
+      peindre(zone.region[troncon]);
   }
   for (const Point p : prises) image.row(p.y)[p.x] = peinture;
-  const Rect& cadre = zone.cadre;
   return Rect{cadre.left * k, cadre.top * k, cadre.right * k, cadre.bottom * k}.intersected(
       image.bounds());
 }
