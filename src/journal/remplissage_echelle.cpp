@@ -151,19 +151,24 @@ void zone_remplie(const EntreeTrait& trait, const Bitmap& avant, const Bitmap& a
 
 Rect remplir_a_l_echelle(Bitmap& image, int k, const ZoneRemplissage& zone, Veille* veille) {
   if (zone.region.empty()) return {};
-  const auto surface = [&](int x, int y) { return zone.surfaces[zone.indice(x / k, y / k)]; };
-
   // The seams: from the region's blocks into the blocks around, as a flood that marks what
-  // it takes and reads only the seams' blocks.
-  std::vector<Point> prises;
-  const auto prendre_couture = [&](Point p) {
-    if (!image.contains(p.x, p.y) ||
-        zone.cellule(p.x / k, p.y / k) != ZoneRemplissage::kCouture)
-      return;
+  // it takes and reads only the seams' blocks. Each pixel taken goes with its block.
+  struct Prise {
+    Point pixel, bloc;
+  };
+  std::vector<Prise> prises;
+  const auto prendre_couture = [&](Point p, Point bloc) {
+    if (!image.contains(p.x, p.y)) return;
+    // Along the block's sides only, the pixel lies in the block beside.
+    if (p.x < bloc.x * k) --bloc.x;
+    else if (p.x >= bloc.x * k + k) ++bloc.x;
+    if (p.y < bloc.y * k) --bloc.y;
+    else if (p.y >= bloc.y * k + k) ++bloc.y;
+    if (zone.cellule(bloc.x, bloc.y) != ZoneRemplissage::kCouture) return;
     Colour& c = image.row(p.y)[p.x];
-    if (!pris(zone, c, surface(p.x, p.y))) return;
+    if (!pris(zone, c, zone.surfaces[zone.indice(bloc.x, bloc.y)])) return;
     c = kMarque;
-    prises.push_back(p);
+    prises.push_back({p, bloc});
   };
   // Nothing inside a seam's block is taken yet: the flood enters it across its sides, from
   // pixels taken in the block beside, which for a region's block must not be painted yet.
@@ -188,7 +193,7 @@ Rect remplir_a_l_echelle(Bitmap& image, int k, const ZoneRemplissage& zone, Veil
         const Colour v = image.row(dehors.y)[dehors.x];
         if (cote == ZoneRemplissage::kRegion ? pris(zone, v, s) : v == kMarque) {
           pixel = kMarque;
-          prises.push_back(p);
+          prises.push_back({p, c});
         }
       }
     }
@@ -220,12 +225,14 @@ Rect remplir_a_l_echelle(Bitmap& image, int k, const ZoneRemplissage& zone, Veil
   for (int y = cadre.top; y <= cadre.bottom; ++y) {
     for (; couture < zone.coutures.size() && zone.coutures[couture].y <= y; ++couture)
       entrer(zone.coutures[couture]);
-    for (; inondee < prises.size(); ++inondee)
-      for (const Point v : voisins(prises[inondee])) prendre_couture(v);
+    for (; inondee < prises.size(); ++inondee) {
+      const Prise prise = prises[inondee];
+      for (const Point v : voisins(prise.pixel)) prendre_couture(v, prise.bloc);
+    }
     for (; troncon < zone.region.size() && zone.region[troncon].y < y; ++troncon)
       peindre(zone.region[troncon]);
   }
-  for (const Point p : prises) image.row(p.y)[p.x] = peinture;
+  for (const Prise& p : prises) image.row(p.pixel.y)[p.pixel.x] = peinture;
   return Rect{cadre.left * k, cadre.top * k, cadre.right * k, cadre.bottom * k}.intersected(
       image.bounds());
 }
