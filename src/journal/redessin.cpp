@@ -8,6 +8,7 @@
 #include "drawing/trace_symetrique.h"
 #include "journal/journal.h"
 #include "journal/mise_a_l_echelle.h"
+#include "journal/remplissage_echelle.h"
 #include "journal/temoin_echelle_un.h"
 
 namespace orvane {
@@ -20,6 +21,7 @@ Redessin::Redessin(int echelle) : echelle_(echelle) {
 void Redessin::surveiller(Veille* veille) {
   veille_ = veille;
   toile_.veille = veille;
+  if (temoin_) temoin_->surveiller(veille);
 }
 
 Redessin::~Redessin() = default;
@@ -54,7 +56,13 @@ void Redessin::tracer(const EntreeTrait& entree) {
 }
 
 void Redessin::appliquer(const Entree& entree) {
-  if (temoin_ && temoin_->appliquer(entree, toile_.bitmap(), echelle_)) return;
+  if (temoin_) {
+    if (est_remplissage(entree)) {
+      toile_.markDirty(temoin_->remplir(std::get<EntreeTrait>(entree), toile_.bitmap(), echelle_));
+      return;
+    }
+    temoin_->suivre(entree);
+  }
   std::visit(
       [&](const auto& e) {
         using T = std::decay_t<decltype(e)>;
