@@ -37,6 +37,7 @@ int filmer_en_commande(const DemandeFilm& demande, const LectureJournal& lire,
   }
   const std::string refus = refus_film(sortie, journal.largeur(), journal.hauteur(), reglages);
   if (!refus.empty()) return echec(erreurs, refus);
+  if (sans_dessin(journal)) return echec(erreurs, journal_sans_dessin(demande.journal));
   const std::int64_t largeur = std::int64_t{journal.largeur()} * demande.echelle;
   const std::int64_t hauteur = std::int64_t{journal.hauteur()} * demande.echelle;
 

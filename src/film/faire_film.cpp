@@ -65,12 +65,12 @@ std::string refus_reglages_film(FormatFilm format, int largeur, int hauteur,
       reglages.images_par_seconde > kImagesParSecondeMax)
     return "Le nombre d'images par seconde doit être un entier de " +
            to_string(kImagesParSecondeMin) + " à " + to_string(kImagesParSecondeMax) + ".";
-  const std::string echelle = refus_echelle(largeur, hauteur, reglages.echelle, reglages.lisse);
-  if (!echelle.empty()) return echelle;
+  if (reglages.echelle < kEchelleMin || reglages.echelle > kEchelleMax)
+    return refus_echelle(largeur, hauteur, reglages.echelle, reglages.lisse);
   const std::int64_t l = std::int64_t{largeur} * reglages.echelle;
   const std::int64_t h = std::int64_t{hauteur} * reglages.echelle;
   if (cote_code(format, l) <= cote_max(format) && cote_code(format, h) <= cote_max(format))
-    return {};
+    return refus_echelle(largeur, hauteur, reglages.echelle, reglages.lisse);
   const int permise = std::min(echelle_max_format(format, largeur, hauteur),
                                echelle_la_plus_grande(largeur, hauteur, reglages.lisse));
   const std::string debut = "Le format " + nom_format(format).toStdString() +
@@ -99,6 +99,11 @@ std::string refus_film(const QString& sortie, int largeur, int hauteur,
   return {};
 }
 
+bool sans_dessin(const Journal& journal) {
+  const std::vector<Entree>& entrees = journal.entrees();
+  return entrees.empty() || std::holds_alternative<EntreeToile>(entrees.back());
+}
+
 std::string journal_sans_dessin(const std::string& journal) {
   return "Le journal « " + journal + " » ne dessine rien : il n'y a pas de film à en faire.";
 }
@@ -107,6 +112,7 @@ IssueFilm faire_film(const Journal& journal, const QString& sortie, const Reglag
                      const ProgresFilm& progres) {
   const std::optional<FormatFilm> format = format_du_nom(sortie);
   if (!format) throw ErreurFichier(refus_film(sortie, 1, 1, reglages));
+  if (sans_dessin(journal)) return IssueFilm::Vide;
   ImagesDuDessin images(journal, reglages.echelle, reglages.lisse);
   if (!images.mesurer(progres.mesure, *format == FormatFilm::Gif)) return IssueFilm::Arrete;
   if (images.travail() == 0) return IssueFilm::Vide;

@@ -40,6 +40,8 @@ enum class IssueFilm { Fait, Arrete, Vide };
 IssueFilm faire_film(const Journal& journal, const QString& sortie, const ReglagesFilm& reglages,
                      const ProgresFilm& progres);
 
+// Whether the journal holds nothing after its last new canvas: it surely draws nothing.
+bool sans_dessin(const Journal& journal);
 // The sentence for a journal that draws nothing.
 std::string journal_sans_dessin(const std::string& journal);
 

@@ -99,7 +99,7 @@ TEST_F(FilmCommande, TheFilmIsWrittenWithItsProgressAndASentenceSayingWhat) {
   EXPECT_THAT(texte, HasSubstr("Mesure du dessin à l'échelle 2 : 0 %\n"));
   EXPECT_THAT(texte, HasSubstr("Mesure du dessin à l'échelle 2 : 100 %\n"));
   const std::string film = "Film « " + demande.sortie + " »";
-  EXPECT_THAT(texte, HasSubstr(film + " : 100 %\nFilm de 130 x 98 pixels, 4 secondes à 8 "
+  EXPECT_THAT(texte, HasSubstr(film + " : 100 %\nFilm de 258 x 194 pixels, 4 secondes à 8 "
                                       "images par seconde, écrit dans « " +
                                demande.sortie + " ».\n"));
   EXPECT_GT(QFile(repertoire.filePath("a.mp4")).size(), 1000);
@@ -135,7 +135,14 @@ TEST_F(FilmCommande, EachBadInputGivesOneSentenceStatusOneAndNoFile) {
        "Le format MP4 ne dépasse pas 16384 pixels de côté ; à l'échelle 2, le film en aurait "
        "18000 x 20 : la plus grande échelle possible est 1\\."},
       {d("a.webm", 16), large,
-       "À l'échelle 16, l'image aurait 144000 x 160 pixels, .*"},
+       "Le format WebM ne dépasse pas 16384 pixels de côté ; à l'échelle 16, le film en "
+       "aurait 144000 x 160 : la plus grande échelle possible est 1\\."},
+      {d("a.gif", 16), large,
+       "Le format GIF ne dépasse pas 65535 pixels de côté ; à l'échelle 16, le film en "
+       "aurait 144000 x 160 : la plus grande échelle possible est 7\\."},
+      {d("a.gif", 2), Journal({EntreeToile{30000, 10000, 0}}),
+       "À l'échelle 2, l'image aurait 60000 x 20000 pixels, plus d'un milliard : la plus "
+       "grande échelle possible est 1\\."},
       {d("a.mp4"), vide,
        "Le journal « j\\.orvane » ne dessine rien : il n'y a pas de film à en faire\\."},
   };

@@ -52,7 +52,7 @@ TEST_F(FilmFenetre, CtrlShiftFAsksTheFilmAndAFileThenWritesItInTheBackground) {
   EXPECT_EQ(d.extension_defaut, QStringLiteral("mp4"));
   EXPECT_EQ(d.filtre, QStringLiteral("films (*.mp4 *.webm *.gif)"));
   ASSERT_TRUE(progres());
-  EXPECT_THAT(progres()->labelText().toStdString(), HasSubstr(": 130 x 98 pixels, 4 s"));
+  EXPECT_THAT(progres()->labelText().toStdString(), HasSubstr(": 258 x 194 pixels, 4 s"));
 
   ASSERT_TRUE(QTest::qWaitFor([&] { return fini(); }, 20000));
   EXPECT_THAT(fichiers(), ElementsAre("dessin.mp4"));

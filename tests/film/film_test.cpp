@@ -71,6 +71,12 @@ TEST_F(Film, EachFormatHoldsTheFramesFromTheBlankCanvasToThePictureRenderAndDraw
     if (c.codec != "gif") {
       EXPECT_DOUBLE_EQ(film.images_par_seconde, 10);
     }
+    if (c.codec == "h264") {
+      QFile fichier(sortie);
+      ASSERT_TRUE(fichier.open(QIODevice::ReadOnly));
+      const QByteArray octets = fichier.readAll();
+      EXPECT_LT(octets.indexOf("moov"), octets.indexOf("mdat")) << "the index comes first";
+    }
 
     const std::optional<Bitmap> rendu = rendre(dessin, c.echelle, c.lisse, {});
     ASSERT_TRUE(rendu);
