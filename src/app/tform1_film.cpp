@@ -50,6 +50,8 @@ void TForm1::filme() {
           [this](IssueFilmFond issue, const QString& message) {
             a_la_frontiere([&] {
               film_.release()->deleteLater();
+              // The keys come back to the window, even without a window manager to say so.
+              activateWindow();
               if (issue == IssueFilmFond::Echec) systeme_.erreur(this, message);
               if (issue == IssueFilmFond::Vide)
                 systeme_.erreur(this, QStringLiteral("Rien n'est encore dessiné sur la toile : "
