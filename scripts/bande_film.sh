@@ -2,7 +2,7 @@
 # Draws the README's strip of a film: a figure drawn in the real program under Xvfb and
 # saved, its journal filmed with orvane --film, and four of the film's frames (the blank
 # canvas, two moments of the drawing, the finished picture) side by side in
-# docs/film_bande.png:
+# docs/film_bande.png (the middle of each frame):
 #   bash scripts/bande_film.sh build/orvane
 # Needs what the end-to-end tests need (bash scripts/setup.sh tests).
 racine=$(cd "$(dirname "$0")/.." && pwd)
@@ -29,6 +29,11 @@ for n in 0 13 26 39; do
   ffmpeg -v error -y -i "$TRAVAIL/film.mp4" -vf "select=eq(n\\,$n)" -frames:v 1 \
     "$TRAVAIL/image_$n.png" || echec "frame $n not read"
 done
-montage "$TRAVAIL"/image_{0,13,26,39}.png -resize 25% -tile 4x1 -geometry +4+0 \
-  -background white "$racine/docs/film_bande.png"
+# The middle half of each frame, where the figure is.
+for n in 0 13 26 39; do
+  convert "$TRAVAIL/image_$n.png" -gravity center -crop 50%x50%+0+0 +repage -resize 50% \
+    "$TRAVAIL/bande_$n.png"
+done
+montage "$TRAVAIL"/bande_{0,13,26,39}.png -tile 4x1 -geometry +4+0 -background white \
+  "$racine/docs/film_bande.png"
 echo "docs/film_bande.png"
