@@ -8,6 +8,7 @@ extern "C" {
 }
 
 #include <cstring>
+#include <utility>
 #include <optional>
 
 #include "film/palette_gif.h"
@@ -36,13 +37,21 @@ Codage codage(FormatFilm format) {
 
 }  // namespace
 
+TrameFilm::TrameFilm() = default;
+TrameFilm::TrameFilm(AVFrame* trame) : trame_(trame) {}
+TrameFilm::TrameFilm(TrameFilm&& autre) noexcept : trame_(autre.trame_) { autre.trame_ = nullptr; }
+TrameFilm& TrameFilm::operator=(TrameFilm&& autre) noexcept {
+  std::swap(trame_, autre.trame_);
+  return *this;
+}
+TrameFilm::~TrameFilm() { av_frame_free(&trame_); }
+
 struct EncodeurFilm::Etat {
   Etat(const QString& chemin, FormatFilm format)
       : chemin(chemin), format(format), fichier(chemin), sortie(fichier) {}
   ~Etat() {
     sws_freeContext(conversion);
     av_packet_free(&paquet);
-    av_frame_free(&image);
     avcodec_free_context(&codec);
     if (conteneur != nullptr) conteneur->pb = nullptr;  // SortieAvio frees its own
     avformat_free_context(conteneur);
@@ -85,15 +94,16 @@ struct EncodeurFilm::Etat {
   AVFormatContext* conteneur = nullptr;
   AVCodecContext* codec = nullptr;
   AVStream* flux = nullptr;
-  AVFrame* image = nullptr;
   AVPacket* paquet = nullptr;
+  int largeur = 0, hauteur = 0;
+  Colour fond = 0;
   SwsContext* conversion = nullptr;
   std::optional<PaletteGif> palette;
   std::int64_t suivante = 0;  // the next frame's number
 };
 
 EncodeurFilm::EncodeurFilm(const QString& chemin, FormatFilm format, int largeur, int hauteur,
-                           int images_par_seconde, const Bitmap& image_finie)
+                           int images_par_seconde, Colour fond, const Bitmap& image_finie)
     : etat_(std::make_unique<Etat>(chemin, format)) {
   // Failures are told in the program's own sentences, not in the libraries' log.
   av_log_set_level(AV_LOG_QUIET);
@@ -110,9 +120,8 @@ EncodeurFilm::EncodeurFilm(const QString& chemin, FormatFilm format, int largeur
                   .arg(QString::fromLatin1(c.codec)));
   e.codec = avcodec_alloc_context3(codec);
   e.flux = avformat_new_stream(e.conteneur, nullptr);
-  e.image = av_frame_alloc();
   e.paquet = av_packet_alloc();
-  if (e.codec == nullptr || e.flux == nullptr || e.image == nullptr || e.paquet == nullptr)
+  if (e.codec == nullptr || e.flux == nullptr || e.paquet == nullptr)
     e.echouer_codage(AVERROR(ENOMEM));
 
   AVCodecContext& k = *e.codec;
@@ -146,15 +155,14 @@ EncodeurFilm::EncodeurFilm(const QString& chemin, FormatFilm format, int largeur
   e.flux->time_base = k.time_base;
   e.flux->avg_frame_rate = k.framerate;
 
-  e.image->format = c.pixels;
-  e.image->width = largeur;
-  e.image->height = hauteur;
-  e.verifier(av_frame_get_buffer(e.image, 0));
+  e.largeur = largeur;
+  e.hauteur = hauteur;
+  e.fond = fond;
   if (format == FormatFilm::Gif) {
     e.palette.emplace(image_finie);
   } else {
     e.conversion = sws_getContext(largeur, hauteur, AV_PIX_FMT_RGB0, largeur, hauteur,
-                                  c.pixels, SWS_BILINEAR | SWS_ACCURATE_RND | SWS_FULL_CHR_H_INP, nullptr, nullptr, nullptr);
+                                  c.pixels, SWS_BILINEAR | SWS_FULL_CHR_H_INP, nullptr, nullptr, nullptr);
     if (e.conversion == nullptr) e.echouer_codage(AVERROR(ENOMEM));
     const int* bt709 = sws_getCoefficients(SWS_CS_ITU709);
     sws_setColorspaceDetails(e.conversion, bt709, 1, bt709, 0, 0, 1 << 16, 1 << 16);
@@ -169,22 +177,41 @@ EncodeurFilm::EncodeurFilm(const QString& chemin, FormatFilm format, int largeur
 
 EncodeurFilm::~EncodeurFilm() = default;
 
-bool EncodeurFilm::ajouter(const Bitmap& image, std::int64_t fois,
+TrameFilm EncodeurFilm::convertir(const Bitmap& image) {
+  Etat& e = *etat_;
+  TrameFilm film(av_frame_alloc());
+  AVFrame* trame = film.trame();
+  if (trame == nullptr) e.echouer_codage(AVERROR(ENOMEM));
+  trame->format = e.codec->pix_fmt;
+  trame->width = e.largeur;
+  trame->height = e.hauteur;
+  e.verifier(av_frame_get_buffer(trame, 0));
+  // The sides the codec refuses odd are padded with the canvas's colour.
+  Bitmap cadre;
+  const Bitmap* source = &image;
+  if (image.width() != e.largeur || image.height() != e.hauteur) {
+    cadre = Bitmap(e.largeur, e.hauteur, e.fond);
+    for (int y = 0; y < image.height(); ++y)
+      std::memcpy(cadre.row(y), image.row(y), sizeof(Colour) * image.width());
+    source = &cadre;
+  }
+  if (e.palette) {
+    e.palette->indexer(*source, trame->data[0], trame->linesize[0]);
+    std::memcpy(trame->data[1], e.palette->argb().data(), 256 * sizeof(std::uint32_t));
+  } else {
+    const auto* pixels = reinterpret_cast<const std::uint8_t*>(source->data());
+    const int pas = source->width() * 4;
+    sws_scale(e.conversion, &pixels, &pas, 0, source->height(), trame->data, trame->linesize);
+  }
+  return film;
+}
+
+bool EncodeurFilm::ajouter(const TrameFilm& trame, std::int64_t fois,
                            const std::function<bool()>& continuer) {
   Etat& e = *etat_;
-  e.verifier(av_frame_make_writable(e.image));
-  if (e.palette) {
-    e.palette->indexer(image, e.image->data[0], e.image->linesize[0]);
-    std::memcpy(e.image->data[1], e.palette->argb().data(), 256 * sizeof(std::uint32_t));
-  } else {
-    const auto* source = reinterpret_cast<const std::uint8_t*>(image.data());
-    const int pas = image.width() * 4;
-    sws_scale(e.conversion, &source, &pas, 0, image.height(), e.image->data,
-              e.image->linesize);
-  }
   for (std::int64_t i = 0; i < fois; ++i) {
-    e.image->pts = e.suivante++;
-    e.envoyer(e.image);
+    trame.trame()->pts = e.suivante++;
+    e.envoyer(trame.trame());
     if (continuer && !continuer()) return false;
   }
   return true;

@@ -3,7 +3,6 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <atomic>
-#include <cstring>
 #include <exception>
 #include <thread>
 #include <variant>
@@ -20,7 +19,8 @@ namespace orvane {
 
 namespace {
 
-// Frames waiting for the encoder: one being drawn, one waiting, one being encoded.
+// Frames waiting for the encoder, converted for it: with the one being drawn and the one
+// being encoded, memory holds a few frames whatever the film's length.
 constexpr std::size_t kImagesEnAttente = 2;
 
 std::string refus(const QString& sortie, const QString& cause) {
@@ -42,15 +42,6 @@ Colour couleur_toile(const Journal& journal) {
   for (auto e = entrees.rbegin(); e != entrees.rend(); ++e)
     if (const auto* toile = std::get_if<EntreeToile>(&*e)) return toile->couleur & 0xFFFFFFu;
   return 0;
-}
-
-// `image` at the frame's size, the sides the codec refuses padded with the canvas's colour.
-Bitmap cadrer(const Bitmap& image, int largeur, int hauteur, Colour fond) {
-  if (image.width() == largeur && image.height() == hauteur) return image;
-  Bitmap cadre(largeur, hauteur, fond);
-  for (int y = 0; y < image.height(); ++y)
-    std::memcpy(cadre.row(y), image.row(y), sizeof(Colour) * image.width());
-  return cadre;
 }
 
 }  // namespace
@@ -120,8 +111,8 @@ IssueFilm faire_film(const Journal& journal, const QString& sortie, const Reglag
   const int largeur = static_cast<int>(cote_code(*format, images.largeur()));
   const int hauteur = static_cast<int>(cote_code(*format, images.hauteur()));
   const Colour fond = couleur_toile(journal);
-  EncodeurFilm encodeur(sortie, *format, largeur, hauteur, reglages.images_par_seconde,
-                        cadrer(images.prendre_image_finie(), largeur, hauteur, fond));
+  EncodeurFilm encodeur(sortie, *format, largeur, hauteur, reglages.images_par_seconde, fond,
+                        images.prendre_image_finie());
 
   const std::int64_t total = reglages.images_dessin() + reglages.images_tenue();
   std::atomic<std::int64_t> encodees{0};
@@ -136,7 +127,7 @@ IssueFilm faire_film(const Journal& journal, const QString& sortie, const Reglag
     try {
       bool complet = true;
       while (std::optional<ImageFilm> image = file.retirer())
-        if (!encodeur.ajouter(image->image, image->fois, continuer)) complet = false;
+        if (!encodeur.ajouter(image->trame, image->fois, continuer)) complet = false;
       if (complet && !arret) encodeur.finir();
     } catch (...) {
       erreur = std::current_exception();
@@ -151,7 +142,7 @@ IssueFilm faire_film(const Journal& journal, const QString& sortie, const Reglag
     fait = images.filmer(
         reglages.images_dessin(), reglages.images_tenue(),
         [&](const Bitmap& image, std::int64_t fois) {
-          if (!file.deposer({cadrer(image, largeur, hauteur, fond), fois}, continuer))
+          if (!file.deposer({encodeur.convertir(image), fois}, continuer))
             throw DessinInterrompu{};
         },
         continuer);

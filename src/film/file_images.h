@@ -9,13 +9,13 @@
 #include <mutex>
 #include <optional>
 
-#include "platform/bitmap.h"
+#include "film/encodeur_film.h"
 
 namespace orvane {
 
 // A frame on its way to the encoder, and how many times in a row it is shown.
 struct ImageFilm {
-  Bitmap image;
+  TrameFilm trame;
   std::int64_t fois = 1;
 };
 
