@@ -160,19 +160,36 @@ TEST_F(FilmCommande, EachBadInputGivesOneSentenceStatusOneAndNoFile) {
   }
 }
 
-TEST_F(FilmCommande, AFullDiskGivesItsSentenceAndLeavesNothing) {
-  const QString point = repertoire.filePath("petit");
-  ASSERT_TRUE(QDir().mkdir(point));
-  if (mount("tmpfs", QFile::encodeName(point).constData(), "tmpfs", 0, "size=16k") != 0)
+TEST_F(FilmCommande, AFullDiskOrAReadOnlyFolderGivesItsSentenceAndLeavesNothing) {
+  const QString plein = repertoire.filePath("plein"), lecture = repertoire.filePath("lecture");
+  ASSERT_TRUE(QDir().mkdir(plein) && QDir().mkdir(lecture));
+  // Small file systems mounted for the test: mounting needs root, whom no mode stops.
+  if (mount("tmpfs", QFile::encodeName(plein).constData(), "tmpfs", 0, "size=16k") != 0)
     GTEST_SKIP() << "cannot mount a small file system here (needs root)";
-  const std::string film = QFile::encodeName(point + "/a.webm").toStdString();
-  const int statut = lancer({"j.orvane", film, 4, 2, 10, false}, test::journal_exemple());
+  const bool lecture_montee =
+      mount("tmpfs", QFile::encodeName(lecture).constData(), "tmpfs", MS_RDONLY, "") == 0;
+  const auto film = [](const QString& dossier) {
+    return QFile::encodeName(dossier + "/a.webm").toStdString();
+  };
+  const int statut = lancer({"j.orvane", film(plein), 4, 2, 10, false}, test::journal_exemple());
   const std::string texte = erreurs.str();
-  seuls(point, {});
-  umount2(QFile::encodeName(point).constData(), MNT_DETACH);
+  seuls(plein, {});
+  int statut_lecture = 1;
+  std::string texte_lecture;
+  if (lecture_montee) {
+    statut_lecture = lancer({"j.orvane", film(lecture), 1, 2, 10, false}, test::journal_exemple());
+    texte_lecture = erreurs.str();
+    umount2(QFile::encodeName(lecture).constData(), MNT_DETACH);
+  }
+  umount2(QFile::encodeName(plein).constData(), MNT_DETACH);
   EXPECT_EQ(statut, 1);
   EXPECT_THAT(texte, MatchesRegex("(.*\n)?orvane : Impossible d'écrire le film « .*/a\\.webm » : "
                                   "plus de place sur le disque\\.\n"));
+  if (!lecture_montee) return;
+  EXPECT_EQ(statut_lecture, 1);
+  EXPECT_THAT(texte_lecture, MatchesRegex("orvane : Impossible d'écrire le film « .*/a\\.webm » : "
+                                          "le répertoire « .*/lecture » n'est pas accessible en "
+                                          "écriture\\.\n"));
 }
 
 }  // namespace
