@@ -65,7 +65,7 @@ void FilmEnFond::travailler() {
   };
   try {
     switch (faire_film(journal_, chemin_, reglages_, {suivre(true), suivre(false)})) {
-      case IssueFilm::Fait: issue_ = arret_ ? IssueFilmFond::Annule : IssueFilmFond::Ecrit; break;
+      case IssueFilm::Fait: issue_ = IssueFilmFond::Ecrit; break;
       case IssueFilm::Vide: issue_ = IssueFilmFond::Vide; break;
       case IssueFilm::Arrete: issue_ = IssueFilmFond::Annule; break;
     }

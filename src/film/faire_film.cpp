@@ -119,6 +119,7 @@ IssueFilm faire_film(const Journal& journal, const QString& sortie, const Reglag
   std::atomic<bool> arret{false};
   FileImages file(kImagesEnAttente);
   std::exception_ptr erreur;
+  bool ecrit = false;  // by the encoder's thread, read once it has ended
   std::thread codage([&] {
     const auto continuer = [&] {
       ++encodees;
@@ -128,7 +129,10 @@ IssueFilm faire_film(const Journal& journal, const QString& sortie, const Reglag
       bool complet = true;
       while (std::optional<ImageFilm> image = file.retirer())
         if (!encodeur.ajouter(image->trame, image->fois, continuer)) complet = false;
-      if (complet && !arret) encodeur.finir();
+      if (complet && !arret) {
+        encodeur.finir();
+        ecrit = true;
+      }
     } catch (...) {
       erreur = std::current_exception();
     }
@@ -166,8 +170,10 @@ IssueFilm faire_film(const Journal& journal, const QString& sortie, const Reglag
   }
   codage.join();
   if (erreur) std::rethrow_exception(erreur);
-  if (fait && !arret) rapporter();
-  return fait && !arret ? IssueFilm::Fait : IssueFilm::Arrete;
+  // A stop asked once the file was in place comes too late to undo it.
+  if (!ecrit) return IssueFilm::Arrete;
+  rapporter();
+  return IssueFilm::Fait;
 }
 
 }  // namespace orvane
