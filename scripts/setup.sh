@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Installs, from Debian packages and only when missing, what the asked-for groups need:
-#   program  Qt, its translations and the build tools (the default)
+#   program  Qt, its translations, FFmpeg's libraries and the build tools (the default)
 #   tests    the program's, plus GoogleTest, Xvfb, xdotool, the desktop-file checkers and
 #            what builds and checks the Debian package (dpkg-dev, file, lintian), and
-#            what finds a file's type as the desktop does (xdg-utils, shared-mime-info)
-#   bench    the program's, plus Google Benchmark and its peers Cairo and OpenCV
+#            what finds a file's type as the desktop does (xdg-utils, shared-mime-info),
+#            and ffprobe (in ffmpeg), which reads the films back as players do
+#   bench    the program's, plus Google Benchmark and its peers Cairo, OpenCV and the ffmpeg
+#            program (films made from PNG frames, as a user would without Orvane)
 #   fuzz     the program's, plus clang and its sanitizer and libFuzzer runtimes
 # As root it calls apt-get itself, otherwise through sudo. Silent when nothing is missing.
 # With --list it only prints the groups' packages, one a line.
@@ -28,15 +30,17 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev qt6-translations-l10n libxcb1-dev
   zlib1g-dev libpng-dev libjpeg-dev
+  libavcodec-dev libavformat-dev libswscale-dev libavutil-dev
 )
 for groupe in "${groupes[@]}"; do
   case "$groupe" in
     tests)
       packages+=(libgtest-dev libgmock-dev xvfb xdotool imagemagick x11-utils
                  fonts-dejavu-core fonts-dejavu-extra desktop-file-utils appstream
-                 dpkg-dev file lintian xdg-utils shared-mime-info libfile-mimeinfo-perl)
+                 dpkg-dev file lintian xdg-utils shared-mime-info libfile-mimeinfo-perl
+                 ffmpeg)
       ;;
-    bench) packages+=(libbenchmark-dev libcairo2-dev libopencv-dev) ;;
+    bench) packages+=(libbenchmark-dev libcairo2-dev libopencv-dev ffmpeg) ;;
     fuzz) packages+=(clang libclang-rt-14-dev llvm-14) ;;
   esac
 done

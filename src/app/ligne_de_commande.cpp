@@ -5,6 +5,7 @@
 #include <charconv>
 #include <string_view>
 
+#include "film/reglages_film.h"
 #include "journal/redessin.h"
 
 namespace orvane {
@@ -14,6 +15,8 @@ namespace {
 constexpr std::string_view kUsage =
     "Usage : orvane [--help] [--version] [OPTIONS DE QT] [IMAGE]\n"
     "        orvane --render JOURNAL.orvane --scale K --output IMAGE [--smooth]\n"
+    "        orvane --film JOURNAL.orvane --output FILM [--scale K] [--duration S] [--fps N]\n"
+    "               [--smooth]\n"
     "        orvane --thumbnail JOURNAL.orvane VIGNETTE.png TAILLE\n";
 
 constexpr std::string_view kAide =
@@ -32,6 +35,16 @@ constexpr std::string_view kAide =
     "  --scale K         l'échelle, un entier de 1 à 16 : l'image est K fois plus grande\n"
     "  --output IMAGE    l'image écrite ; .png, .bmp, .jpg ou .jpeg en choisit le format\n"
     "  --smooth          lisse les bords : dessinée 4 fois plus grande, puis réduite\n"
+    "\n"
+    "Filmer le dessin d'un journal, trait après trait, sans fenêtre :\n"
+    "  --film JOURNAL    le journal à filmer\n"
+    "  --output FILM     le film écrit ; .mp4 (H.264), .webm (VP9) ou .gif en choisit\n"
+    "                    le format\n"
+    "  --scale K         l'échelle, de 1 à 16 (1 par défaut)\n"
+    "  --duration S      la durée du dessin en secondes, de 1 à 600 (20 par défaut), suivie\n"
+    "                    de 3 secondes de l'image finie\n"
+    "  --fps N           les images par seconde, de 1 à 60 (30 par défaut)\n"
+    "  --smooth          lisse les bords, comme pour --render\n"
     "\n"
     "  --thumbnail JOURNAL VIGNETTE TAILLE\n"
     "                    écrit en PNG l'image du journal réduite à TAILLE x TAILLE pixels\n"
@@ -96,6 +109,8 @@ DemandeLigne erreur_rendu(std::ostream& erreurs, std::string_view phrase) {
 
 // The re-drawing's options that take a value, as "--scale 4" or "--scale=4".
 constexpr std::array<std::string_view, 3> kOptionsRendu = {"--render", "--scale", "--output"};
+// The film's own options that take a value.
+constexpr std::array<std::string_view, 3> kOptionsFilm = {"--film", "--duration", "--fps"};
 
 // An integer from `min` to `max`, the whole text.
 std::optional<int> entier_lu(std::string_view texte, int min, int max) {
@@ -128,6 +143,46 @@ DemandeLigne demande_rendu(const DemandeLigne& lue, const std::optional<std::str
   return demande;
 }
 
+// The film asked for, once every option is read.
+DemandeLigne demande_film(const DemandeLigne& lue, const std::string& journal,
+                          const std::optional<std::string>& echelle,
+                          const std::optional<std::string>& sortie,
+                          const std::optional<std::string>& duree,
+                          const std::optional<std::string>& images, bool lisse,
+                          std::ostream& erreurs) {
+  if (!sortie) return erreur_rendu(erreurs, "Il manque le film à écrire : --output FILM.");
+  if (!lue.image.empty())
+    return erreur_rendu(erreurs, "Avec --film, « " + lue.image + " » est de trop.");
+  DemandeFilm film{journal, *sortie, 1, kDureeFilmDefaut, kImagesParSecondeDefaut, lisse};
+  if (echelle) {
+    const std::optional<int> k = entier_lu(*echelle, kEchelleMin, kEchelleMax);
+    if (!k)
+      return erreur_rendu(erreurs,
+                          "L'échelle « " + *echelle + " » n'est pas un entier de 1 à 16.");
+    film.echelle = *k;
+  }
+  if (duree) {
+    const std::optional<int> s = entier_lu(*duree, kDureeFilmMin, kDureeFilmMax);
+    if (!s)
+      return erreur_rendu(erreurs, "La durée « " + *duree + " » n'est pas un entier de " +
+                                       std::to_string(kDureeFilmMin) + " à " +
+                                       std::to_string(kDureeFilmMax) + " secondes.");
+    film.duree = *s;
+  }
+  if (images) {
+    const std::optional<int> n = entier_lu(*images, kImagesParSecondeMin, kImagesParSecondeMax);
+    if (!n)
+      return erreur_rendu(erreurs, "Le nombre d'images par seconde « " + *images +
+                                       " » n'est pas un entier de " +
+                                       std::to_string(kImagesParSecondeMin) + " à " +
+                                       std::to_string(kImagesParSecondeMax) + ".");
+    film.images_par_seconde = *n;
+  }
+  DemandeLigne demande;
+  demande.film = film;
+  return demande;
+}
+
 // The thumbnail asked for, once every option is read: nothing else may come with it.
 DemandeLigne demande_vignette(const DemandeLigne& lue, const DemandeVignette& vignette,
                               const std::string& taille, bool rendu, std::ostream& erreurs) {
@@ -151,7 +206,7 @@ DemandeLigne demande_vignette(const DemandeLigne& lue, const DemandeVignette& vi
 DemandeLigne lire_ligne_de_commande(int argc, const char* const* argv, std::ostream& sortie,
                                     std::ostream& erreurs) {
   DemandeLigne demande;
-  std::optional<std::string> journal, echelle, image_sortie;
+  std::optional<std::string> journal, echelle, image_sortie, film, duree, images;
   std::optional<DemandeVignette> vignette;
   std::string taille_vignette;
   bool lisse = false;
@@ -176,6 +231,15 @@ DemandeLigne lire_ligne_de_commande(int argc, const char* const* argv, std::ostr
         return erreur_rendu(erreurs, "L'option « " + std::string(nom) + " » attend une valeur.");
       }
       (nom == "--render" ? journal : nom == "--scale" ? echelle : image_sortie) = valeur;
+    } else if (parmi(nom, kOptionsFilm)) {
+      if (nom.size() < argument.size()) {
+        (nom == "--film" ? film : nom == "--duration" ? duree : images) =
+            std::string(argument.substr(nom.size() + 1));
+      } else if (i + 1 < argc) {
+        (nom == "--film" ? film : nom == "--duration" ? duree : images) = argv[++i];
+      } else {
+        return erreur_rendu(erreurs, "L'option « " + std::string(nom) + " » attend une valeur.");
+      }
     } else if (argument == "--thumbnail") {
       if (i + 3 >= argc)
         return erreur_rendu(erreurs, "L'option « --thumbnail » attend le journal, la vignette "
@@ -205,6 +269,14 @@ DemandeLigne lire_ligne_de_commande(int argc, const char* const* argv, std::ostr
     }
   }
   const bool rendu = journal || echelle || image_sortie || lisse;
+  if (film || duree || images) {
+    if (vignette || journal)
+      return erreur_rendu(erreurs, "L'option --film ne va ni avec --render ni avec --thumbnail.");
+    if (!film)
+      return erreur_rendu(erreurs, "Les options --duration et --fps ne servent qu'avec --film "
+                                   "JOURNAL.orvane.");
+    return demande_film(demande, *film, echelle, image_sortie, duree, images, lisse, erreurs);
+  }
   if (vignette) return demande_vignette(demande, *vignette, taille_vignette, rendu, erreurs);
   if (rendu)
     return demande_rendu(demande, journal, echelle, image_sortie, lisse, erreurs);

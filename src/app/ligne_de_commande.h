@@ -4,6 +4,8 @@
 #include <ostream>
 #include <string>
 
+#include "film/reglages_film.h"
+
 namespace orvane {
 
 // A journal re-drawn at a scale into a picture file, without a window.
@@ -11,6 +13,16 @@ struct DemandeRendu {
   std::string journal;
   std::string sortie;
   int echelle = 0;
+  bool lisse = false;
+};
+
+// A journal's drawing filmed, without a window.
+struct DemandeFilm {
+  std::string journal;
+  std::string sortie;
+  int echelle = 1;
+  int duree = kDureeFilmDefaut;
+  int images_par_seconde = kImagesParSecondeDefaut;
   bool lisse = false;
 };
 
@@ -30,13 +42,14 @@ struct DemandeLigne {
   std::optional<int> fin;   // the exit status when the program must end at once
   std::string image;        // the picture to paint at start, empty for none
   std::optional<DemandeRendu> rendu;
+  std::optional<DemandeFilm> film;
   std::optional<DemandeVignette> vignette;
 };
 
 // Reads the command line before any window is made, so that neither --help, --version nor
 // a mistake needs a display. --help and --version answer on `sortie`; an unknown option or
 // a second picture is told on `erreurs` with the usage (status 2); a mistake in a
-// re-drawing's or a thumbnail's options in one sentence (status 1). The toolkit's own
+// re-drawing's, a film's or a thumbnail's options in one sentence (status 1). The toolkit's own
 // options that make sense for a full-screen window (-platform NAME, -display NAME, -style
 // NAME, -qwindowtitle TITLE, -reverse, ...) are left to the toolkit; the others, -geometry
 // among them, are refused with the usage.

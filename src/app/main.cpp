@@ -9,6 +9,7 @@
 
 #include "app/application_orvane.h"
 #include "app/controls/frontiere.h"
+#include "app/film_commande.h"
 #include "app/fin_par_signal.h"
 #include "app/ligne_de_commande.h"
 #include "app/plateforme_x11.h"
@@ -39,6 +40,12 @@ int main(int argc, char** argv) {
     orvane::supprimer_temporaires_par_signal();
     return orvane::redessiner_en_commande(*demande.rendu, dessin_du_fichier, std::cerr,
                                           ::isatty(STDERR_FILENO) == 1);
+  }
+  if (demande.film) {
+    const QCoreApplication app(argc, argv);
+    orvane::supprimer_temporaires_par_signal();
+    return orvane::filmer_en_commande(*demande.film, orvane::lire_journal, std::cerr,
+                                      ::isatty(STDERR_FILENO) == 1);
   }
   if (demande.vignette) {
     const QCoreApplication app(argc, argv);

@@ -9,6 +9,7 @@ Raccourci raccourci_de(int code, Qt::KeyboardModifiers etats) {
     switch (code) {
       case 0x5A: return Raccourci::Suivant;
       case 0x53: return Raccourci::Redessin;
+      case 0x46: return Raccourci::Film;
       default: return Raccourci::Aucun;
     }
   }

@@ -11,6 +11,7 @@ enum class Raccourci {
   Suivant,    // Ctrl+Y or Ctrl+Shift+Z, as F5
   Sauve,      // Ctrl+S
   Redessin,   // Ctrl+Shift+S: the picture re-drawn at a scale into a file
+  Film,       // Ctrl+Shift+F: a film of the picture being drawn
   Ouvrir,     // Ctrl+O
   Quitter,    // Ctrl+Q
 };

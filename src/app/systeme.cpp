@@ -12,6 +12,7 @@
 
 #include "app/controls/couleurs_qt.h"
 #include "app/dialogue_echelle.h"
+#include "app/dialogue_film.h"
 
 namespace orvane {
 
@@ -132,6 +133,13 @@ QString SystemeQt::enregistrer_image(QWidget* parent, const DialogueImage& d) {
 std::optional<ChoixEchelle> SystemeQt::choisir_echelle(QWidget* parent, QSize taille,
                                                        ChoixEchelle initial) {
   DialogueEchelle dialogue(taille, initial, parent);
+  if (executer(dialogue) != QDialog::Accepted) return std::nullopt;
+  return dialogue.choix();
+}
+
+std::optional<ChoixFilm> SystemeQt::choisir_film(QWidget* parent, QSize taille,
+                                                 ChoixFilm initial) {
+  DialogueFilm dialogue(taille, initial, parent);
   if (executer(dialogue) != QDialog::Accepted) return std::nullopt;
   return dialogue.choix();
 }

@@ -28,6 +28,15 @@ struct ChoixEchelle {
   bool operator==(const ChoixEchelle&) const = default;
 };
 
+// What the film's dialog asks for: a scale, the drawing's length in seconds and whether
+// to smooth.
+struct ChoixFilm {
+  int echelle = 1;
+  int duree = 20;
+  bool lisse = false;
+  bool operator==(const ChoixFilm&) const = default;
+};
+
 // Screen cursors, by their codes.
 enum CurseurEcran : int {
   crDefault = 0,
@@ -67,6 +76,10 @@ class Systeme {
   // opening on `initial`; nothing when cancelled.
   virtual std::optional<ChoixEchelle> choisir_echelle(QWidget* parent, QSize taille,
                                                       ChoixEchelle initial) = 0;
+  // The film's scale, length and smoothing for a canvas of `taille` at scale 1, opening
+  // on `initial`; nothing when cancelled.
+  virtual std::optional<ChoixFilm> choisir_film(QWidget* parent, QSize taille,
+                                                ChoixFilm initial) = 0;
   // Ends the message loop: the program exits.
   virtual void terminer() = 0;
 };
@@ -88,6 +101,8 @@ class SystemeQt : public Systeme {
   QString enregistrer_image(QWidget* parent, const DialogueImage& dialogue) override;
   std::optional<ChoixEchelle> choisir_echelle(QWidget* parent, QSize taille,
                                               ChoixEchelle initial) override;
+  std::optional<ChoixFilm> choisir_film(QWidget* parent, QSize taille,
+                                        ChoixFilm initial) override;
   void terminer() override;
 
  private:

@@ -17,6 +17,7 @@
 #include "app/controls/tradiogroup.h"
 #include "app/controls/ttimer.h"
 #include "app/controls/tupdown.h"
+#include "app/film_en_fond.h"
 #include "app/raccourcis.h"
 #include "app/redessin_en_fond.h"
 #include "app/systeme.h"
@@ -306,6 +307,15 @@ class TForm1 : public QWidget {
   // The drawing in the background, while one runs.
   RedessinEnFond* redessin_en_cours() const { return redessin_.get(); }
 
+  // ---- Films ----
+  // Ctrl+Shift+F: asks a scale, a length and a file, then films the journal's drawing
+  // into it in the background, with a progress dialog that can stop it.
+  void filme();
+  // The journal to film: the canvas's.
+  std::function<Journal()> journal_a_filmer = [this] { return journal.journal(); };
+  // The film in the background, while one is made.
+  FilmEnFond* film_en_cours() const { return film_.get(); }
+
   // The screen in the window's own coordinates, and in the screen's pixels, which are the
   // canvas's.
   QSize taille_ecran() const { return systeme_.taille_ecran(); }
@@ -344,6 +354,8 @@ class TForm1 : public QWidget {
   std::optional<int> avant_ctrl_;
   ChoixEchelle choix_echelle_;  // the re-drawing's last choice, offered again
   std::unique_ptr<RedessinEnFond> redessin_;  // while one runs
+  ChoixFilm choix_film_;  // the film's last choice, offered again
+  std::unique_ptr<FilmEnFond> film_;  // while one is made
 };
 
 // The one window of the program.

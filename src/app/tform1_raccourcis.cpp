@@ -1,4 +1,4 @@
-// Ctrl+Z, Ctrl+Y, Ctrl+S, Ctrl+Shift+S, Ctrl+O and Ctrl+Q: the Ctrl held for them chooses
+// Ctrl+Z, Ctrl+Y, Ctrl+S, Ctrl+Shift+S, Ctrl+Shift+F, Ctrl+O and Ctrl+Q: the Ctrl held for them chooses
 // no centre. The keys typed into the picture's name are text until the user is back on
 // the canvas.
 #include "app/tform1.h"
@@ -12,6 +12,7 @@ void TForm1::lancer_raccourci(Raccourci raccourci) {
     case Raccourci::Suivant: refait_un_pas(); break;
     case Raccourci::Sauve: Panel7Click(); break;
     case Raccourci::Redessin: redessine_a_l_echelle(); break;
+    case Raccourci::Film: filme(); break;
     case Raccourci::Ouvrir: Panel5Click(); break;
     case Raccourci::Quitter: demande_quitter(); break;
     case Raccourci::Aucun: break;

@@ -74,7 +74,7 @@ int creer_temporaire_nomme(const QString& repertoire, QByteArray& nom, int& plac
   for (int essai = 0; essai < 100; ++essai) {
     nom = nom_temporaire(repertoire);
     place = retenir_pour_signal(nom);
-    const int fd = ::open(nom.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    const int fd = ::open(nom.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0) return fd;
     const int code = errno;
     oublier_pour_signal(place);
@@ -131,7 +131,7 @@ EcritureAtomique::EcritureAtomique(const QString& chemin) {
   const QByteArray dossier = QFile::encodeName(repertoire);
   // The link into place goes through /proc: without it, a named temporary.
   if (sans_nom_essaye && ::access("/proc/self/fd", X_OK) == 0) {
-    fd_ = ::open(dossier.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    fd_ = ::open(dossier.constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0666);
     if (fd_ < 0 && (errno == ENOENT || errno == ENOTDIR)) {
       cause_ = QStringLiteral("répertoire introuvable");
       return;
@@ -165,18 +165,45 @@ bool EcritureAtomique::vider() noexcept {
     const ssize_t n = ::write(fd_, p, reste);
     if (n < 0) {
       if (errno == EINTR) continue;
-      try {
-        cause_ = cause_systeme(errno);
-      } catch (...) {  // no memory left even for the sentence
-      }
-      if (cause_.isEmpty()) cause_ = QStringLiteral("?");
-      return false;
+      return echouer(errno);
     }
     p += n;
     reste -= static_cast<std::size_t>(n);
   }
   rempli_ = 0;
   return true;
+}
+
+bool EcritureAtomique::echouer(int code) noexcept {
+  try {
+    cause_ = cause_systeme(code);
+  } catch (...) {  // no memory left even for the sentence
+  }
+  if (cause_.isEmpty()) cause_ = QStringLiteral("?");
+  return false;
+}
+
+bool EcritureAtomique::aller_a(std::int64_t position) noexcept {
+  if (fd_ < 0 || !cause_.isEmpty() || !vider()) return false;
+  if (::lseek(fd_, position, SEEK_SET) < 0) return echouer(errno);
+  return true;
+}
+
+std::int64_t EcritureAtomique::relire(std::int64_t position, char* octets,
+                                      std::size_t longueur) noexcept {
+  if (fd_ < 0 || !cause_.isEmpty() || !vider()) return -1;
+  for (;;) {
+    const ssize_t n = ::pread(fd_, octets, longueur, position);
+    if (n >= 0) return n;
+    if (errno != EINTR) return echouer(errno), -1;
+  }
+}
+
+std::int64_t EcritureAtomique::longueur() noexcept {
+  if (fd_ < 0 || !cause_.isEmpty() || !vider()) return -1;
+  struct stat etat {};
+  if (::fstat(fd_, &etat) != 0) return echouer(errno), -1;
+  return etat.st_size;
 }
 
 bool EcritureAtomique::ecrire(const char* octets, std::size_t longueur) noexcept {

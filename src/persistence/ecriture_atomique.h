@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 
 namespace orvane {
@@ -29,12 +30,19 @@ class EcritureAtomique {
   const QString& cause() const { return cause_; }
   // Appends bytes; false once anything failed (the cause then says why).
   bool ecrire(const char* octets, std::size_t longueur) noexcept;
+  // For writers that go back over what they wrote (a film's index): where the next bytes
+  // go, what was written read back, and the length so far. False or -1 once anything
+  // failed (the cause then says why).
+  bool aller_a(std::int64_t position) noexcept;
+  std::int64_t relire(std::int64_t position, char* octets, std::size_t longueur) noexcept;
+  std::int64_t longueur() noexcept;
   // Flushes to the disk and puts the new file in place. Returns empty, or the cause of the
   // failure (the old file then stays as it was).
   QString valider();
 
  private:
   bool vider() noexcept;
+  bool echouer(int code) noexcept;
   void abandonner() noexcept;
 
   QByteArray cible_;       // the path replaced

@@ -20,6 +20,11 @@ class Veille {
   // Parts of a stroke between two looks.
   static constexpr int kPartiesEntreRegards = 16;
 
+  Veille() = default;
+  // A watch that looks every `pixels_entre_regards` pixels (at least one).
+  explicit Veille(std::int64_t pixels_entre_regards)
+      : entre_regards_(pixels_entre_regards > 0 ? pixels_entre_regards : 1),
+        pixels_restants_(entre_regards_) {}
   virtual ~Veille() = default;
 
   void pixels(std::int64_t n) {
@@ -35,17 +40,22 @@ class Veille {
   // The parts finished since the current piece of work began.
   std::int64_t parties() const { return parties_; }
   void nouveau_travail() { parties_ = 0; }
+  // The pixels reported since the watch was made.
+  std::int64_t pixels_vus() const { return pixels_avant_ + entre_regards_ - pixels_restants_; }
   // Reports the progress and throws DessinInterrompu when asked to stop.
   virtual void regarder() = 0;
 
  private:
   void regarder_maintenant() {
-    pixels_restants_ = kPixelsEntreRegards;
+    pixels_avant_ += entre_regards_ - pixels_restants_;
+    pixels_restants_ = entre_regards_;
     parties_restantes_ = kPartiesEntreRegards;
     regarder();
   }
 
+  std::int64_t entre_regards_ = kPixelsEntreRegards;
   std::int64_t pixels_restants_ = kPixelsEntreRegards;
+  std::int64_t pixels_avant_ = 0;  // those of the pixels told before the last look
   int parties_restantes_ = kPartiesEntreRegards;
   std::int64_t parties_ = 0;
 };

@@ -58,14 +58,16 @@ TEST_F(Demarrage, FieldsColoursAndCaptionsAfterStartUp) {
                            "crayon, soit à l'arrière-plan du canevas, mais pas aux deux"));
   EXPECT_TRUE(form->ComboBox1->itemText(15).endsWith(QStringLiteral("mais pas aux deux")));
   const QStringList aide = form->Memo1->toPlainText().split(u'\n');
-  EXPECT_EQ(aide.size(), 35);
+  EXPECT_EQ(aide.size(), 37);
   // The shortcuts, the journal, the command line, the mouse and the real width step.
   for (const char* ligne :
        {"Ctrl+Z : annuler        Ctrl+Y (ou Ctrl+Maj+Z) : refaire",
         "Ctrl+S : Sauve        Ctrl+O : Ouvrir",
         "Ctrl+Maj+S : redessiner l'image à une échelle, dans un fichier",
+        "Ctrl+Maj+F : filmer le dessin, trait après trait (MP4, WebM ou GIF)",
         "Journal : Sauve écrit aussi le journal du dessin (même nom, en .orvane) ;",
         "     orvane --render image.orvane --scale 4 --output grande.png",
+        "     orvane --film image.orvane --output dessin.mp4",
         "F12, Echap ou Ctrl+Q : sortie demandée",
         "bouton du milieu : annule les losanges en cours", "Ctrl seul puis clik : place le centre",
         "w,W  => taille crayon - 4", "x,X   => taille crayon + 4"}) {

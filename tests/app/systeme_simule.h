@@ -54,6 +54,10 @@ class SystemeSimule : public Systeme {
     echelles_demandees.emplace_back(taille, initial);
     return reponse_echelle;
   }
+  std::optional<ChoixFilm> choisir_film(QWidget*, QSize taille, ChoixFilm initial) override {
+    films_demandes.emplace_back(taille, initial);
+    return reponse_film;
+  }
   void terminer() override { ++terminaisons; }
 
   QSize ecran_;
@@ -75,6 +79,8 @@ class SystemeSimule : public Systeme {
   std::vector<DialogueImage> dialogues_enregistrement;
   std::optional<ChoixEchelle> reponse_echelle;
   std::vector<std::pair<QSize, ChoixEchelle>> echelles_demandees;  // canvas, choice offered
+  std::optional<ChoixFilm> reponse_film;
+  std::vector<std::pair<QSize, ChoixFilm>> films_demandes;  // canvas, choice offered
   int terminaisons = 0;
 };
 

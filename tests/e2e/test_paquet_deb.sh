@@ -2,7 +2,7 @@
 # `cpack -G DEB` from the build tree makes a Debian package holding the stripped program,
 # the desktop entry that opens pictures and journals, the icons, the metainfo, the journals'
 # type and thumbnailer and the gzipped manual page under /usr, with Depends computed from
-# the binary; the desktop entry, the metainfo and the type validate, and lintian finds no
+# the binary (Qt, the C library, FFmpeg's libraries for films); the desktop entry, the metainfo and the type validate, and lintian finds no
 # error.
 source "$(dirname "$0")/lib.sh"
 
@@ -25,6 +25,10 @@ done
 controle=$(dpkg-deb -I "$paquet")
 grep -q '^ Depends: .*libqt6widgets6' <<<"$controle" || echec "no Depends on Qt Widgets: $controle"
 grep -q '^ Depends: .*libc6' <<<"$controle" || echec "no Depends on the C library: $controle"
+for bibliotheque in libavcodec libavformat libswscale; do
+  grep -q "^ Depends: .*$bibliotheque[0-9]" <<<"$controle" ||
+    echec "no Depends on FFmpeg's $bibliotheque, which films need: $controle"
+done
 
 racine="$TRAVAIL/racine"
 dpkg-deb -x "$paquet" "$racine"
