@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <utility>
 #include <vector>
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -15,11 +16,11 @@
 
 namespace orvane {
 
-// The pixels a fill may still paint, one bit each, 64 to a word: a run's ends and the next
-// run are then found a word at a time, without a branch per pixel. Words are read from the
-// picture on first use, so a small fill costs only the area it looks at. The fill clears
-// the runs it takes and paints them all at the end, row by row: the picture is then read
-// and written in order rather than a run here and there.
+// The pixels a fill may still take, one bit each, 64 to a word, so that a fill works on 64
+// pixels at once. Words are read from the picture on first use, so a small fill costs only
+// the area it looks at. Besides those still free, each word keeps the pixels taken in all
+// and those taken since its row was last looked from; the pixels taken are painted at the
+// end, row by row, the picture then read and written in order.
 template <class Inside>
 class FillBits {
  public:
@@ -34,66 +35,28 @@ class FillBits {
             static_cast<std::size_t>(words_) * bitmap.height())),
         taken_(std::make_unique_for_overwrite<std::uint64_t[]>(
             static_cast<std::size_t>(words_) * bitmap.height())),
+        news_(std::make_unique_for_overwrite<std::uint64_t[]>(
+            static_cast<std::size_t>(words_) * bitmap.height())),
         known_((static_cast<std::size_t>(words_) * bitmap.height() + 63) / 64, 0) {}
 
-  bool test(int y, int x) { return (word(y, x >> 6) >> (x & 63)) & 1; }
+  int words() const { return words_; }
 
-  // The last column of the run holding (x, y), which must be set.
-  int runEnd(int y, int x) {
-    int w = x >> 6;
-    std::uint64_t z = ~word(y, w) & (~std::uint64_t{0} << (x & 63));
-    while (z == 0) {
-      if (++w == words_) return width_ - 1;
-      z = ~word(y, w);
-    }
-    return w * 64 + __builtin_ctzll(z) - 1;
+  // The pixels of word w of row y (columns 64w ..) still to take.
+  std::uint64_t free(int y, int w) { return bits_[known(y, w)]; }
+
+  // Takes pixels of word w of row y, which must be free.
+  void take(int y, int w, std::uint64_t pixels) {
+    const std::size_t i = index(y, w);
+    bits_[i] &= ~pixels;
+    taken_[i] |= pixels;
+    news_[i] |= pixels;
   }
 
-  // The first column of the run holding (x, y), which must be set.
-  int runStart(int y, int x) {
-    int w = x >> 6;
-    std::uint64_t z = ~word(y, w) & (~std::uint64_t{0} >> (63 - (x & 63)));
-    while (z == 0) {
-      if (w-- == 0) return 0;
-      z = ~word(y, w);
-    }
-    return w * 64 + 63 - __builtin_clzll(z) + 1;
-  }
-
-  // The first set column in [x, last], or -1.
-  int nextSet(int y, int x, int last) {
-    int w = x >> 6;
-    const int lastWord = last >> 6;
-    std::uint64_t m = word(y, w) & (~std::uint64_t{0} << (x & 63));
-    while (m == 0) {
-      if (++w > lastWord) return -1;
-      m = word(y, w);
-    }
-    const int found = w * 64 + __builtin_ctzll(m);
-    return found <= last ? found : -1;
-  }
-
-  // Columns left..right of row y, all set, are taken by the fill: cleared.
-  void take(int y, int left, int right) {
-    const std::size_t first = static_cast<std::size_t>(y) * words_;
-    std::uint64_t* row = bits_.get() + first;
-    std::uint64_t* taken = taken_.get() + first;
-    const int lw = left >> 6, rw = right >> 6;
-    const std::uint64_t from = ~std::uint64_t{0} << (left & 63);
-    const std::uint64_t to = ~std::uint64_t{0} >> (63 - (right & 63));
-    if (lw == rw) {
-      row[lw] &= ~(from & to);
-      taken[lw] |= from & to;
-      return;
-    }
-    row[lw] &= ~from;
-    taken[lw] |= from;
-    for (int w = lw + 1; w < rw; ++w) {
-      row[w] = 0;
-      taken[w] = ~std::uint64_t{0};
-    }
-    row[rw] &= ~to;
-    taken[rw] |= to;
+  // The pixels of word w of row y taken since this was last asked, forgotten.
+  std::uint64_t takeNews(int y, int w) {
+    const std::size_t i = index(y, w);
+    if (((known_[i >> 6] >> (i & 63)) & 1) == 0) return 0;
+    return std::exchange(news_[i], 0);
   }
 
   // Lanes of ones where the four bits are set.
@@ -113,11 +76,21 @@ class FillBits {
         if (((known_[i >> 6] >> (i & 63)) & 1) == 0) continue;
         std::uint64_t t = taken_[i];
         Colour* p = row + w * 64;
-        for (int x = 0; t != 0; x += 4, t >>= 4) {
+        if (t == ~std::uint64_t{0}) {
+          for (int x = 0; x < 64; x += 4) *reinterpret_cast<Colour4*>(p + x) = all;
+          continue;
+        }
+        // The picture's last columns may not fill four lanes.
+        const int whole = std::min(64, width_ - w * 64) & ~3;
+        int x = 0;
+        for (; t != 0 && x < whole; x += 4, t >>= 4) {
           const unsigned lanes = t & 15u;
           Colour4& v = *reinterpret_cast<Colour4*>(p + x);
           const Colour4 m = laneMask(lanes);
           v = (v & ~m) | (all & m);
+        }
+        for (; t != 0; ++x, t >>= 1) {
+          if (t & 1) p[x] = colour;
         }
       }
       veiller_pixels(veille, box.width());
@@ -125,16 +98,22 @@ class FillBits {
   }
 
  private:
-  std::uint64_t word(int y, int w) {
-    const std::size_t i = static_cast<std::size_t>(y) * words_ + static_cast<std::size_t>(w);
+  std::size_t index(int y, int w) const {
+    return static_cast<std::size_t>(y) * words_ + static_cast<std::size_t>(w);
+  }
+
+  // The index of word w of row y, read from the picture if it was not yet.
+  std::size_t known(int y, int w) {
+    const std::size_t i = index(y, w);
     std::uint64_t& k = known_[i >> 6];
     const std::uint64_t flag = std::uint64_t{1} << (i & 63);
     if ((k & flag) == 0) {
       k |= flag;
       taken_[i] = 0;
+      news_[i] = 0;
       bits_[i] = read(bitmap_.row(y) + w * 64, std::min(64, width_ - w * 64));
     }
-    return bits_[i];
+    return i;
   }
 
   // The inside pixels among n (at most 64) from p, as bits.
@@ -160,6 +139,7 @@ class FillBits {
   int words_;
   std::unique_ptr<std::uint64_t[]> bits_;
   std::unique_ptr<std::uint64_t[]> taken_;
+  std::unique_ptr<std::uint64_t[]> news_;
   std::vector<std::uint64_t> known_;
 };
 
