@@ -12,28 +12,26 @@
 
 #include "platform/bitmap.h"
 #include "platform/colour4.h"
-#include "platform/veille.h"
 
 namespace orvane {
 
 // The pixels a fill may still take, one bit each, 64 to a word, so that a fill works on 64
 // pixels at once. Words are read from the picture on first use, so a small fill costs only
-// the area it looks at. Besides those still free, each word keeps the pixels taken in all
-// and those taken since its row was last looked from; the pixels taken are painted at the
-// end, row by row, the picture then read and written in order.
+// the area it looks at; painting a pixel takes it, so the paint colour may itself count as
+// inside. Besides the pixels still free, each word keeps those taken since its row was
+// last looked from.
 template <class Inside>
 class FillBits {
  public:
-  FillBits(const Bitmap& bitmap, Inside inside)
+  FillBits(Bitmap& bitmap, Inside inside, Colour paint)
       : bitmap_(bitmap),
         inside_(inside),
+        paint4_{paint, paint, paint, paint},
         width_(bitmap.width()),
         words_((width_ + 63) / 64),
         // Left as allocated: a word is written when first read, so untouched pages of a
         // large picture's mask are never even mapped in.
         bits_(std::make_unique_for_overwrite<std::uint64_t[]>(
-            static_cast<std::size_t>(words_) * bitmap.height())),
-        taken_(std::make_unique_for_overwrite<std::uint64_t[]>(
             static_cast<std::size_t>(words_) * bitmap.height())),
         news_(std::make_unique_for_overwrite<std::uint64_t[]>(
             static_cast<std::size_t>(words_) * bitmap.height())),
@@ -44,12 +42,29 @@ class FillBits {
   // The pixels of word w of row y (columns 64w ..) still to take.
   std::uint64_t free(int y, int w) { return bits_[known(y, w)]; }
 
-  // Takes pixels of word w of row y, which must be free.
+  // Takes pixels of word w of row y, which must be free, and paints them: the word was
+  // read from the picture a moment ago, so its pixels are still at hand.
   void take(int y, int w, std::uint64_t pixels) {
     const std::size_t i = index(y, w);
     bits_[i] &= ~pixels;
-    taken_[i] |= pixels;
     news_[i] |= pixels;
+    Colour* p = bitmap_.row(y) + w * 64;
+    if (pixels == ~std::uint64_t{0}) {
+      for (int x = 0; x < 64; x += 4) *reinterpret_cast<Colour4*>(p + x) = paint4_;
+      return;
+    }
+    // The picture's last columns may not fill four lanes.
+    const int whole = std::min(64, width_ - w * 64) & ~3;
+    int x = 0;
+    for (; pixels != 0 && x < whole; x += 4, pixels >>= 4) {
+      const auto lanes = static_cast<Colour>(pixels & 15u);
+      const Colour4 m = (Colour4{lanes, lanes, lanes, lanes} & Colour4{1, 2, 4, 8}) != 0;
+      Colour4& v = *reinterpret_cast<Colour4*>(p + x);
+      v = (v & ~m) | (paint4_ & m);
+    }
+    for (; pixels != 0; ++x, pixels >>= 1) {
+      if (pixels & 1) p[x] = paint4_[0];
+    }
   }
 
   // The pixels of word w of row y taken since this was last asked, forgotten.
@@ -57,44 +72,6 @@ class FillBits {
     const std::size_t i = index(y, w);
     if (((known_[i >> 6] >> (i & 63)) & 1) == 0) return 0;
     return std::exchange(news_[i], 0);
-  }
-
-  // Lanes of ones where the four bits are set.
-  static Colour4 laneMask(unsigned lanes) {
-    const Colour4 bit = {1u, 2u, 4u, 8u};
-    const Colour4 l = {lanes, lanes, lanes, lanes};
-    return (l & bit) != 0;
-  }
-
-  // Paints every pixel taken, within `box` which holds them all.
-  void paint(Bitmap& bitmap, const Rect& box, Colour colour, Veille* veille) const {
-    const Colour4 all = {colour, colour, colour, colour};
-    for (int y = box.top; y < box.bottom; ++y) {
-      Colour* row = bitmap.row(y);
-      for (int w = box.left >> 6; w <= (box.right - 1) >> 6; ++w) {
-        const std::size_t i = static_cast<std::size_t>(y) * words_ + static_cast<std::size_t>(w);
-        if (((known_[i >> 6] >> (i & 63)) & 1) == 0) continue;
-        std::uint64_t t = taken_[i];
-        Colour* p = row + w * 64;
-        if (t == ~std::uint64_t{0}) {
-          for (int x = 0; x < 64; x += 4) *reinterpret_cast<Colour4*>(p + x) = all;
-          continue;
-        }
-        // The picture's last columns may not fill four lanes.
-        const int whole = std::min(64, width_ - w * 64) & ~3;
-        int x = 0;
-        for (; t != 0 && x < whole; x += 4, t >>= 4) {
-          const unsigned lanes = t & 15u;
-          Colour4& v = *reinterpret_cast<Colour4*>(p + x);
-          const Colour4 m = laneMask(lanes);
-          v = (v & ~m) | (all & m);
-        }
-        for (; t != 0; ++x, t >>= 1) {
-          if (t & 1) p[x] = colour;
-        }
-      }
-      veiller_pixels(veille, box.width());
-    }
   }
 
  private:
@@ -109,7 +86,6 @@ class FillBits {
     const std::uint64_t flag = std::uint64_t{1} << (i & 63);
     if ((k & flag) == 0) {
       k |= flag;
-      taken_[i] = 0;
       news_[i] = 0;
       bits_[i] = read(bitmap_.row(y) + w * 64, std::min(64, width_ - w * 64));
     }
@@ -120,6 +96,19 @@ class FillBits {
   std::uint64_t read(const Colour* p, int n) const {
     std::uint64_t bits = 0;
     int i = 0;
+#if defined(__SSE2__)
+    // Sixteen at a time: four comparisons packed into the sixteen bytes of one mask.
+    for (; i + 16 <= n; i += 16) {
+      const auto lanes = [&](int k) {
+        return reinterpret_cast<__m128i>(
+            inside_.four(*reinterpret_cast<const Colour4*>(p + i + k)));
+      };
+      const __m128i words = _mm_packs_epi32(lanes(0), lanes(4));
+      const __m128i words2 = _mm_packs_epi32(lanes(8), lanes(12));
+      const auto sixteen = static_cast<unsigned>(_mm_movemask_epi8(_mm_packs_epi16(words, words2)));
+      bits |= std::uint64_t{sixteen} << i;
+    }
+#endif
     for (; i + 4 <= n; i += 4) {
       const auto hit = inside_.four(*reinterpret_cast<const Colour4*>(p + i));
 #if defined(__SSE2__)
@@ -133,12 +122,12 @@ class FillBits {
     return bits;
   }
 
-  const Bitmap& bitmap_;
+  Bitmap& bitmap_;
   Inside inside_;
+  Colour4 paint4_;
   int width_;
   int words_;
   std::unique_ptr<std::uint64_t[]> bits_;
-  std::unique_ptr<std::uint64_t[]> taken_;
   std::unique_ptr<std::uint64_t[]> news_;
   std::vector<std::uint64_t> known_;
 };

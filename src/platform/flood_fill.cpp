@@ -26,6 +26,8 @@ std::uint64_t runsUp(std::uint64_t m, std::uint64_t s, bool& carry) {
 // The bits of m from each bit of s down to the start of its run of ones (toward bit 0),
 // in six doubling steps.
 std::uint64_t runsDown(std::uint64_t m, std::uint64_t s) {
+  // A plain area reached from above: the whole word, at once.
+  if (m == ~std::uint64_t{0} && (s >> 63) != 0) return m;
   std::uint64_t g = s, p = m;
   for (int k = 1; k < 64; k *= 2) {
     g |= p & (g >> k);
@@ -41,8 +43,8 @@ std::uint64_t runsDown(std::uint64_t m, std::uint64_t s) {
 template <class Inside>
 class RowFill {
  public:
-  RowFill(Bitmap& bitmap, Inside inside, Veille* veille)
-      : bits_(bitmap, inside),
+  RowFill(Bitmap& bitmap, Inside inside, Colour paint, Veille* veille)
+      : bits_(bitmap, inside, paint),
         veille_(veille),
         height_(bitmap.height()),
         seeds_(static_cast<std::size_t>(bits_.words())),
@@ -51,7 +53,7 @@ class RowFill {
         first_(static_cast<std::size_t>(height_), INT_MAX),
         last_(static_cast<std::size_t>(height_), -1) {}
 
-  Rect fill(int x, int y, Colour paint, Bitmap& bitmap) {
+  Rect fill(int x, int y) {
     seeds_[static_cast<std::size_t>(x >> 6)] = std::uint64_t{1} << (x & 63);
     spread(y, x >> 6, x >> 6);
     while (!waiting_.empty()) {
@@ -69,7 +71,6 @@ class RowFill {
         spread(next, lo, hi);
       }
     }
-    bits_.paint(bitmap, box_, paint, veille_);
     return box_;
   }
 
@@ -149,14 +150,14 @@ Rect floodFillSurface(Bitmap& bitmap, int x, int y, Colour surface, Colour paint
   paint &= 0xFFFFFFu;
   // Painting the surface colour over itself changes nothing.
   if (!bitmap.contains(x, y) || bitmap.pixel(x, y) != surface || paint == surface) return {};
-  return RowFill(bitmap, OfColour{surface}, veille).fill(x, y, paint, bitmap);
+  return RowFill(bitmap, OfColour{surface}, paint, veille).fill(x, y);
 }
 
 Rect floodFillBorder(Bitmap& bitmap, int x, int y, Colour border, Colour paint,
                      Veille* veille) {
   paint &= 0xFFFFFFu;
   if (!bitmap.contains(x, y) || bitmap.pixel(x, y) == border) return {};
-  return RowFill(bitmap, NotBorder{border}, veille).fill(x, y, paint, bitmap);
+  return RowFill(bitmap, NotBorder{border}, paint, veille).fill(x, y);
 }
 
 }  // namespace orvane
