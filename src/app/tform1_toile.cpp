@@ -33,13 +33,13 @@ void TForm1::nouvelle_toile() {
   Panel1->setVisible(false);
   Image1->setGeometry(0, 0, ScrollBox1->width(), ScrollBox1->height());
   sauve_crayon();
-  // The new picture starts with the default pen and brush.
+  // The new picture starts with the default pen and brush, made in the background colour
+  // at once rather than made black and painted over.
   const QSize taille = Image1->taillePixels();
-  Image1->setPicture(Canvas(taille.width(), taille.height()));
+  Image1->setPicture(Canvas(taille.width(), taille.height(), couleur_fond & 0xFFFFFFu));
   oublier_figures_elastiques();
   Canvas& c = canvas();
   c.brush.color = couleur_fond;
-  c.FillRect(0, 0, taille.width(), taille.height());
   journal.ajouter(EntreeToile{taille.width(), taille.height(), c.brush.color & 0xFFFFFFu});
   c.pen.color = 0x008000;
   restaure_crayon();

@@ -136,8 +136,12 @@ bool ombre_composee(Canvas& canvas, LigneDeplacee& ligne_base,
       }
     }
   }
+  // Only the rows the moved lines reach: a short line's composition stays small.
   ComposedShape& ombre = ligne_base.composition();
-  ombre.begin(0, canvas.height());
+  const Rect& forme = ligne_base.forme().bounds();
+  ombre.begin(static_cast<int>(std::clamp<std::int64_t>(forme.top + debut * pas, 0, canvas.height())),
+              static_cast<int>(std::clamp<std::int64_t>(forme.bottom + (fin - 1) * pas, 0,
+                                                        canvas.height())));
   for (std::int64_t i = debut; i < fin; ++i) ombre.reserve(ligne_base.forme(), i * pas, i * pas);
   if (!ombre.allocate(kCellulesMax)) return false;
   for (std::int64_t i = debut; i < fin; ++i) {
@@ -164,6 +168,32 @@ Colour teinte_ombre(const ReglagesTrace& reglages, Colour couleur, int i, int la
   const auto composante = [b](int v) { return static_cast<int>(arrondi(v * b)); };
   return RGB(composante(rouge(couleur)), composante(vert(couleur)), composante(bleu(couleur)));
 }
+
+namespace {
+
+std::vector<Colour> teintes_lignes(const ReglagesTrace& reglages, Colour couleur,
+                                   std::int64_t debut, std::int64_t fin) {
+  std::vector<Colour> teintes(static_cast<std::size_t>(fin - debut));
+  for (std::int64_t i = debut; i < fin; ++i) {
+    teintes[static_cast<std::size_t>(i - debut)] =
+        teinte_ombre(reglages, couleur, static_cast<int>(i), reglages.largeur_ombre);
+  }
+  return teintes;
+}
+
+const std::vector<Colour>& teintes_gardees(OmbresCumulees& cumul, const ReglagesTrace& reglages,
+                                           Colour couleur, std::int64_t debut,
+                                           std::int64_t fin) {
+  for (const OmbresCumulees::Teintes& t : cumul.teintes) {
+    if (t.couleur == couleur && t.debut == debut && t.fin == fin) return t.teintes;
+  }
+  constexpr std::size_t kGardees = 8;
+  if (cumul.teintes.size() == kGardees) cumul.teintes.erase(cumul.teintes.begin());
+  cumul.teintes.push_back({couleur, debut, fin, teintes_lignes(reglages, couleur, debut, fin)});
+  return cumul.teintes.back().teintes;
+}
+
+}  // namespace
 
 // The clone offsets of a copy, leftmost first.
 std::vector<std::int64_t> decalages_clones(const ReglagesTrace& reglages) {
@@ -212,11 +242,10 @@ void ombres(Canvas& canvas, const ReglagesTrace& reglages, const Copie& copie,
     clones.push_back(c);
   }
   if (!clones.empty()) {
-    std::vector<Colour> teintes(static_cast<std::size_t>(fin - debut));
-    for (std::int64_t i = debut; i < fin; ++i) {
-      teintes[static_cast<std::size_t>(i - debut)] =
-          teinte_ombre(reglages, couleur, static_cast<int>(i), largeur);
-    }
+    std::vector<Colour> locales;
+    const std::vector<Colour>& teintes =
+        cumul != nullptr ? teintes_gardees(*cumul, reglages, couleur, debut, fin)
+                         : (locales = teintes_lignes(reglages, couleur, debut, fin));
     // Line i shows the base's rows moved i down: those reaching the canvas are enough.
     LigneDeplacee ligne_base(canvas, clones.front().s, epaisseur, -(fin - 1) * pas,
                              canvas.height() - debut * pas);

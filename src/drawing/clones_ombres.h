@@ -21,6 +21,16 @@ namespace orvane {
 // clones of one copy do not overlap, since each pixel then sees the copies' shadow lines
 // in their order.
 struct OmbresCumulees {
+  // The shades of lines [debut, fin) of a segment colour, kept for the next copies: copies
+  // darkened at random take one of few colours.
+  struct Teintes {
+    Colour couleur;
+    std::int64_t debut;
+    std::int64_t fin;
+    std::vector<Colour> teintes;
+  };
+  std::vector<Teintes> teintes;
+
   bool actif = false;
   SegmentEntier base{};
   std::int64_t debut = 0;

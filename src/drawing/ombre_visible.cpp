@@ -37,8 +37,17 @@ LignesVisibles lignes_ombre_visibles(const SegmentEntier& s, int largeur_ombre, 
   // i >= each lower bound and <= each upper bound, at some t in [0, 1].
   const std::array<Borne, 2> basses{Borne{xl - x1, dx}, Borne{yl - y1, dy}};
   const std::array<Borne, 2> hautes{Borne{xh - x1, dx}, Borne{yh - y1, dy}};
+
   const auto bas = [&](double t) { return std::max(basses[0].en(t), basses[1].en(t)); };
   const auto haut = [&](double t) { return std::min(hautes[0].en(t), hautes[1].en(t)); };
+
+  // The usual case, an end where every line falls within the margin: the lowest i is then
+  // at most 0 and the highest at least largeur_ombre - 1, so all the lines show.
+  if (largeur_ombre >= 1) {
+    for (const double t : {0.0, 1.0}) {
+      if (bas(t) <= 0 && haut(t) >= largeur_ombre - 1.0) return {0, largeur_ombre};
+    }
+  }
 
   // The feasible (t, i) form a convex polygon: its lowest and highest i lie at a vertex,
   // where t is 0, 1 or the crossing of two bounds.

@@ -114,7 +114,7 @@ void capsuleSpans(Point a, Point b, int width, const Rect& clip, RowSpans& out) 
   int maxRight = INT_MIN;
   int firstFilled = -1;
   int lastFilled = -1;
-  auto store = [&](int n, double lo, double hi) {
+  auto store = [&](int n, double lo, double hi) __attribute__((always_inline)) {
     Span s{};
     if (lo <= hi) {
       const std::int64_t left =
@@ -148,7 +148,63 @@ void capsuleSpans(Point a, Point b, int width, const Rect& clip, RowSpans& out) 
     generalRow(g, rowOffset + n, lo, hi);
     store(n, lo, hi);
   }
-  for (int n = middleBegin; n < middleEnd; ++n) {
+  // Middle rows whose span lies inside the clip need neither clamp nor bound: their ends
+  // only move one way down the rows, so they form one stretch, found by halving, and the
+  // stretch's ends give its bounds. A pen two pixels wide or more covers a pixel per row.
+  const auto middleEnds = [&](int n, double& lo, double& hi) {
+    const double centre = (rowOffset + n) * g.crossSlope;
+    lo = xOffset + (centre - g.crossHalf);
+    hi = xOffset + (centre + g.crossHalf);
+  };
+  const double insideLo = static_cast<double>(clip.left) - xStart;
+  const double insideHi = clip.right - 1.0 - xStart;
+  const auto inside = [&](int n, bool low) {
+    double lo = 0, hi = 0;
+    middleEnds(n, lo, hi);
+    return low ? lo >= insideLo : hi <= insideHi;
+  };
+  int fastBegin = middleEnd, fastEnd = middleEnd;
+  if (g.r >= 1 && middleBegin < middleEnd) {
+    // The first row from which a test holds for good, or fails for good.
+    const auto turn = [&](bool low, bool holdsAfter) {
+      int first = middleBegin, last = middleEnd;
+      while (first < last) {
+        const int mid = first + (last - first) / 2;
+        if (inside(mid, low) == holdsAfter) {
+          last = mid;
+        } else {
+          first = mid + 1;
+        }
+      }
+      return first;
+    };
+    const bool rising = g.crossSlope >= 0;
+    // Rising ends: the left one is inside from a row on, the right one up to a row.
+    const int leftFrom = rising ? turn(true, true) : middleBegin;
+    const int leftTo = rising ? middleEnd : turn(true, false);
+    const int rightFrom = rising ? middleBegin : turn(false, true);
+    const int rightTo = rising ? turn(false, false) : middleEnd;
+    fastBegin = std::max(leftFrom, rightFrom);
+    fastEnd = std::max(fastBegin, std::min(leftTo, rightTo));
+  }
+  for (int n = middleBegin; n < fastBegin; ++n) {
+    const double centre = (rowOffset + n) * g.crossSlope;
+    store(n, centre - g.crossHalf, centre + g.crossHalf);
+  }
+  for (int n = fastBegin; n < fastEnd; ++n) {
+    double lo = 0, hi = 0;
+    middleEnds(n, lo, hi);
+    spans[n] = {static_cast<int>(ceilTo64(lo) + a.x), static_cast<int>(floorTo64(hi) + a.x + 1)};
+  }
+  if (fastBegin < fastEnd) {
+    if (firstFilled < 0) firstFilled = fastBegin;
+    lastFilled = fastEnd - 1;
+    for (const int n : {fastBegin, fastEnd - 1}) {
+      minLeft = std::min(minLeft, spans[n].left);
+      maxRight = std::max(maxRight, spans[n].right);
+    }
+  }
+  for (int n = fastEnd; n < middleEnd; ++n) {
     const double centre = (rowOffset + n) * g.crossSlope;
     store(n, centre - g.crossHalf, centre + g.crossHalf);
   }

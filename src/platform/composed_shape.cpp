@@ -26,6 +26,7 @@ void ComposedShape::begin(int top, int bottom) {
   rows_.assign(static_cast<std::size_t>(std::max(0, bottom - top)), Row{kNone, -kNone, 0});
   keep_.clear();
   flip_.clear();
+  widest_ = 0;
 }
 
 void ComposedShape::reserve(const RowSpans& shape, std::int64_t dx, std::int64_t dy) {
@@ -48,6 +49,7 @@ bool ComposedShape::allocate(std::size_t maxCells) {
     }
     r.first = cells;
     cells += static_cast<std::size_t>(r.right - r.left);
+    widest_ = std::max(widest_, r.right - r.left);
     if (cells > maxCells) return false;
   }
   keep_.assign(cells, ~Colour{0});  // cells no shape covers leave the pixel whole
@@ -92,12 +94,6 @@ bool ComposedShape::then(const ComposedShape& next) {
     flip_[c] = (flip_[c] & k) ^ next.flip_[c];
   }
   return true;
-}
-
-std::int64_t ComposedShape::widestRow() const {
-  std::int64_t widest = 0;
-  for (const Row& r : rows_) widest = std::max(widest, r.right - r.left);
-  return widest;
 }
 
 }  // namespace orvane

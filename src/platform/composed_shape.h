@@ -29,8 +29,8 @@ class ComposedShape {
   // Follows this composition with `next`, painted after it over the same cells; false,
   // with nothing changed, when `next` does not cover the same cells.
   bool then(const ComposedShape& next);
-  // The widest row, in cells.
-  std::int64_t widestRow() const;
+  // The widest row, in cells, as allocate() found it.
+  std::int64_t widestRow() const { return widest_; }
 
   struct Row {
     std::int64_t left = 0;   // column of the first cell
@@ -48,6 +48,7 @@ class ComposedShape {
   std::vector<Row> rows_;
   std::vector<Colour> keep_;
   std::vector<Colour> flip_;
+  std::int64_t widest_ = 0;
 };
 
 }  // namespace orvane

@@ -1,174 +1,146 @@
 #include "platform/flood_fill.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <vector>
 
 #include "platform/colour4.h"
-#include "platform/mix_op.h"
+#include "platform/fill_bits.h"
 
 namespace orvane {
 
 namespace {
 
-// Row y still to explore between columns left..right (inclusive), reached from the
-// painted row y - dir.
-struct Pending {
-  int y;
-  int left;
-  int right;
-  int dir;
+// The bits of m from each bit of s up to the end of its run of ones (toward bit 63),
+// with `carry` coming in at bit 0 and going out at bit 63: adding s to m carries through
+// the run above each seed.
+std::uint64_t runsUp(std::uint64_t m, std::uint64_t s, bool& carry) {
+  std::uint64_t sum = 0;
+  const bool c1 = __builtin_add_overflow(m, s, &sum);
+  const bool c2 = __builtin_add_overflow(sum, std::uint64_t{carry}, &sum);
+  carry = c1 || c2;
+  return ((sum ^ m) | s) & m;
+}
+
+// The bits of m from each bit of s down to the start of its run of ones (toward bit 0),
+// in six doubling steps.
+std::uint64_t runsDown(std::uint64_t m, std::uint64_t s) {
+  // A plain area reached from above: the whole word, at once.
+  if (m == ~std::uint64_t{0} && (s >> 63) != 0) return m;
+  std::uint64_t g = s, p = m;
+  for (int k = 1; k < 64; k *= 2) {
+    g |= p & (g >> k);
+    p &= p >> k;
+  }
+  return g;
+}
+
+// A fill on the free pixels of FillBits, 64 at a time: the pixels taken in a row are
+// spread to the free runs of the rows above and below that they touch, which are taken in
+// turn, until no row has pixels left to spread. Rows wait on a stack, each once, with the
+// span of words its pixels taken since it was last spread fall in.
+template <class Inside>
+class RowFill {
+ public:
+  RowFill(Bitmap& bitmap, Inside inside, Colour paint, Veille* veille)
+      : bits_(bitmap, inside, paint),
+        veille_(veille),
+        height_(bitmap.height()),
+        seeds_(static_cast<std::size_t>(bits_.words())),
+        runs_(static_cast<std::size_t>(bits_.words())),
+        news_(static_cast<std::size_t>(bits_.words())),
+        first_(static_cast<std::size_t>(height_), INT_MAX),
+        last_(static_cast<std::size_t>(height_), -1) {}
+
+  Rect fill(int x, int y) {
+    seeds_[static_cast<std::size_t>(x >> 6)] = std::uint64_t{1} << (x & 63);
+    spread(y, x >> 6, x >> 6);
+    while (!waiting_.empty()) {
+      const int row = waiting_.back();
+      waiting_.pop_back();
+      const int lo = first_[static_cast<std::size_t>(row)];
+      const int hi = last_[static_cast<std::size_t>(row)];
+      first_[static_cast<std::size_t>(row)] = INT_MAX;
+      last_[static_cast<std::size_t>(row)] = -1;
+      veiller_pixels(veille_, (std::int64_t{hi} - lo + 1) * 64);
+      for (int w = lo; w <= hi; ++w) news_[static_cast<std::size_t>(w)] = bits_.takeNews(row, w);
+      for (const int next : {row - 1, row + 1}) {
+        if (next < 0 || next >= height_) continue;
+        std::copy(news_.begin() + lo, news_.begin() + hi + 1, seeds_.begin() + lo);
+        spread(next, lo, hi);
+      }
+    }
+    return box_;
+  }
+
+ private:
+  // Takes the free runs of row y that hold a bit of seeds_[lo..hi]; those words of seeds_
+  // are used up.
+  void spread(int y, int lo, int hi) {
+    bool any = false;
+    for (int w = lo; w <= hi; ++w) {
+      std::uint64_t& s = seeds_[static_cast<std::size_t>(w)];
+      s &= bits_.free(y, w);
+      any = any || s != 0;
+    }
+    if (!any) return;
+    // Up from the seeds, then down from what that reached: whole runs.
+    const int words = bits_.words();
+    bool carry = false;
+    int w = lo;
+    for (; w <= hi || (carry && w < words); ++w) {
+      const std::uint64_t s = w <= hi ? seeds_[static_cast<std::size_t>(w)] : 0;
+      runs_[static_cast<std::size_t>(w)] = runsUp(bits_.free(y, w), s, carry);
+    }
+    const int top = w - 1;
+    bool below = false;
+    for (w = top; w >= lo || (below && w >= 0); --w) {
+      const std::uint64_t m = bits_.free(y, w);
+      std::uint64_t s = w >= lo ? runs_[static_cast<std::size_t>(w)] : 0;
+      if (below) s |= m & (std::uint64_t{1} << 63);
+      const std::uint64_t r = runsDown(m, s);
+      below = (r & 1) != 0;
+      if (r != 0) take(y, w, r);
+    }
+  }
+
+  void take(int y, int w, std::uint64_t r) {
+    bits_.take(y, w, r);
+    box_.left = std::min(box_.left, w * 64 + __builtin_ctzll(r));
+    box_.right = std::max(box_.right, w * 64 + 64 - __builtin_clzll(r));
+    box_.top = std::min(box_.top, y);
+    box_.bottom = std::max(box_.bottom, y + 1);
+    int& first = first_[static_cast<std::size_t>(y)];
+    int& last = last_[static_cast<std::size_t>(y)];
+    if (last < 0) waiting_.push_back(y);
+    first = std::min(first, w);
+    last = std::max(last, w);
+  }
+
+  FillBits<Inside> bits_;
+  Veille* veille_;
+  int height_;
+  std::vector<std::uint64_t> seeds_;
+  std::vector<std::uint64_t> runs_;
+  std::vector<std::uint64_t> news_;
+  std::vector<int> first_;
+  std::vector<int> last_;
+  std::vector<int> waiting_;
+  Rect box_{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
 };
 
-// Fills the area of pixels for which inside() holds around the seed, which must be inside,
-// with `paint`, which must not count as inside; returns the rectangle painted.
-template <class Inside>
-Rect scanlineFill(Bitmap& bitmap, int x, int y, Inside inside, Colour paint, Veille* veille) {
-  const int width = bitmap.width();
-  const int height = bitmap.height();
-  std::vector<Pending> stack;
-  stack.reserve(256);
-
-  Rect box{x, y, x + 1, y + 1};
-  const SetPainter painter{paint};
-  auto paintRun = [&](Colour* row, int rowY, int left, int right) {
-    painter.span(row + left, right - left + 1);
-    box.left = std::min(box.left, left);
-    box.right = std::max(box.right, right + 1);
-    box.top = std::min(box.top, rowY);
-    box.bottom = std::max(box.bottom, rowY + 1);
-  };
-
-  // Paints from x rightwards while inside (x itself is); returns the last column painted.
-  const Colour4 paint4 = {paint, paint, paint, paint};
-  auto paintRight = [&](Colour* row, int x) {
-    int right = x;
-    row[x] = paint;
-    while (right + 4 < width && inside.all4(row + right + 1)) {
-      *reinterpret_cast<Colour4*>(row + right + 1) = paint4;
-      right += 4;
-    }
-    while (right + 1 < width && inside(row[right + 1])) row[++right] = paint;
-    return right;
-  };
-
-  {
-    Colour* row = bitmap.row(y);
-    int left = x;
-    while (left > 0 && inside(row[left - 1])) --left;
-    int right = x;
-    while (right + 4 < width && inside.all4(row + right + 1)) right += 4;
-    while (right + 1 < width && inside(row[right + 1])) ++right;
-    paintRun(row, y, left, right);
-    stack.push_back({y + 1, left, right, 1});
-    stack.push_back({y - 1, left, right, -1});
-  }
-
-  while (!stack.empty()) {
-    const Pending p = stack.back();
-    stack.pop_back();
-    if (p.y < 0 || p.y >= height) continue;
-    veiller_pixels(veille, p.right - p.left + 1);
-    Colour* row = bitmap.row(p.y);
-    // Areas between marks are swept in narrow bands, a whole row apart in memory, which the
-    // processor does not foresee: ask now for the row this span's runs lead to.
-    const int next = p.y + p.dir;
-    if (next >= 0 && next < height) {
-      const Colour* ahead = bitmap.row(next);
-      for (int c = p.left; c <= p.right; c += 16) __builtin_prefetch(ahead + c, 1);
-    }
-    int cx = p.left;
-    while (cx <= p.right) {
-      if (!inside(row[cx])) {
-        ++cx;
-        // Rows already painted are crossed again where runs reach past their parents:
-        // four at a time.
-        while (cx + 3 <= p.right && inside.none4(row + cx)) cx += 4;
-        continue;
-      }
-      int left = cx;
-      if (cx == p.left) {
-        while (left > 0 && inside(row[left - 1])) --left;
-      }
-      // The run is painted as it is found, so each row is read and written in one pass.
-      const int right = paintRight(row, cx);
-      paintRun(row, p.y, left, cx - 1);
-      veiller_pixels(veille, right - left + 1);
-      box.right = std::max(box.right, right + 1);
-      stack.push_back({p.y + p.dir, left, right, p.dir});
-      // Where the run reaches past the row it came from, look back there too.
-      if (left < p.left) stack.push_back({p.y - p.dir, left, p.left - 1, -p.dir});
-      if (right > p.right) stack.push_back({p.y - p.dir, p.right + 1, right, -p.dir});
-      cx = right + 2;
-    }
-  }
-  return box;
-}
-
-// Every pixel of colour `from` in the rectangle becomes `to`, four at a time.
-void replaceColour(Bitmap& bitmap, const Rect& area, Colour from, Colour to, Veille* veille) {
-  const Colour4 from4 = {from, from, from, from};
-  const Colour4 to4 = {to, to, to, to};
-  for (int y = area.top; y < area.bottom; ++y) {
-    Colour* p = bitmap.row(y) + area.left;
-    const int n = area.width();
-    int i = 0;
-    for (; i + 4 <= n; i += 4) {
-      Colour4& v = *reinterpret_cast<Colour4*>(p + i);
-      const Colour4 hit = v == from4;
-      v = (v & ~hit) | (to4 & hit);
-    }
-    for (; i < n; ++i) {
-      if (p[i] == from) p[i] = to;
-    }
-    veiller_pixels(veille, n);
-  }
-}
-
-// Whether a vector comparison held in all four lanes, read as two 64-bit halves.
-typedef long long Halves __attribute__((vector_size(16)));
-template <class Mask>
-bool allSet(Mask m) {
-  const Halves h = reinterpret_cast<Halves>(m);
-  return (h[0] & h[1]) == -1;
-}
-template <class Mask>
-bool noneSet(Mask m) {
-  const Halves h = reinterpret_cast<Halves>(m);
-  return (h[0] | h[1]) == 0;
-}
-
-// The tests of inside, on one pixel and on four at once (all inside, none inside).
+// The tests of inside, on one pixel and on four at once (a lane of ones where inside).
 struct OfColour {
   Colour surface;
   bool operator()(Colour c) const { return c == surface; }
-  bool all4(const Colour* p) const {
-    const Colour4 v = *reinterpret_cast<const Colour4*>(p);
-    const Colour4 s = {surface, surface, surface, surface};
-    return allSet(v == s);
-  }
-  bool none4(const Colour* p) const {
-    const Colour4 v = *reinterpret_cast<const Colour4*>(p);
-    const Colour4 s = {surface, surface, surface, surface};
-    return noneSet(v == s);
-  }
+  auto four(Colour4 v) const { return v == Colour4{surface, surface, surface, surface}; }
 };
 
-// Not the border and not yet marked (marks have the top byte set).
 struct NotBorder {
   Colour border;
-  bool operator()(Colour c) const { return c != border && c <= 0xFFFFFFu; }
-  bool all4(const Colour* p) const {
-    const Colour4 v = *reinterpret_cast<const Colour4*>(p);
-    const Colour4 b = {border, border, border, border};
-    const Colour4 top = {0xFF000000u, 0xFF000000u, 0xFF000000u, 0xFF000000u};
-    return allSet((v != b) & ((v & top) == 0));
-  }
-  bool none4(const Colour* p) const {
-    const Colour4 v = *reinterpret_cast<const Colour4*>(p);
-    const Colour4 b = {border, border, border, border};
-    const Colour4 top = {0xFF000000u, 0xFF000000u, 0xFF000000u, 0xFF000000u};
-    return noneSet((v != b) & ((v & top) == 0));
-  }
+  bool operator()(Colour c) const { return c != border; }
+  auto four(Colour4 v) const { return v != Colour4{border, border, border, border}; }
 };
 
 }  // namespace
@@ -176,22 +148,16 @@ struct NotBorder {
 Rect floodFillSurface(Bitmap& bitmap, int x, int y, Colour surface, Colour paint,
                       Veille* veille) {
   paint &= 0xFFFFFFu;
-  // Painting the surface colour over itself changes nothing and would never end.
+  // Painting the surface colour over itself changes nothing.
   if (!bitmap.contains(x, y) || bitmap.pixel(x, y) != surface || paint == surface) return {};
-  return scanlineFill(bitmap, x, y, OfColour{surface}, paint, veille);
+  return RowFill(bitmap, OfColour{surface}, paint, veille).fill(x, y);
 }
 
 Rect floodFillBorder(Bitmap& bitmap, int x, int y, Colour border, Colour paint,
                      Veille* veille) {
   paint &= 0xFFFFFFu;
   if (!bitmap.contains(x, y) || bitmap.pixel(x, y) == border) return {};
-  // The painted area must stop counting as inside, which the paint colour does not ensure
-  // here: fill with a mark no stored colour has (top byte set), then turn the mark into
-  // the paint colour.
-  constexpr Colour kMark = 0xFF000000u;
-  const Rect box = scanlineFill(bitmap, x, y, NotBorder{border}, kMark, veille);
-  replaceColour(bitmap, box, kMark, paint, veille);
-  return box;
+  return RowFill(bitmap, NotBorder{border}, paint, veille).fill(x, y);
 }
 
 }  // namespace orvane

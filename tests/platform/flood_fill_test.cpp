@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
@@ -13,8 +14,10 @@ namespace {
 
 // Breadth-first reference: the 4-connected pixels around the seed for which inside()
 // holds, found on an unchanged copy and then painted.
+// `box`, when given, receives the rectangle around the area.
 template <class Inside>
-Bitmap referenceFill(const Bitmap& picture, int x, int y, Inside inside, Colour paint) {
+Bitmap referenceFill(const Bitmap& picture, int x, int y, Inside inside, Colour paint,
+                     Rect* box = nullptr) {
   Bitmap result = picture;
   if (!picture.contains(x, y) || !inside(picture.pixel(x, y))) return result;
   std::vector<char> seen(static_cast<std::size_t>(picture.width()) * picture.height(), 0);
@@ -24,6 +27,7 @@ Bitmap referenceFill(const Bitmap& picture, int x, int y, Inside inside, Colour 
     const Point p = queue.front();
     queue.pop_front();
     result.setPixel(p.x, p.y, paint);
+    if (box != nullptr) box->unite({p.x, p.y, p.x + 1, p.y + 1});
     for (const Point d : {Point{1, 0}, Point{-1, 0}, Point{0, 1}, Point{0, -1}}) {
       const Point n{p.x + d.x, p.y + d.y};
       if (!picture.contains(n.x, n.y)) continue;
@@ -47,28 +51,38 @@ Canvas busyCanvas(int width, int height, int colours, unsigned seed) {
   return canvas;
 }
 
+// The fill works on 64 pixels at a time: widths below, at and across those words.
+constexpr Point kSizes[] = {{37, 29}, {64, 17}, {65, 13}, {1, 40}, {130, 11}, {259, 6}};
+
 TEST(FloodFill, MatchesReferenceOnBusyPictures) {
   std::mt19937 random(31);
   for (int i = 0; i < 300; ++i) {
-    Canvas canvas = busyCanvas(37, 29, 2 + i % 3, 100 + i);
+    const Point size = kSizes[i % std::size(kSizes)];
+    Canvas canvas = busyCanvas(size.x, size.y, 2 + i % 3, 100 + i);
     const Bitmap before = canvas.bitmap();
-    std::uniform_int_distribution<int> px(0, 36);
-    std::uniform_int_distribution<int> py(0, 28);
+    std::uniform_int_distribution<int> px(0, size.x - 1);
+    std::uniform_int_distribution<int> py(0, size.y - 1);
     const int x = px(random);
     const int y = py(random);
     const bool surface = i % 2 == 0;
     // Paint colours that occur in the picture, and one that does not.
     canvas.brush.color = i % 4 < 2 ? 0x101010u * (1 + i % 3) : 0xABCDEFu;
     const Colour c = surface ? canvas.Pixels(x, y) : 0x101010u * (i % 3);
+    canvas.takeDirty();
     canvas.FloodFill(x, y, c, surface ? FloodFillType::Surface : FloodFillType::Border);
+    Rect box;
     const Bitmap expected =
         surface ? referenceFill(before, x, y, [c](Colour p) { return p == c; },
-                                canvas.brush.color)
+                                canvas.brush.color, &box)
                 : referenceFill(before, x, y, [c](Colour p) { return p != c; },
-                                canvas.brush.color);
+                                canvas.brush.color, &box);
     ASSERT_TRUE(test::samePicture(canvas.bitmap(), expected,
                                   surface ? "fill_surface" : "fill_border"))
         << "case " << i << " at " << x << "," << y;
+    // A surface already of the paint colour is left as it is, unmarked.
+    if (!surface || c != canvas.brush.color) {
+      ASSERT_EQ(canvas.takeDirty(), box) << "case " << i;
+    }
   }
 }
 
@@ -77,8 +91,10 @@ TEST(FloodFill, MatchesReferenceOnBusyPictures) {
 TEST(FloodFill, MatchesReferenceAroundSparseMarks) {
   std::mt19937 random(47);
   for (int i = 0; i < 120; ++i) {
-    Canvas canvas(97, 61, 0);
-    std::uniform_int_distribution<int> px(0, 96), py(0, 60), side(1, 9);
+    // Runs across one word's edge, and across several.
+    const Point size = i % 2 == 0 ? Point{97, 61} : Point{300, 23};
+    Canvas canvas(size.x, size.y, 0);
+    std::uniform_int_distribution<int> px(0, size.x - 1), py(0, size.y - 1), side(1, 9);
     for (int m = 0; m < 4 + i % 20; ++m) {
       const int x = px(random), y = py(random), w = side(random), h = side(random);
       const Colour c = 0x101010u * (1 + m % 2);
@@ -88,7 +104,7 @@ TEST(FloodFill, MatchesReferenceAroundSparseMarks) {
     }
     const Bitmap before = canvas.bitmap();
     const int x = px(random), y = py(random);
-    const bool surface = i % 2 == 0;
+    const bool surface = i % 4 < 2;
     canvas.brush.color = 0xABCDEFu;
     const Colour c = surface ? canvas.Pixels(x, y) : 0x101010u;
     canvas.FloodFill(x, y, c, surface ? FloodFillType::Surface : FloodFillType::Border);
