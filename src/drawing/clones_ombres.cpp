@@ -137,7 +137,7 @@ bool ombre_composee(Canvas& canvas, LigneDeplacee& ligne_base,
     }
   }
   ComposedShape& ombre = ligne_base.composition();
-  ombre.begin(0, canvas.height());
+  ombre.begin(canvas.clip().top, canvas.clip().bottom);
   for (std::int64_t i = debut; i < fin; ++i) ombre.reserve(ligne_base.forme(), i * pas, i * pas);
   if (!ombre.allocate(kCellulesMax)) return false;
   for (std::int64_t i = debut; i < fin; ++i) {
@@ -217,9 +217,10 @@ void ombres(Canvas& canvas, const ReglagesTrace& reglages, const Copie& copie,
       teintes[static_cast<std::size_t>(i - debut)] =
           teinte_ombre(reglages, couleur, static_cast<int>(i), largeur);
     }
-    // Line i shows the base's rows moved i down: those reaching the canvas are enough.
-    LigneDeplacee ligne_base(canvas, clones.front().s, epaisseur, -(fin - 1) * pas,
-                             canvas.height() - debut * pas);
+    // Line i shows the base's rows moved i down: those reaching the band are enough.
+    const Rect bande = canvas.clip();
+    LigneDeplacee ligne_base(canvas, clones.front().s, epaisseur, bande.top - (fin - 1) * pas,
+                             bande.bottom - debut * pas);
     if (!ombre_composee(canvas, ligne_base, clones, debut, fin, pas, teintes, cumul)) {
       if (cumul != nullptr) appliquer_ombres(canvas, *cumul);
       for (const Clone& c : clones) {
@@ -245,7 +246,8 @@ void lignes(Canvas& canvas, const Copie& copie, const std::vector<std::int64_t>&
     for (const SegmentEntier& s : segments) ligne(canvas, s);
     return;
   }
-  LigneDeplacee ligne_base(canvas, segments.front(), canvas.pen.width, 0, canvas.height());
+  LigneDeplacee ligne_base(canvas, segments.front(), canvas.pen.width, canvas.clip().top,
+                           canvas.clip().bottom);
   // The clones one beside the other, every row in one sweep, when each is the first moved
   // sideways and within the canvas's coordinates.
   const SegmentEntier& base = segments.front();

@@ -1,0 +1,27 @@
+#include "journal/progres_bandes.h"
+
+#include <algorithm>
+
+namespace orvane {
+
+ProgresBandes::ProgresBandes(const ProgresRedessin& progres, int bandes)
+    : progres_(progres),
+      bandes_(bandes),
+      faits_(std::make_unique<std::atomic<std::int64_t>[]>(static_cast<std::size_t>(bandes))) {}
+
+bool ProgresBandes::rapporter(int bande, std::int64_t fait, std::int64_t total) {
+  faits_[static_cast<std::size_t>(bande)].store(fait, std::memory_order_relaxed);
+  if (arrete()) return false;
+  // A band that finds another reporting goes on: its parts are in the next report.
+  std::unique_lock<std::mutex> verrou(rapport_, std::try_to_lock);
+  if (!verrou.owns_lock()) return true;
+  std::int64_t somme = 0;
+  for (int b = 0; b < bandes_; ++b)
+    somme += faits_[static_cast<std::size_t>(b)].load(std::memory_order_relaxed);
+  dernier_ = std::max(dernier_, somme);
+  if (progres_(dernier_, total * bandes_)) return true;
+  arreter();
+  return false;
+}
+
+}  // namespace orvane
