@@ -18,8 +18,9 @@ bool ProgresBandes::rapporter(int bande, std::int64_t fait, std::int64_t total) 
   std::int64_t somme = 0;
   for (int b = 0; b < bandes_; ++b)
     somme += faits_[static_cast<std::size_t>(b)].load(std::memory_order_relaxed);
-  dernier_ = std::max(dernier_, somme);
-  if (progres_(dernier_, total * bandes_)) return true;
+  // Every band goes over every entry: their mean is the drawing's progress.
+  dernier_ = std::max(dernier_, somme / bandes_);
+  if (progres_(dernier_, total)) return true;
   arreter();
   return false;
 }

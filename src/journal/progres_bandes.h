@@ -10,8 +10,8 @@
 namespace orvane {
 
 // The progress of a drawing shared out in bands, each with its own watch, told as one: the
-// bands' parts summed, reported by one band at a time, never going back; a stop asked by
-// the report reaches every band at its next look.
+// mean of the bands' parts, reported by one band at a time, never going back; a stop asked
+// by the report reaches every band at its next look.
 class ProgresBandes {
  public:
   ProgresBandes(const ProgresRedessin& progres, int bandes);
@@ -28,7 +28,7 @@ class ProgresBandes {
   std::unique_ptr<std::atomic<std::int64_t>[]> faits_;
   std::atomic<bool> arret_{false};
   std::mutex rapport_;
-  std::int64_t dernier_ = 0;  // the sum last reported
+  std::int64_t dernier_ = 0;  // the progress last reported
 };
 
 }  // namespace orvane
