@@ -12,6 +12,7 @@ struct DemandeRendu {
   std::string sortie;
   int echelle = 0;
   bool lisse = false;
+  int fils = 1;  // threads the drawing takes: every core unless --threads says
 };
 
 // A journal's picture reduced to fit a square of `taille` pixels, written as PNG: what a

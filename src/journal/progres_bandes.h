@@ -18,16 +18,22 @@ class ProgresBandes {
 
   // Band `bande` has done `fait` of `total`; false when the drawing is to stop.
   bool rapporter(int bande, std::int64_t fait, std::int64_t total);
+  // Reports where the bands stand, once they are all done.
+  void finir();
   // Every band is to stop at its next look.
   void arreter() { arret_.store(true, std::memory_order_relaxed); }
   bool arrete() const { return arret_.load(std::memory_order_relaxed); }
 
  private:
+  // Under rapport_.
+  bool rapporter_tout();
+
   const ProgresRedessin& progres_;
   int bandes_;
   std::unique_ptr<std::atomic<std::int64_t>[]> faits_;
   std::atomic<bool> arret_{false};
   std::mutex rapport_;
+  std::atomic<std::int64_t> total_{0};
   std::int64_t dernier_ = 0;  // the progress last reported
 };
 

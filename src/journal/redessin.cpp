@@ -114,7 +114,7 @@ void Redessin::appliquer(const Entree& entree) {
           if (echelle_ == 1) {
             toile_.Draw(0, 0, *e.image);
           } else {
-            toile_.Draw(0, 0, a_l_echelle(*e.image, echelle_, largeur_, hauteur_, veille_));
+            peindre_a_l_echelle(toile_, *e.image, echelle_, largeur_, hauteur_, veille_);
           }
         }
       },
@@ -126,14 +126,17 @@ int fils_par_defaut() {
       std::clamp<unsigned>(std::thread::hardware_concurrency(), kFilsMin, kFilsMax));
 }
 
-bool redessiner(const Journal& journal, int echelle, Bitmap& sortie,
-                const ProgresRedessin& progres, int fils) {
+std::span<const Entree> entrees_a_dessiner(const Journal& journal) {
   const std::vector<Entree>& entrees = journal.entrees();
-  // Nothing before the last new canvas shows.
   std::size_t debut = entrees.size();
   while (debut > 0 && !std::holds_alternative<EntreeToile>(entrees[debut - 1])) --debut;
   if (debut > 0) --debut;
-  const std::span<const Entree> a_dessiner(entrees.begin() + debut, entrees.end());
+  return {entrees.begin() + static_cast<std::ptrdiff_t>(debut), entrees.end()};
+}
+
+bool redessiner(const Journal& journal, int echelle, Bitmap& sortie,
+                const ProgresRedessin& progres, int fils) {
+  const std::span<const Entree> a_dessiner = entrees_a_dessiner(journal);
   RedessinEnBandes redessin(echelle, fils);
   // Without anyone to tell, the drawing runs unwatched.
   if (progres) redessin.surveiller(progres, a_dessiner);

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 
 #include "drawing/arc_ellipse.h"
 #include "journal/entrees.h"
@@ -25,6 +26,9 @@ inline constexpr std::int64_t kPixelsMaxRedessin = 1'000'000'000;
 inline constexpr int kFilsMin = 1;
 inline constexpr int kFilsMax = 256;
 int fils_par_defaut();
+
+// The entries a re-drawing draws: nothing before the last new canvas shows.
+std::span<const Entree> entrees_a_dessiner(const Journal& journal);
 
 // Re-draws the journal at `echelle` into `sortie`, whose size becomes the journal's canvas
 // size times `echelle`, on `fils` threads (the same picture whatever their number). Returns

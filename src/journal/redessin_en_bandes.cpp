@@ -12,8 +12,7 @@ namespace {
 
 // Whether the entry makes the picture or reads it across bands.
 bool dessinee_seule(const Entree& entree) {
-  return std::holds_alternative<EntreeToile>(entree) ||
-         std::holds_alternative<EntreeImage>(entree) || est_remplissage(entree);
+  return std::holds_alternative<EntreeToile>(entree) || est_remplissage(entree);
 }
 
 }  // namespace
@@ -59,6 +58,7 @@ void RedessinEnBandes::appliquer(std::span<const Entree> entrees) {
 
 void RedessinEnBandes::finir() {
   for (const auto& veille : veilles_) veille->finir();
+  if (progres_) progres_->finir();
 }
 
 void RedessinEnBandes::dessiner_bande(std::size_t bande, std::span<const Entree> lot) {

@@ -1,6 +1,7 @@
 // A journal drawn in bands on several threads is, bit for bit, the journal drawn entry by
 // entry on one: heavy strokes in every mix mode, fills, the colouring pass, pictures, at
-// scale 1 and above; its progress only grows and a stop ends every band.
+// scale 1 and above; its progress only grows and a stop ends every band. Smoothed band after
+// band, it is the whole picture averaged down.
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -14,6 +15,8 @@
 #include "drawing/trace_symetrique.h"
 #include "journal/journal_courant.h"
 #include "journal/redessin.h"
+#include "journal/redessin_lisse.h"
+#include "platform/reduction_moyenne.h"
 
 namespace orvane {
 namespace {
@@ -208,6 +211,56 @@ TEST(RedessinEnBandes, AStopAskedInOneBandEndsTheDrawingOnEveryThread) {
     // Each band stops at its next look rather than drawing on to the end.
     EXPECT_LT(appels.load(), 5 + 2 * fils) << fils << " threads";
   }
+}
+
+Journal sans_remplissage() {
+  Enregistreur d(0x204060);
+  d.traits_lourds(R2_COPYPEN);
+  d.image(kLargeur - 7, kHauteur - 9);
+  for (int mode : {R2_XORPEN, R2_MASKPEN, R2_NOT}) d.traits_lourds(mode);
+  return d.journal.journal();
+}
+
+TEST(RedessinReduit, BandAfterBandIsTheWholePictureAveragedDown) {
+  const Journal journal = sans_remplissage();
+  ASSERT_TRUE(dessinable_par_bandes(journal));
+  EXPECT_FALSE(dessinable_par_bandes(remplissages()));
+  for (int echelle : {2, 3}) {
+    const Bitmap attendue = reduire_par_moyenne(un_par_un(journal, echelle * 4), 4);
+    // Bands of one row, of rows that do not divide the picture, and as memory allows.
+    for (int lignes : {1, 7, 0}) {
+      for (int fils : {1, 3}) {
+        Bitmap sortie;
+        ASSERT_TRUE(redessiner_reduit(journal, echelle * 4, 4, sortie, {}, fils, lignes));
+        EXPECT_TRUE(sortie == attendue)
+            << "scale " << echelle << ", bands of " << lignes << " rows, " << fils << " threads";
+      }
+    }
+  }
+}
+
+TEST(RedessinReduit, ProgressOnlyGrowsToItsTotalAndAStopEndsEveryBand) {
+  const Journal journal = sans_remplissage();
+  std::int64_t dernier = -1, total = 0;
+  bool recule = false;
+  Bitmap sortie;
+  ASSERT_TRUE(redessiner_reduit(
+      journal, 8, 4, sortie,
+      [&](std::int64_t f, std::int64_t t) {
+        recule = recule || f < dernier || (total != 0 && t != total);
+        dernier = f;
+        total = t;
+        return true;
+      },
+      3, 5));
+  EXPECT_FALSE(recule);
+  EXPECT_GT(total, 0);
+  EXPECT_EQ(dernier, total);
+
+  std::atomic<int> appels{0};
+  EXPECT_FALSE(redessiner_reduit(
+      journal, 8, 4, sortie, [&](std::int64_t, std::int64_t) { return ++appels < 5; }, 3, 5));
+  EXPECT_LT(appels.load(), 5 + 3);
 }
 
 }  // namespace
