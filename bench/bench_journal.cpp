@@ -162,15 +162,16 @@ BENCHMARK(BM_EnregistrementSeul)->Unit(benchmark::kNanosecond);
 
 // ---- Re-drawing ----
 
-// 200 strokes of `mouvements` moves, 20 fills at their points and the colouring pass along
-// the centre's row, drawn and recorded.
-Journal journal_de(const ReglagesTrace& r, int mouvements) {
+// 200 strokes of `mouvements` moves, then, with `remplissages`, 20 fills at their points and
+// the colouring pass along the centre's row, drawn and recorded.
+Journal journal_de(const ReglagesTrace& r, int mouvements, bool remplissages = true) {
   Dessinateur d;
   std::mt19937 hasard(9);
   Colour crayon = 0x40A0FF;
   traits(hasard, 200, mouvements, [&](int t, Point a, Point b) {
     d.trace(r, a, b, R2_COPYPEN, crayon + static_cast<Colour>(t * 977));
   });
+  if (!remplissages) return d.journal.journal();
   ReglagesTrace remplir = reglages_lourds();
   remplir.peindre_dessiner = 1;
   remplir.spirale = false;
@@ -235,6 +236,13 @@ void redessin(benchmark::State& state, const Journal& journal, int echelle,
   state.counters["budget_Mo"] = (1.5 * sortie_octets + 100e6) / 1e6;
 }
 
+// The heavy strokes alone: the part of a re-drawing the bands share out, without the fills
+// drawn alone between them.
+void BM_RedessinTraits(benchmark::State& state) {
+  redessin(state, journal_de(reglages_lourds(), static_cast<int>(state.range(1)), false),
+           static_cast<int>(state.range(0)), static_cast<int>(state.range(2)));
+}
+
 // One thread, and one per core when there are more.
 std::vector<std::int64_t> fils_compares() {
   if (fils_par_defaut() == 1) return {1};
@@ -242,13 +250,19 @@ std::vector<std::int64_t> fils_compares() {
 }
 
 // Scale, moves per stroke (a stroke of one move is one heavy call of the renderer), then
-// threads: the speed-up is the one-thread time over the all-core time beside it.
+// threads: the speed-up is the one-thread time over the all-core time beside it. The fills
+// and the colouring pass, drawn alone, bound it.
 void BM_Redessin(benchmark::State& state) {
   redessin(state, journal_lourd(static_cast<int>(state.range(1))),
            static_cast<int>(state.range(0)), static_cast<int>(state.range(2)));
 }
 BENCHMARK(BM_Redessin)
     ->ArgsProduct({{1, 4, 8}, {1, 10}, fils_compares()})
+    ->ArgNames({"echelle", "mouvements", "fils"})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(2);
+BENCHMARK(BM_RedessinTraits)
+    ->ArgsProduct({{4, 8}, {1, 10}, fils_compares()})
     ->ArgNames({"echelle", "mouvements", "fils"})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(2);
