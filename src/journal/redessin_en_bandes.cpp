@@ -46,11 +46,15 @@ void RedessinEnBandes::surveiller(const ProgresRedessin& progres,
 }
 
 void RedessinEnBandes::appliquer(std::span<const Entree> entrees) {
+  // On several threads the witness runs ahead on its own; on one it draws in turn.
+  std::optional<TemoinEnAvance> avance;
+  if (temoin_ && bandes_.size() > 1) avance.emplace(*temoin_, entrees);
+  TemoinEnAvance* const temoin = avance ? &*avance : nullptr;
   std::size_t debut = 0;
   for (std::size_t i = 0; i < entrees.size(); ++i) {
     if (!dessinee_seule(entrees[i])) continue;
     peindre(entrees.subspan(debut, i - debut));
-    seul(entrees[i]);
+    seul(entrees[i], temoin);
     debut = i + 1;
   }
   peindre(entrees.subspan(debut));
@@ -81,21 +85,12 @@ void RedessinEnBandes::peindre(std::span<const Entree> lot) {
   lancer_fils();
   lot_ = lot;
   rendez_vous_->arrive_and_wait();
-  // The witness only draws at scale 1 here, beside the bands.
-  try {
-    if (temoin_)
-      for (const Entree& entree : lot) temoin_->appliquer(entree, image_, echelle_);
-  } catch (...) {
-    const std::lock_guard<std::mutex> verrou(erreur_mutex_);
-    if (!erreur_) erreur_ = std::current_exception();
-    if (progres_) progres_->arreter();
-  }
   rendez_vous_->arrive_and_wait();
   if (erreur_) std::rethrow_exception(erreur_);
   if (progres_ && progres_->arrete()) throw DessinInterrompu{};
 }
 
-void RedessinEnBandes::seul(const Entree& entree) {
+void RedessinEnBandes::seul(const Entree& entree, TemoinEnAvance* avance) {
   for (const auto& veille : veilles_) veille->entree(entree);
   Veille* veille = veilles_.empty() ? nullptr : veilles_.front().get();
   if (const auto* toile = std::get_if<EntreeToile>(&entree)) {
@@ -103,11 +98,20 @@ void RedessinEnBandes::seul(const Entree& entree) {
     image_ = Bitmap(bord_a_l_echelle(toile->largeur, echelle_),
                     bord_a_l_echelle(toile->hauteur, echelle_), toile->couleur, veille);
     for (const auto& bande : bandes_) bande->appliquer(entree);
-    if (temoin_) temoin_->appliquer(entree, image_, echelle_);
+    if (temoin_ && avance == nullptr) temoin_->appliquer(entree, image_, echelle_);
     return;
   }
-  // Above scale 1 the witness fills; the bands leave the stroke alone.
-  if (temoin_ && temoin_->appliquer(entree, image_, echelle_)) return;
+  // A stroke of fills. Above scale 1 the witness fills, the one opaque step drawn alone
+  // here; the bands leave the stroke alone.
+  if (avance != nullptr) {
+    remplir_a_l_echelle(image_, echelle_, avance->prochaine_zone());
+    return;
+  }
+  if (temoin_) {
+    temoin_->appliquer(entree, image_, echelle_);
+    return;
+  }
+  // At scale 1 the fill is the stroke itself, drawn by the first band on every row.
   Redessin& premiere = *bandes_.front();
   Canvas& toile = premiere.toile();
   const Rect bande = toile.clip();

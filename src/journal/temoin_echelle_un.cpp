@@ -3,15 +3,20 @@
 #include <algorithm>
 #include <variant>
 
-#include "journal/remplissage_echelle.h"
-
 namespace orvane {
 
 bool TemoinEchelleUn::appliquer(const Entree& entree, Bitmap& image, int k) {
+  const std::optional<ZoneRemplissage> zone = dessiner(entree);
+  if (!zone) return false;
+  remplir_a_l_echelle(image, k, *zone);
+  return true;
+}
+
+std::optional<ZoneRemplissage> TemoinEchelleUn::dessiner(const Entree& entree) {
   Canvas& toile = redessin_.toile();
   if (!est_remplissage(entree)) {
     redessin_.appliquer(entree);
-    return false;
+    return std::nullopt;
   }
   // Only a fill needs the canvas it found: copied then, into the same memory each time.
   if (avant_.width() != toile.width() || avant_.height() != toile.height()) {
@@ -23,9 +28,7 @@ bool TemoinEchelleUn::appliquer(const Entree& entree, Bitmap& image, int k) {
   toile.takeDirty();
   redessin_.appliquer(entree);
   const Rect change = toile.takeDirty().intersected(toile.bitmap().bounds());
-  remplir_a_l_echelle(image, k,
-                      zone_remplie(std::get<EntreeTrait>(entree), avant_, toile.bitmap(), change));
-  return true;
+  return zone_remplie(std::get<EntreeTrait>(entree), avant_, toile.bitmap(), change);
 }
 
 }  // namespace orvane
