@@ -157,6 +157,8 @@ struct CasLourd {
   Journal (*faire)();
 };
 
+void PrintTo(const CasLourd& cas, std::ostream* os) { *os << cas.nom; }
+
 class JournauxLourds : public testing::TestWithParam<CasLourd> {};
 
 TEST_P(JournauxLourds, AreTheSameBitForBitOnOneTwoThreeAndEightThreads) {
