@@ -225,9 +225,9 @@ class TForm1 : public QWidget {
   // "Sauve" writes the picture, then its journal: the picture written whole or not at all,
   // the error says that nothing was replaced.
   void enregistrer_image_ou_rien(const QString& chemin);
-  // The first of the journals at `chemins` that draws exactly `image`, painted on the
-  // canvas, becomes the canvas's journal; tried in the background, one after the other.
-  void reprendre_journal(std::shared_ptr<const Bitmap> image, QStringList chemins);
+  // The journal at `chemin` (none if empty), if it draws exactly `image`, painted on the
+  // canvas, becomes the canvas's journal; tried in the background.
+  void reprendre_journal(std::shared_ptr<const Bitmap> image, const QString& chemin);
   // The journal written beside a saved picture, under the picture's name; when it cannot
   // be, the journal of the picture replaced goes too, and the error says so.
   void sauver_journal(const QString& chemin_image);

@@ -10,23 +10,6 @@
 
 namespace orvane {
 
-namespace {
-
-// The journals that may lie beside a picture: its own, then the one of the name earlier
-// versions gave (the picture's suffix replaced), which another picture may share.
-QStringList journaux_a_cote(const QString& chemin_image) {
-  QStringList chemins{chemin_journal_de(chemin_image)};
-  const QString suffixe = QFileInfo(chemin_image).suffix();
-  if (!suffixe.isEmpty()) {
-    const QString ancien =
-        chemin_image.left(chemin_image.size() - suffixe.size()) + QStringLiteral("orvane");
-    if (!chemins.contains(ancien)) chemins << ancien;
-  }
-  return chemins;
-}
-
-}  // namespace
-
 void TForm1::lier_journal() {
   outil_ellipse.temoin.ligne = [this](Point a, Point b, int mode, Colour couleur, int largeur) {
     journal.ajouter(EntreeLigne{a, b, mode, couleur, largeur});
@@ -50,7 +33,7 @@ void TForm1::ouvrir_fichier(const QString& chemin) {
     return;
   }
   const std::shared_ptr<const Bitmap> image = peindre_image(chemin);
-  reprendre_journal(image, journaux_a_cote(chemin));
+  reprendre_journal(image, journal_de_l_image(chemin));
 }
 
 void TForm1::ouvrir_journal(const QString& chemin) {
@@ -74,38 +57,31 @@ void TForm1::ouvrir_journal(const QString& chemin) {
       });
 }
 
-void TForm1::reprendre_journal(std::shared_ptr<const Bitmap> image, QStringList chemins) {
+void TForm1::reprendre_journal(std::shared_ptr<const Bitmap> image, const QString& chemin) {
   // A journal that cannot be read, or draws another picture, is none of this picture's.
-  while (!chemins.isEmpty()) {
-    const QString chemin = chemins.takeFirst();
-    if (!QFileInfo(chemin).isFile()) continue;
-    std::shared_ptr<const Journal> lu;
-    try {
-      lu = std::make_shared<const Journal>(lire_journal(chemin));
-    } catch (const ErreurFichier&) {
-      continue;
-    }
-    const Canvas& c = std::as_const(*Image1).canvas();
-    if (lu->largeur() != image->width() || lu->hauteur() != image->height() ||
-        c.width() != image->width() || c.height() != image->height())
-      continue;
-    // Taken up only if nothing was drawn meanwhile: the canvas still shows the picture.
-    const std::uint64_t coupures = journal.coupures();
-    const std::size_t longueur = journal.longueur();
-    dessiner_en_fond(
-        dessin_du_journal(lu),
-        QStringLiteral("Lecture du journal « %1 »").arg(QFileInfo(chemin).fileName()),
-        [=, this](Bitmap redessinee) {
-          if (journal.coupures() != coupures || journal.longueur() != longueur) return;
-          if (redessinee == *image) {
-            journal.remplacer(*lu);
-          } else {
-            reprendre_journal(image, chemins);
-          }
-        },
-        false);
+  if (chemin.isEmpty()) return;
+  std::shared_ptr<const Journal> lu;
+  try {
+    lu = std::make_shared<const Journal>(lire_journal(chemin));
+  } catch (const ErreurFichier&) {
     return;
   }
+  const Canvas& c = std::as_const(*Image1).canvas();
+  if (lu->largeur() != image->width() || lu->hauteur() != image->height() ||
+      c.width() != image->width() || c.height() != image->height())
+    return;
+  // Taken up only if nothing was drawn meanwhile: the canvas still shows the picture.
+  const std::uint64_t coupures = journal.coupures();
+  const std::size_t longueur = journal.longueur();
+  dessiner_en_fond(
+      dessin_du_journal(lu),
+      QStringLiteral("Lecture du journal « %1 »").arg(QFileInfo(chemin).fileName()),
+      [=, this](Bitmap redessinee) {
+        if (journal.coupures() == coupures && journal.longueur() == longueur &&
+            redessinee == *image)
+          journal.remplacer(*lu);
+      },
+      false);
 }
 
 void TForm1::sauver_journal(const QString& chemin_image) {

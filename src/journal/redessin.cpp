@@ -39,6 +39,7 @@ void Redessin::reprendre_etat(const Redessin& autre) {
 void Redessin::surveiller(Veille* veille) {
   veille_ = veille;
   toile_.veille = veille;
+  if (temoin_) temoin_->surveiller(veille);
 }
 
 Redessin::~Redessin() = default;
@@ -73,7 +74,13 @@ void Redessin::tracer(const EntreeTrait& entree) {
 }
 
 void Redessin::appliquer(const Entree& entree) {
-  if (temoin_ && temoin_->appliquer(entree, toile_.bitmap(), echelle_)) return;
+  if (temoin_) {
+    if (est_remplissage(entree)) {
+      toile_.markDirty(temoin_->remplir(std::get<EntreeTrait>(entree), toile_.bitmap(), echelle_));
+      return;
+    }
+    temoin_->suivre(entree);
+  }
   if (partage_ != nullptr && echelle_ > 1 && est_remplissage(entree)) return;
   std::visit(
       [&](const auto& e) {

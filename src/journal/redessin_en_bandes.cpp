@@ -43,18 +43,15 @@ void RedessinEnBandes::surveiller(const ProgresRedessin& progres,
     veilles_.push_back(std::make_unique<VeilleRedessin>(rapports_.back(), entrees));
     bandes_[static_cast<std::size_t>(b)]->surveiller(veilles_.back().get());
   }
+  if (temoin_) temoin_->surveiller(veilles_.front().get());
 }
 
 void RedessinEnBandes::appliquer(std::span<const Entree> entrees) {
-  // On several threads the witness runs ahead on its own; on one it draws in turn.
-  std::optional<TemoinEnAvance> avance;
-  if (temoin_ && bandes_.size() > 1) avance.emplace(*temoin_, entrees);
-  TemoinEnAvance* const temoin = avance ? &*avance : nullptr;
   std::size_t debut = 0;
   for (std::size_t i = 0; i < entrees.size(); ++i) {
     if (!dessinee_seule(entrees[i])) continue;
     peindre(entrees.subspan(debut, i - debut));
-    seul(entrees[i], temoin);
+    seul(entrees[i]);
     debut = i + 1;
   }
   peindre(entrees.subspan(debut));
@@ -78,19 +75,28 @@ void RedessinEnBandes::peindre(std::span<const Entree> lot) {
   if (lot.empty()) return;
   if (bandes_.size() == 1) {
     if (temoin_)
-      for (const Entree& entree : lot) temoin_->appliquer(entree, image_, echelle_);
+      for (const Entree& entree : lot) temoin_->suivre(entree);
     dessiner_bande(0, lot);
     return;
   }
   lancer_fils();
   lot_ = lot;
   rendez_vous_->arrive_and_wait();
+  // The witness draws at scale 1 meanwhile: it never reads the bands' picture.
+  try {
+    if (temoin_)
+      for (const Entree& entree : lot) temoin_->suivre(entree);
+  } catch (...) {
+    const std::lock_guard<std::mutex> verrou(erreur_mutex_);
+    if (!erreur_) erreur_ = std::current_exception();
+    if (progres_) progres_->arreter();
+  }
   rendez_vous_->arrive_and_wait();
   if (erreur_) std::rethrow_exception(erreur_);
   if (progres_ && progres_->arrete()) throw DessinInterrompu{};
 }
 
-void RedessinEnBandes::seul(const Entree& entree, TemoinEnAvance* avance) {
+void RedessinEnBandes::seul(const Entree& entree) {
   for (const auto& veille : veilles_) veille->entree(entree);
   Veille* veille = veilles_.empty() ? nullptr : veilles_.front().get();
   if (const auto* toile = std::get_if<EntreeToile>(&entree)) {
@@ -98,17 +104,13 @@ void RedessinEnBandes::seul(const Entree& entree, TemoinEnAvance* avance) {
     image_ = Bitmap(bord_a_l_echelle(toile->largeur, echelle_),
                     bord_a_l_echelle(toile->hauteur, echelle_), toile->couleur, veille);
     for (const auto& bande : bandes_) bande->appliquer(entree);
-    if (temoin_ && avance == nullptr) temoin_->appliquer(entree, image_, echelle_);
+    if (temoin_) temoin_->suivre(entree);
     return;
   }
   // A stroke of fills. Above scale 1 the witness fills, the one opaque step drawn alone
-  // here; the bands leave the stroke alone.
-  if (avance != nullptr) {
-    remplir_a_l_echelle(image_, echelle_, avance->prochaine_zone());
-    return;
-  }
+  // here, watched as the first band; the bands leave the stroke alone.
   if (temoin_) {
-    temoin_->appliquer(entree, image_, echelle_);
+    temoin_->remplir(std::get<EntreeTrait>(entree), image_, echelle_);
     return;
   }
   // At scale 1 the fill is the stroke itself, drawn by the first band on every row.

@@ -14,7 +14,6 @@
 #include "journal/progres_bandes.h"
 #include "journal/redessin.h"
 #include "journal/temoin_echelle_un.h"
-#include "journal/temoin_en_avance.h"
 #include "journal/veille_redessin.h"
 #include "platform/bitmap.h"
 
@@ -24,7 +23,7 @@ namespace orvane {
 // entry clipped to its rows, in order, so each pixel sees the same paints in the same order
 // as on one thread and the picture is the same bit for bit. A fill reads across bands: the
 // bands meet, it is drawn alone on the whole picture, then they go on. Above scale 1 the
-// witness at scale 1 that tells the fills their regions draws ahead on a thread of its own.
+// witness at scale 1 that tells the fills their regions draws alongside the bands.
 class RedessinEnBandes {
  public:
   RedessinEnBandes(int echelle, int fils);
@@ -46,9 +45,8 @@ class RedessinEnBandes {
  private:
   // Draws entries that only paint, every band at once.
   void peindre(std::span<const Entree> lot);
-  // Draws an entry that reads the picture across bands, or makes it, alone; `avance`, the
-  // witness drawn ahead, when there is one.
-  void seul(const Entree& entree, TemoinEnAvance* avance);
+  // Draws an entry that reads the picture across bands, or makes it, alone.
+  void seul(const Entree& entree);
   void dessiner_bande(std::size_t bande, std::span<const Entree> lot);
   void travailler(std::size_t bande);
   void lancer_fils();

@@ -5,6 +5,7 @@
 
 #include "journal/entrees.h"
 #include "platform/bitmap.h"
+#include "platform/veille.h"
 
 namespace orvane {
 
@@ -14,7 +15,7 @@ namespace orvane {
 // keeps to the region it reached at scale 1, told by a mask any part of the picture can
 // read on its own.
 
-// What one stroke's fills did at scale 1.
+// What one stroke's fills did at scale 1. Its buffers are kept from one fill to the next.
 struct ZoneRemplissage {
   enum Cellule : std::uint8_t {
     kHors = 0,
@@ -28,13 +29,20 @@ struct ZoneRemplissage {
     kCouture = 2,
   };
 
-  Rect cadre;                       // scale-1 pixels the cells below describe
+  // Region pixels of one row that took the same colour, from `gauche` to `droite` excluded.
+  struct Troncon {
+    int y, gauche, droite;
+    Colour surface;
+  };
+
+  Rect cadre;                          // scale-1 pixels the cells below describe
   std::vector<std::uint8_t> cellules;  // one per pixel of `cadre`, rows top to bottom
-  // Per pixel of `cadre`: the colour a Surface fill took there at scale 1 (for a seam
-  // pixel, that of a region pixel beside it).
+  // Per pixel of `cadre`: the colour a region pixel had before the fill, the colour of a
+  // seam pixel's region beside it; anything elsewhere.
   std::vector<Colour> surfaces;
-  // The same pixels listed, so that a fill's cost follows its size, not its frame's.
-  std::vector<Point> region;
+  // The region in runs and the seam in pixels, so that a fill's cost follows its size,
+  // not its frame's.
+  std::vector<Troncon> region;
   std::vector<Point> coutures;
   bool bordure = false;  // a Border fill, which takes everything but `bord`
   Colour bord = 0;
@@ -53,12 +61,15 @@ struct ZoneRemplissage {
 // Whether the entry is a stroke of fills.
 bool est_remplissage(const Entree& entree);
 
-// The zone of a stroke of fills (`trait`), from the scale-1 canvas before and after it,
-// `change` holding every pixel it painted.
-ZoneRemplissage zone_remplie(const EntreeTrait& trait, const Bitmap& avant,
-                             const Bitmap& apres, const Rect& change);
+// Makes `zone` the zone of a stroke of fills (`trait`), from the scale-1 canvas before and
+// after it, `change` holding every pixel it painted.
+void zone_remplie(const EntreeTrait& trait, const Bitmap& avant, const Bitmap& apres,
+                  const Rect& change, ZoneRemplissage& zone);
 
-// Paints the zone at scale `k` on `image`, the scale-K picture drawn up to the stroke.
-void remplir_a_l_echelle(Bitmap& image, int k, const ZoneRemplissage& zone);
+// Paints the zone at scale `k` on `image`, the scale-K picture drawn up to the stroke, and
+// tells `veille` of the pixels it goes over. Returns the scale-K rectangle it may have
+// changed.
+Rect remplir_a_l_echelle(Bitmap& image, int k, const ZoneRemplissage& zone,
+                         Veille* veille = nullptr);
 
 }  // namespace orvane

@@ -5,30 +5,34 @@
 
 namespace orvane {
 
-bool TemoinEchelleUn::appliquer(const Entree& entree, Bitmap& image, int k) {
-  const std::optional<ZoneRemplissage> zone = dessiner(entree);
-  if (!zone) return false;
-  remplir_a_l_echelle(image, k, *zone);
-  return true;
+void TemoinEchelleUn::suivre(const Entree& entree) {
+  Canvas& toile = redessin_.toile();
+  redessin_.appliquer(entree);
+  if (std::holds_alternative<EntreeToile>(entree)) {
+    toile.takeDirty();
+    a_recopier_ = toile.bitmap().bounds();
+  } else {
+    a_recopier_.unite(toile.takeDirty());
+  }
 }
 
-std::optional<ZoneRemplissage> TemoinEchelleUn::dessiner(const Entree& entree) {
+Rect TemoinEchelleUn::remplir(const EntreeTrait& trait, Bitmap& image, int k) {
   Canvas& toile = redessin_.toile();
-  if (!est_remplissage(entree)) {
-    redessin_.appliquer(entree);
-    return std::nullopt;
-  }
-  // Only a fill needs the canvas it found: copied then, into the same memory each time.
-  if (avant_.width() != toile.width() || avant_.height() != toile.height()) {
-    avant_ = toile.bitmap();
+  // Only what changed since the last fill is copied.
+  const Bitmap& canevas = toile.bitmap();
+  if (avant_.width() != canevas.width() || avant_.height() != canevas.height()) {
+    avant_ = canevas;
   } else {
-    std::copy_n(toile.bitmap().data(),
-                static_cast<std::size_t>(toile.width()) * toile.height(), avant_.data());
+    const Rect r = a_recopier_.intersected(canevas.bounds());
+    for (int y = r.top; y < r.bottom; ++y)
+      std::copy(canevas.row(y) + r.left, canevas.row(y) + r.right, avant_.row(y) + r.left);
   }
-  toile.takeDirty();
-  redessin_.appliquer(entree);
-  const Rect change = toile.takeDirty().intersected(toile.bitmap().bounds());
-  return zone_remplie(std::get<EntreeTrait>(entree), avant_, toile.bitmap(), change);
+  redessin_.surveiller(veille_);
+  redessin_.appliquer(trait);
+  redessin_.surveiller(nullptr);
+  a_recopier_ = toile.takeDirty().intersected(canevas.bounds());
+  zone_remplie(trait, avant_, canevas, a_recopier_, zone_);
+  return remplir_a_l_echelle(image, k, zone_, veille_);
 }
 
 }  // namespace orvane

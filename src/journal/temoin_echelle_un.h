@@ -1,11 +1,10 @@
 #pragma once
 
-#include <optional>
-
 #include "journal/entrees.h"
 #include "journal/redessin.h"
 #include "journal/remplissage_echelle.h"
 #include "platform/bitmap.h"
+#include "platform/veille.h"
 
 namespace orvane {
 
@@ -13,15 +12,23 @@ namespace orvane {
 // of fills the region it filled there.
 class TemoinEchelleUn {
  public:
-  // Draws the entry at scale 1. For a stroke of fills, also paints at scale `k` on `image`
-  // what it filled at scale 1 and returns true: the entry is then drawn at scale K.
-  bool appliquer(const Entree& entree, Bitmap& image, int k);
-  // Draws the entry at scale 1; for a stroke of fills, returns what it filled there.
-  std::optional<ZoneRemplissage> dessiner(const Entree& entree);
+  // Draws an entry that is not a stroke of fills at scale 1, unwatched: the scale-K
+  // drawing of the same entry reports its progress.
+  void suivre(const Entree& entree);
+  // A stroke of fills, one step that reads and writes the whole picture: draws it at scale
+  // 1, then paints at scale `k` on `image` what it filled there. Reports its parts and
+  // pixels to the watch, the scale-K drawing drawing nothing of it. Returns the scale-K
+  // rectangle it may have changed.
+  Rect remplir(const EntreeTrait& trait, Bitmap& image, int k);
+  void surveiller(Veille* veille) { veille_ = veille; }
 
  private:
   Redessin redessin_{1};
-  Bitmap avant_;  // its canvas as the last fill found it
+  Veille* veille_ = nullptr;
+  // The canvas as the last fill left it, but for the rectangle changed since.
+  Bitmap avant_;
+  Rect a_recopier_;
+  ZoneRemplissage zone_;  // its buffers kept from one fill to the next
 };
 
 }  // namespace orvane

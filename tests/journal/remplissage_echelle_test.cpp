@@ -180,7 +180,8 @@ TEST(RemplissageEchelle, TheSeamTakesThePixelsTheFillStoppedAtAndNoOtherRegion) 
     const Bitmap avant = a_l_echelle_de(journal, 1);
     journal.ajouter(fill);
     const Bitmap apres = a_l_echelle_de(journal, 1);
-    const ZoneRemplissage zone = zone_remplie(fill, avant, apres, apres.bounds());
+    ZoneRemplissage zone;
+    zone_remplie(fill, avant, apres, apres.bounds(), zone);
     EXPECT_EQ(zone.cellule(35, 20), ZoneRemplissage::kRegion);
     EXPECT_EQ(zone.cellule(36, 20), ZoneRemplissage::kCouture);  // the strokes' ends
     EXPECT_EQ(zone.cellule(35, 21), ZoneRemplissage::kCouture);
@@ -191,6 +192,33 @@ TEST(RemplissageEchelle, TheSeamTakesThePixelsTheFillStoppedAtAndNoOtherRegion) 
       for (int x = 0; x < apres.width(); ++x)
         EXPECT_EQ(zone.cellule(x, y) == ZoneRemplissage::kRegion, apres.pixel(x, y) == kBleu);
   }
+}
+
+// A re-drawing's watch looks in while a fill paints at scale K: a stop asked at the first
+// look ends the fill within the row it was painting.
+TEST(RemplissageEchelle, AStopAskedInsideTheScaleKFillEndsItThere) {
+  struct Arret final : Veille {
+    int regards = 0;
+    void regarder() override {
+      ++regards;
+      throw DessinInterrompu{};
+    }
+  };
+  const Journal vide({EntreeToile{300, 200, kNoir}});
+  Journal journal = vide;
+  journal.ajouter(remplissage({10, 10}, 1));
+  const Bitmap avant = a_l_echelle_de(vide, 1), apres = a_l_echelle_de(journal, 1);
+  ZoneRemplissage zone;
+  zone_remplie(std::get<EntreeTrait>(journal.entrees().back()), avant, apres, apres.bounds(),
+               zone);
+  constexpr int k = 8;
+  Bitmap image(300 * k, 200 * k, kNoir);
+  Arret arret;
+  EXPECT_THROW(remplir_a_l_echelle(image, k, zone, &arret), DessinInterrompu);
+  EXPECT_EQ(arret.regards, 1);
+  const auto peints = std::count(image.data(), image.data() + 300 * k * 200 * k, kBleu);
+  EXPECT_GE(peints, Veille::kPixelsEntreRegards);
+  EXPECT_LE(peints, Veille::kPixelsEntreRegards + image.width());
 }
 
 }  // namespace

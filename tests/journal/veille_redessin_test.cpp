@@ -43,8 +43,9 @@ struct Appel {
 };
 
 TEST(VeilleRedessin, TheProgressMovesWithinAHeavyStrokeAndEndsAtTheTotal) {
+  // At scale 2 the fill is drawn at scale 1 beside, which must not count twice.
   const Journal journal({EntreeToile{200, 150, 0}, trait_lourd(), EntreeToile{200, 150, 0},
-                         trait_lourd()});
+                         trait_lourd(), remplissage_entier({0, 0})});
   std::vector<Appel> appels;
   Bitmap sortie;
   ASSERT_TRUE(redessiner(journal, 2, sortie, [&](std::int64_t fait, std::int64_t total) {
@@ -52,7 +53,7 @@ TEST(VeilleRedessin, TheProgressMovesWithinAHeavyStrokeAndEndsAtTheTotal) {
     return true;
   }));
   // Only the last canvas and what follows: the stroke weighs its 2400 copies.
-  const std::int64_t total = 1 + 2400;
+  const std::int64_t total = 1 + 2400 + 1;
   ASSERT_GE(appels.size(), 3u);
   std::int64_t dedans = 0;
   for (std::size_t i = 0; i < appels.size(); ++i) {
