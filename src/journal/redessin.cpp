@@ -148,7 +148,7 @@ bool redessiner(const Journal& journal, int echelle, Bitmap& sortie,
   // Without anyone to tell, the drawing runs unwatched.
   if (progres) redessin.surveiller(progres, a_dessiner);
   try {
-    redessin.appliquer(a_dessiner);
+    redessin.appliquer(a_dessiner, true);
     redessin.finir();
   } catch (const DessinInterrompu&) {
     return false;

@@ -46,15 +46,19 @@ void RedessinEnBandes::surveiller(const ProgresRedessin& progres,
   if (temoin_) temoin_->surveiller(veilles_.front().get());
 }
 
-void RedessinEnBandes::appliquer(std::span<const Entree> entrees) {
+void RedessinEnBandes::appliquer(std::span<const Entree> entrees, bool derniers) {
+  // The witness only serves fills: with no entry to come, it stops at the last one.
+  std::size_t fin_temoin = entrees.size();
+  if (derniers)
+    while (fin_temoin > 0 && !est_remplissage(entrees[fin_temoin - 1])) --fin_temoin;
   std::size_t debut = 0;
   for (std::size_t i = 0; i < entrees.size(); ++i) {
     if (!dessinee_seule(entrees[i])) continue;
-    peindre(entrees.subspan(debut, i - debut));
+    peindre(entrees.subspan(debut, i - debut), true);
     seul(entrees[i]);
     debut = i + 1;
   }
-  peindre(entrees.subspan(debut));
+  peindre(entrees.subspan(debut), debut < fin_temoin);
 }
 
 void RedessinEnBandes::finir() {
@@ -71,10 +75,10 @@ void RedessinEnBandes::dessiner_bande(std::size_t bande, std::span<const Entree>
   }
 }
 
-void RedessinEnBandes::peindre(std::span<const Entree> lot) {
+void RedessinEnBandes::peindre(std::span<const Entree> lot, bool suivre) {
   if (lot.empty()) return;
   if (bandes_.size() == 1) {
-    if (temoin_)
+    if (temoin_ && suivre)
       for (const Entree& entree : lot) temoin_->suivre(entree);
     dessiner_bande(0, lot);
     return;
@@ -84,7 +88,7 @@ void RedessinEnBandes::peindre(std::span<const Entree> lot) {
   rendez_vous_->arrive_and_wait();
   // The witness draws at scale 1 meanwhile: it never reads the bands' picture.
   try {
-    if (temoin_)
+    if (temoin_ && suivre)
       for (const Entree& entree : lot) temoin_->suivre(entree);
   } catch (...) {
     const std::lock_guard<std::mutex> verrou(erreur_mutex_);

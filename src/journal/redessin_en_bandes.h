@@ -34,17 +34,18 @@ class RedessinEnBandes {
   // Watches the drawing of `entrees`, given afterwards to appliquer in one or more parts,
   // reporting to `progres` (kept by the caller), which may stop it.
   void surveiller(const ProgresRedessin& progres, std::span<const Entree> entrees);
-  // Draws the entries after those drawn before; throws DessinInterrompu when the watch
-  // asked to stop, leaving the picture half drawn.
-  void appliquer(std::span<const Entree> entrees);
+  // Draws the entries after those drawn before; `derniers` when no entry will follow them.
+  // Throws DessinInterrompu when the watch asked to stop, leaving the picture half drawn.
+  void appliquer(std::span<const Entree> entrees, bool derniers = false);
   // Tells the watch that every entry is drawn.
   void finir();
 
   Bitmap& image() { return image_; }
 
  private:
-  // Draws entries that only paint, every band at once.
-  void peindre(std::span<const Entree> lot);
+  // Draws entries that only paint, every band at once; the witness follows them when
+  // `suivre`.
+  void peindre(std::span<const Entree> lot, bool suivre);
   // Draws an entry that reads the picture across bands, or makes it, alone.
   void seul(const Entree& entree);
   void dessiner_bande(std::size_t bande, std::span<const Entree> lot);
