@@ -9,6 +9,7 @@
 #include <sstream>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "colour/coloriage_aleatoire.h"
 #include "common/journal_lourd.h"
@@ -113,12 +114,14 @@ Journal journal_de_remplissages() {
   return journal_de(r, 10);
 }
 
-void redessin(benchmark::State& state, const Journal& journal, int echelle) {
+void redessin(benchmark::State& state, const Journal& journal, int echelle,
+              int fils = fils_par_defaut()) {
   double pic = 0, sortie_octets = 0;
   for (auto _ : state) {
     remettre_pic();
     Bitmap sortie;
-    redessiner(journal, echelle, sortie, [](std::int64_t, std::int64_t) { return true; });
+    redessiner(journal, echelle, sortie, [](std::int64_t, std::int64_t) { return true; },
+               fils);
     pic = std::max(pic, pic_memoire());
     sortie_octets = 4.0 * sortie.width() * sortie.height();
     benchmark::DoNotOptimize(sortie.data());
@@ -130,14 +133,34 @@ void redessin(benchmark::State& state, const Journal& journal, int echelle) {
   state.counters["budget_Mo"] = (1.5 * sortie_octets + 100e6) / 1e6;
 }
 
-// Scale, then moves per stroke: a stroke of one move is one heavy call of the renderer.
+// The heavy strokes alone: the part of a re-drawing the bands share out, without the fills
+// drawn alone between them.
+void BM_RedessinTraits(benchmark::State& state) {
+  redessin(state, journal_de(reglages_lourds(), static_cast<int>(state.range(1)), false),
+           static_cast<int>(state.range(0)), static_cast<int>(state.range(2)));
+}
+
+// One thread, and one per core when there are more.
+std::vector<std::int64_t> fils_compares() {
+  if (fils_par_defaut() == 1) return {1};
+  return {1, fils_par_defaut()};
+}
+
+// Scale, moves per stroke (a stroke of one move is one heavy call of the renderer), then
+// threads: the speed-up is the one-thread time over the all-core time beside it. The fills
+// and the colouring pass, drawn alone, bound it.
 void BM_Redessin(benchmark::State& state) {
   redessin(state, journal_lourd(static_cast<int>(state.range(1))),
-           static_cast<int>(state.range(0)));
+           static_cast<int>(state.range(0)), static_cast<int>(state.range(2)));
 }
 BENCHMARK(BM_Redessin)
-    ->ArgsProduct({{1, 4, 8}, {1, 10}})
-    ->ArgNames({"echelle", "mouvements"})
+    ->ArgsProduct({{1, 4, 8}, {1, 10}, fils_compares()})
+    ->ArgNames({"echelle", "mouvements", "fils"})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(2);
+BENCHMARK(BM_RedessinTraits)
+    ->ArgsProduct({{4, 8}, {1, 10}, fils_compares()})
+    ->ArgNames({"echelle", "mouvements", "fils"})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(2);
 

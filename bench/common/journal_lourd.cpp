@@ -40,13 +40,14 @@ void Dessinateur::trace(const ReglagesTrace& r, Point a, Point b, int mode, Colo
   journal.ajouter(std::move(e));
 }
 
-Journal journal_de(const ReglagesTrace& r, int mouvements) {
+Journal journal_de(const ReglagesTrace& r, int mouvements, bool remplissages) {
   Dessinateur d;
   std::mt19937 hasard(9);
   Colour crayon = 0x40A0FF;
   traits(hasard, 200, mouvements, [&](int t, Point a, Point b) {
     d.trace(r, a, b, R2_COPYPEN, crayon + static_cast<Colour>(t * 977));
   });
+  if (!remplissages) return d.journal.journal();
   ReglagesTrace remplir = reglages_lourds();
   remplir.peindre_dessiner = 1;
   remplir.spirale = false;

@@ -43,9 +43,9 @@ void traits(std::mt19937& hasard, int nombre, int segments, F&& segment) {
   }
 }
 
-// 200 strokes of `mouvements` moves, 20 fills at their points and the colouring pass along
-// the centre's row, drawn and recorded.
-Journal journal_de(const ReglagesTrace& r, int mouvements);
+// 200 strokes of `mouvements` moves, then, with `remplissages`, 20 fills at their points and
+// the colouring pass along the centre's row, drawn and recorded.
+Journal journal_de(const ReglagesTrace& r, int mouvements, bool remplissages = true);
 Journal journal_lourd(int mouvements);
 
 // The process's peak memory in bytes since `remettre_pic` (Linux's VmHWM).

@@ -15,6 +15,7 @@ namespace {
 constexpr std::string_view kUsage =
     "Usage : orvane [--help] [--version] [OPTIONS DE QT] [IMAGE]\n"
     "        orvane --render JOURNAL.orvane --scale K --output IMAGE [--smooth]\n"
+    "               [--threads N]\n"
     "        orvane --film JOURNAL.orvane --output FILM [--scale K] [--duration S] [--fps N]\n"
     "               [--smooth]\n"
     "        orvane --thumbnail JOURNAL.orvane VIGNETTE.png TAILLE\n";
@@ -35,6 +36,7 @@ constexpr std::string_view kAide =
     "  --scale K         l'échelle, un entier de 1 à 16 : l'image est K fois plus grande\n"
     "  --output IMAGE    l'image écrite ; .png, .bmp, .jpg ou .jpeg en choisit le format\n"
     "  --smooth          lisse les bords : dessinée 4 fois plus grande, puis réduite\n"
+    "  --threads N       dessine sur N fils, de 1 à 256 (par défaut, un par cœur)\n"
     "\n"
     "Filmer le dessin d'un journal, trait après trait, sans fenêtre :\n"
     "  --film JOURNAL    le journal à filmer\n"
@@ -108,7 +110,8 @@ DemandeLigne erreur_rendu(std::ostream& erreurs, std::string_view phrase) {
 }
 
 // The re-drawing's options that take a value, as "--scale 4" or "--scale=4".
-constexpr std::array<std::string_view, 3> kOptionsRendu = {"--render", "--scale", "--output"};
+constexpr std::array<std::string_view, 4> kOptionsRendu = {"--render", "--scale", "--output",
+                                                           "--threads"};
 // The film's own options that take a value.
 constexpr std::array<std::string_view, 3> kOptionsFilm = {"--film", "--duration", "--fps"};
 
@@ -125,10 +128,10 @@ std::optional<int> entier_lu(std::string_view texte, int min, int max) {
 DemandeLigne demande_rendu(const DemandeLigne& lue, const std::optional<std::string>& journal,
                            const std::optional<std::string>& echelle,
                            const std::optional<std::string>& sortie, bool lisse,
-                           std::ostream& erreurs) {
+                           const std::optional<std::string>& fils, std::ostream& erreurs) {
   if (!journal)
-    return erreur_rendu(erreurs, "Les options --scale, --output et --smooth ne servent "
-                                 "qu'avec --render JOURNAL.orvane.");
+    return erreur_rendu(erreurs, "Les options --scale, --output, --smooth et --threads ne "
+                                 "servent qu'avec --render JOURNAL.orvane.");
   if (!echelle)
     return erreur_rendu(erreurs, "Il manque l'échelle du redessin : --scale K, de 1 à 16.");
   if (!sortie)
@@ -138,8 +141,13 @@ DemandeLigne demande_rendu(const DemandeLigne& lue, const std::optional<std::str
   const std::optional<int> k = entier_lu(*echelle, kEchelleMin, kEchelleMax);
   if (!k)
     return erreur_rendu(erreurs, "L'échelle « " + *echelle + " » n'est pas un entier de 1 à 16.");
+  const std::optional<int> n = fils ? entier_lu(*fils, kFilsMin, kFilsMax) : fils_par_defaut();
+  if (!n)
+    return erreur_rendu(erreurs, "Le nombre de fils « " + *fils + " » n'est pas un entier de " +
+                                     std::to_string(kFilsMin) + " à " +
+                                     std::to_string(kFilsMax) + ".");
   DemandeLigne demande;
-  demande.rendu = DemandeRendu{*journal, *sortie, *k, lisse};
+  demande.rendu = DemandeRendu{*journal, *sortie, *k, lisse, *n};
   return demande;
 }
 
@@ -187,8 +195,8 @@ DemandeLigne demande_film(const DemandeLigne& lue, const std::string& journal,
 DemandeLigne demande_vignette(const DemandeLigne& lue, const DemandeVignette& vignette,
                               const std::string& taille, bool rendu, std::ostream& erreurs) {
   if (rendu)
-    return erreur_rendu(erreurs, "Les options --render, --scale, --output et --smooth ne "
-                                 "servent pas avec --thumbnail.");
+    return erreur_rendu(erreurs, "Les options --render, --scale, --output, --smooth et "
+                                 "--threads ne servent pas avec --thumbnail.");
   if (!lue.image.empty())
     return erreur_rendu(erreurs, "Avec --thumbnail, « " + lue.image + " » est de trop.");
   const std::optional<int> cote = entier_lu(taille, 1, kTailleVignetteMax);
@@ -206,7 +214,7 @@ DemandeLigne demande_vignette(const DemandeLigne& lue, const DemandeVignette& vi
 DemandeLigne lire_ligne_de_commande(int argc, const char* const* argv, std::ostream& sortie,
                                     std::ostream& erreurs) {
   DemandeLigne demande;
-  std::optional<std::string> journal, echelle, image_sortie, film, duree, images;
+  std::optional<std::string> journal, echelle, image_sortie, fils, film, duree, images;
   std::optional<DemandeVignette> vignette;
   std::string taille_vignette;
   bool lisse = false;
@@ -230,7 +238,10 @@ DemandeLigne lire_ligne_de_commande(int argc, const char* const* argv, std::ostr
       } else {
         return erreur_rendu(erreurs, "L'option « " + std::string(nom) + " » attend une valeur.");
       }
-      (nom == "--render" ? journal : nom == "--scale" ? echelle : image_sortie) = valeur;
+      (nom == "--render"  ? journal
+       : nom == "--scale" ? echelle
+       : nom == "--output" ? image_sortie
+                           : fils) = valeur;
     } else if (parmi(nom, kOptionsFilm)) {
       if (nom.size() < argument.size()) {
         (nom == "--film" ? film : nom == "--duration" ? duree : images) =
@@ -268,10 +279,12 @@ DemandeLigne lire_ligne_de_commande(int argc, const char* const* argv, std::ostr
       return erreur(erreurs, "Option inconnue : « " + std::string(argument) + " ».");
     }
   }
-  const bool rendu = journal || echelle || image_sortie || lisse;
+  const bool rendu = journal || echelle || image_sortie || lisse || fils;
   if (film || duree || images) {
     if (vignette || journal)
       return erreur_rendu(erreurs, "L'option --film ne va ni avec --render ni avec --thumbnail.");
+    // A film is drawn frame after frame on one thread.
+    if (fils) return erreur_rendu(erreurs, "L'option --threads ne sert qu'avec --render.");
     if (!film)
       return erreur_rendu(erreurs, "Les options --duration et --fps ne servent qu'avec --film "
                                    "JOURNAL.orvane.");
@@ -279,7 +292,7 @@ DemandeLigne lire_ligne_de_commande(int argc, const char* const* argv, std::ostr
   }
   if (vignette) return demande_vignette(demande, *vignette, taille_vignette, rendu, erreurs);
   if (rendu)
-    return demande_rendu(demande, journal, echelle, image_sortie, lisse, erreurs);
+    return demande_rendu(demande, journal, echelle, image_sortie, lisse, fils, erreurs);
   return demande;
 }
 

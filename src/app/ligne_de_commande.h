@@ -14,6 +14,7 @@ struct DemandeRendu {
   std::string sortie;
   int echelle = 0;
   bool lisse = false;
+  int fils = 1;  // threads the drawing takes: every core unless --threads says
 };
 
 // A journal's drawing filmed, without a window.

@@ -38,8 +38,13 @@ int main(int argc, char** argv) {
   if (demande.rendu) {
     const QCoreApplication app(argc, argv);
     orvane::supprimer_temporaires_par_signal();
-    return orvane::redessiner_en_commande(*demande.rendu, dessin_du_fichier, std::cerr,
-                                          ::isatty(STDERR_FILENO) == 1);
+    const int fils = demande.rendu->fils;
+    return orvane::redessiner_en_commande(
+        *demande.rendu,
+        [fils](const QString& chemin) {
+          return orvane::dessin_du_journal(orvane::lire_journal(chemin), fils);
+        },
+        std::cerr, ::isatty(STDERR_FILENO) == 1);
   }
   if (demande.film) {
     const QCoreApplication app(argc, argv);

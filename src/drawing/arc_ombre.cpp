@@ -134,15 +134,16 @@ void runs_copie(Canvas& canvas, const OmbreArc& ombre, Colour couleur,
   std::vector<Intervalles> couvert(static_cast<std::size_t>(canvas.height()));
   Intervalles trous, peints, reste;
   Bitmap& image = canvas.bitmap();
+  const Rect bande = canvas.clip();
   Rect change;
   for (auto point = points.rbegin(); point != points.rend(); ++point) {
     const Etendue e = etendue_run(canvas, w, point->x, point->y);
     if (e.debut >= e.fin) continue;
     const Run run{point->x + decalage, point->y + decalage, r, largeur};
     const Entier premiere = std::max<Entier>(
-        0, static_cast<Entier>(std::ceil(run.y0 + static_cast<double>(e.debut) - r)));
+        bande.top, static_cast<Entier>(std::ceil(run.y0 + static_cast<double>(e.debut) - r)));
     const Entier derniere = std::min<Entier>(
-        canvas.height() - 1,
+        bande.bottom - 1,
         static_cast<Entier>(std::floor(run.y0 + static_cast<double>(e.fin - 1) + r)));
     for (Entier j = premiere; j <= derniere; ++j) {
       const double base = static_cast<double>(j) - run.y0;

@@ -139,9 +139,11 @@ bool ombre_composee(Canvas& canvas, LigneDeplacee& ligne_base,
   // Only the rows the moved lines reach: a short line's composition stays small.
   ComposedShape& ombre = ligne_base.composition();
   const Rect& forme = ligne_base.forme().bounds();
-  ombre.begin(static_cast<int>(std::clamp<std::int64_t>(forme.top + debut * pas, 0, canvas.height())),
-              static_cast<int>(std::clamp<std::int64_t>(forme.bottom + (fin - 1) * pas, 0,
-                                                        canvas.height())));
+  const Rect bande = canvas.clip();
+  ombre.begin(
+      static_cast<int>(std::clamp<std::int64_t>(forme.top + debut * pas, bande.top, bande.bottom)),
+      static_cast<int>(
+          std::clamp<std::int64_t>(forme.bottom + (fin - 1) * pas, bande.top, bande.bottom)));
   for (std::int64_t i = debut; i < fin; ++i) ombre.reserve(ligne_base.forme(), i * pas, i * pas);
   if (!ombre.allocate(kCellulesMax)) return false;
   for (std::int64_t i = debut; i < fin; ++i) {
@@ -246,9 +248,10 @@ void ombres(Canvas& canvas, const ReglagesTrace& reglages, const Copie& copie,
     const std::vector<Colour>& teintes =
         cumul != nullptr ? teintes_gardees(*cumul, reglages, couleur, debut, fin)
                          : (locales = teintes_lignes(reglages, couleur, debut, fin));
-    // Line i shows the base's rows moved i down: those reaching the canvas are enough.
-    LigneDeplacee ligne_base(canvas, clones.front().s, epaisseur, -(fin - 1) * pas,
-                             canvas.height() - debut * pas);
+    // Line i shows the base's rows moved i down: those reaching the band are enough.
+    const Rect bande = canvas.clip();
+    LigneDeplacee ligne_base(canvas, clones.front().s, epaisseur, bande.top - (fin - 1) * pas,
+                             bande.bottom - debut * pas);
     if (!ombre_composee(canvas, ligne_base, clones, debut, fin, pas, teintes, cumul)) {
       if (cumul != nullptr) appliquer_ombres(canvas, *cumul);
       for (const Clone& c : clones) {
@@ -274,7 +277,8 @@ void lignes(Canvas& canvas, const Copie& copie, const std::vector<std::int64_t>&
     for (const SegmentEntier& s : segments) ligne(canvas, s);
     return;
   }
-  LigneDeplacee ligne_base(canvas, segments.front(), canvas.pen.width, 0, canvas.height());
+  LigneDeplacee ligne_base(canvas, segments.front(), canvas.pen.width, canvas.clip().top,
+                           canvas.clip().bottom);
   // The clones one beside the other, every row in one sweep, when each is the first moved
   // sideways and within the canvas's coordinates.
   const SegmentEntier& base = segments.front();

@@ -99,6 +99,28 @@ Bitmap a_l_echelle(const Bitmap& image, int k, int largeur, int hauteur, Veille*
   return r;
 }
 
+void peindre_a_l_echelle(Canvas& toile, const Bitmap& image, int k, int largeur, int hauteur,
+                         Veille* veille) {
+  const std::int64_t l = std::min(image.width(), largeur), h = std::min(image.height(), hauteur);
+  const Rect zone = Rect{0, 0, static_cast<int>(std::min<std::int64_t>(l * k, INT32_MAX)),
+                         static_cast<int>(std::min<std::int64_t>(h * k, INT32_MAX))}
+                        .intersected(toile.clip());
+  if (zone.empty()) return;
+  Bitmap& cible = toile.bitmap();
+  for (int y = zone.top; y < zone.bottom; ++y) {
+    Colour* ligne = cible.row(y);
+    if (y > zone.top && (y - 1) / k == y / k) {
+      std::copy_n(cible.row(y - 1), zone.right, ligne);
+    } else {
+      const Colour* source = image.row(y / k);
+      for (int x = 0; x < zone.right; x += k)
+        std::fill_n(ligne + x, std::min(k, zone.right - x), source[x / k] & 0xFFFFFFu);
+    }
+    veiller_pixels(veille, zone.right);
+  }
+  toile.markDirty(zone);
+}
+
 bool sans_effet(const EntreeTrait& e) {
   const bool ombre = e.reglages.ombre_1 || e.reglages.ombre_2;
   return e.a == e.b && e.reglages.peindre_dessiner == 0 && e.largeur <= 1 && !ombre;

@@ -32,6 +32,10 @@ EntreeArc a_l_echelle(const EntreeArc& e, int k);
 // row by row under the watch.
 Bitmap a_l_echelle(const Bitmap& image, int k, int largeur, int hauteur,
                    Veille* veille = nullptr);
+// The same enlarged picture painted at (0, 0) on `toile`, in the rows of its clip only,
+// without an enlarged copy.
+void peindre_a_l_echelle(Canvas& toile, const Bitmap& image, int k, int largeur, int hauteur,
+                         Veille* veille = nullptr);
 
 // Whether the entry leaves the canvas as it is at scale 1 whatever the canvas: a stroke of
 // one-pixel lines whose copies are all points.

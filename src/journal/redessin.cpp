@@ -1,13 +1,15 @@
 #include "journal/redessin.h"
 
-#include <optional>
+#include <algorithm>
 #include <span>
+#include <thread>
 #include <type_traits>
 #include <utility>
 
 #include "drawing/trace_symetrique.h"
 #include "journal/journal.h"
 #include "journal/mise_a_l_echelle.h"
+#include "journal/redessin_en_bandes.h"
 #include "journal/remplissage_echelle.h"
 #include "journal/temoin_echelle_un.h"
 
@@ -16,6 +18,22 @@ namespace orvane {
 Redessin::Redessin(int echelle) : echelle_(echelle) {
   construire_tables_quart(sinus_, cosinus_);
   if (echelle_ > 1) temoin_ = std::make_unique<TemoinEchelleUn>();
+}
+
+Redessin::Redessin(int echelle, Bitmap& image, int bande, int bandes)
+    : echelle_(echelle), partage_(&image), bande_(bande), bandes_(bandes) {
+  construire_tables_quart(sinus_, cosinus_);
+}
+
+void Redessin::reprendre_etat(const Redessin& autre) {
+  generateur_ = autre.generateur_;
+  lignee_ = autre.lignee_;
+  pas_lignee_ = autre.pas_lignee_;
+  largeur_ = autre.largeur_;
+  hauteur_ = autre.hauteur_;
+  toile_.pen = autre.toile_.pen;
+  toile_.brush = autre.toile_.brush;
+  toile_.MoveTo(autre.toile_.position().x, autre.toile_.position().y);
 }
 
 void Redessin::surveiller(Veille* veille) {
@@ -63,12 +81,19 @@ void Redessin::appliquer(const Entree& entree) {
     }
     temoin_->suivre(entree);
   }
+  if (partage_ != nullptr && echelle_ > 1 && est_remplissage(entree)) return;
   std::visit(
       [&](const auto& e) {
         using T = std::decay_t<decltype(e)>;
         if constexpr (std::is_same_v<T, EntreeToile>) {
           largeur_ = e.largeur;
           hauteur_ = e.hauteur;
+          if (partage_ != nullptr) {
+            const std::int64_t h = partage_->height();
+            toile_ = Canvas(*partage_, static_cast<int>(h * bande_ / bandes_),
+                            static_cast<int>(h * (bande_ + 1) / bandes_), veille_);
+            return;
+          }
           toile_ = Canvas(bord_a_l_echelle(e.largeur, echelle_),
                           bord_a_l_echelle(e.hauteur, echelle_), e.couleur & 0xFFFFFFu,
                           veille_);
@@ -96,36 +121,39 @@ void Redessin::appliquer(const Entree& entree) {
           if (echelle_ == 1) {
             toile_.Draw(0, 0, *e.image);
           } else {
-            toile_.Draw(0, 0, a_l_echelle(*e.image, echelle_, largeur_, hauteur_, veille_));
+            peindre_a_l_echelle(toile_, *e.image, echelle_, largeur_, hauteur_, veille_);
           }
         }
       },
       entree);
 }
 
-bool redessiner(const Journal& journal, int echelle, Bitmap& sortie,
-                const ProgresRedessin& progres) {
+int fils_par_defaut() {
+  return static_cast<int>(
+      std::clamp<unsigned>(std::thread::hardware_concurrency(), kFilsMin, kFilsMax));
+}
+
+std::span<const Entree> entrees_a_dessiner(const Journal& journal) {
   const std::vector<Entree>& entrees = journal.entrees();
-  // Nothing before the last new canvas shows.
   std::size_t debut = entrees.size();
   while (debut > 0 && !std::holds_alternative<EntreeToile>(entrees[debut - 1])) --debut;
   if (debut > 0) --debut;
-  const std::span<const Entree> a_dessiner(entrees.begin() + debut, entrees.end());
-  Redessin redessin(echelle);
+  return {entrees.begin() + static_cast<std::ptrdiff_t>(debut), entrees.end()};
+}
+
+bool redessiner(const Journal& journal, int echelle, Bitmap& sortie,
+                const ProgresRedessin& progres, int fils) {
+  const std::span<const Entree> a_dessiner = entrees_a_dessiner(journal);
+  RedessinEnBandes redessin(echelle, fils);
   // Without anyone to tell, the drawing runs unwatched.
-  std::optional<VeilleRedessin> veille;
-  if (progres) veille.emplace(progres, a_dessiner);
-  redessin.surveiller(veille ? &*veille : nullptr);
+  if (progres) redessin.surveiller(progres, a_dessiner);
   try {
-    for (const Entree& entree : a_dessiner) {
-      if (veille) veille->entree(entree);
-      redessin.appliquer(entree);
-    }
-    if (veille) veille->finir();
+    redessin.appliquer(a_dessiner, true);
+    redessin.finir();
   } catch (const DessinInterrompu&) {
     return false;
   }
-  sortie = std::move(redessin.toile().bitmap());
+  sortie = std::move(redessin.image());
   return true;
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "journal/redessin_lisse.h"
 #include "platform/reduction_moyenne.h"
 
 namespace orvane {
@@ -31,15 +32,23 @@ std::int64_t pixels_dessines(int largeur, int hauteur, int echelle, bool lisse) 
 
 }  // namespace
 
-Dessin dessin_du_journal(Journal journal) {
-  return dessin_du_journal(std::make_shared<const Journal>(std::move(journal)));
+Dessin dessin_du_journal(Journal journal, int fils) {
+  return dessin_du_journal(std::make_shared<const Journal>(std::move(journal)), fils);
 }
 
-Dessin dessin_du_journal(std::shared_ptr<const Journal> partage) {
-  return {partage->largeur(), partage->hauteur(),
-          [partage](int echelle, Bitmap& sortie, const ProgresRedessin& progres) {
-            return redessiner(*partage, echelle, sortie, progres);
-          }};
+Dessin dessin_du_journal(std::shared_ptr<const Journal> partage, int fils) {
+  Dessin dessin{partage->largeur(), partage->hauteur(),
+                [partage, fils](int echelle, Bitmap& sortie, const ProgresRedessin& progres) {
+                  return redessiner(*partage, echelle, sortie, progres, fils);
+                }};
+  if (dessinable_par_bandes(*partage)) {
+    dessin.lisser = [partage, fils](int echelle, Bitmap& sortie,
+                                    const ProgresRedessin& progres) {
+      return redessiner_reduit(*partage, echelle * kFacteurLissage, kFacteurLissage, sortie,
+                               progres, fils);
+    };
+  }
+  return dessin;
 }
 
 int echelle_la_plus_grande(int largeur, int hauteur, bool lisse) {
@@ -72,6 +81,10 @@ std::string refus_echelle(int largeur, int hauteur, int echelle, bool lisse) {
 std::optional<Bitmap> rendre(const Dessin& dessin, int echelle, bool lisse,
                              const ProgresRedessin& progres) {
   Bitmap image;
+  if (lisse && dessin.lisser) {
+    if (!dessin.lisser(echelle, image, progres)) return std::nullopt;
+    return image;
+  }
   if (!dessin.dessiner(lisse ? echelle * kFacteurLissage : echelle, image, progres))
     return std::nullopt;
   if (!lisse) return image;

@@ -21,11 +21,16 @@ struct Dessin {
   int largeur = 0;
   int hauteur = 0;
   std::function<bool(int echelle, Bitmap& sortie, const ProgresRedessin& progres)> dessiner;
+  // The picture at a scale smoothed band after band, within the memory of the smoothed
+  // picture and a few bands; none when the drawing cannot be cut so (it is then drawn whole,
+  // then smoothed).
+  std::function<bool(int echelle, Bitmap& sortie, const ProgresRedessin& progres)> lisser{};
 };
 
-// The journal's drawing; the journal is kept, shared by the copies of the drawing.
-Dessin dessin_du_journal(Journal journal);
-Dessin dessin_du_journal(std::shared_ptr<const Journal> journal);
+// The journal's drawing on `fils` threads; the journal is kept, shared by the copies of the
+// drawing.
+Dessin dessin_du_journal(Journal journal, int fils = fils_par_defaut());
+Dessin dessin_du_journal(std::shared_ptr<const Journal> journal, int fils = fils_par_defaut());
 
 // The largest scale up to kEchelleMax whose drawn picture (kFacteurLissage times larger
 // when smoothed) stays within kPixelsMaxRedessin; 0 when even scale 1 passes it.

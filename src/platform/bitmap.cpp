@@ -57,6 +57,7 @@ Bitmap::Bitmap(int width, int height, Colour fill)
     : width_(std::max(width, 0)), height_(std::max(height, 0)) {
   // A negative side gives an empty bitmap rather than a huge allocation.
   if (width_ == 0 || height_ == 0) width_ = height_ = 0;
+  count_ = height_;
   pixels_.assign(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_),
                  fill & 0xFFFFFFu);
 }
@@ -64,11 +65,19 @@ Bitmap::Bitmap(int width, int height, Colour fill)
 Bitmap::Bitmap(int width, int height, Colour fill, Veille* veille)
     : width_(std::max(width, 0)), height_(std::max(height, 0)) {
   if (width_ == 0 || height_ == 0) width_ = height_ = 0;
+  count_ = height_;
   pixels_.resize(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_));
   for (int y = 0; y < height_; ++y) {
     std::fill_n(row(y), width_, fill & 0xFFFFFFu);
     veiller_pixels(veille, width_);
   }
+}
+
+Bitmap::Bitmap(int width, int height, int first, int count, Colour fill)
+    : Bitmap(width, std::clamp(count, 0, std::max(height - first, 0)), fill) {
+  if (width_ == 0) return;
+  first_ = std::max(first, 0);
+  height_ = std::max(height, first_ + count_);
 }
 
 }  // namespace orvane

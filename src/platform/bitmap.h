@@ -56,17 +56,23 @@ class Bitmap {
   Bitmap(int width, int height, Colour fill = 0);
   // Filled row by row under the watch: a large bitmap is long to fill.
   Bitmap(int width, int height, Colour fill, Veille* veille);
+  // Only rows [first, first + count) of a picture `height` rows high, filled: a band drawn
+  // on its own, whose other rows lie outside it.
+  Bitmap(int width, int height, int first, int count, Colour fill);
 
   int width() const { return width_; }
   int height() const { return height_; }
-  Rect bounds() const { return {0, 0, width_, height_}; }
+  // The pixels held: every row but in a band.
+  Rect bounds() const { return {0, first_, width_, first_ + count_}; }
   bool contains(int x, int y) const {
-    return x >= 0 && y >= 0 && x < width_ && y < height_;
+    return x >= 0 && y >= first_ && x < width_ && y < first_ + count_;
   }
 
-  Colour* row(int y) { return pixels_.data() + static_cast<std::size_t>(y) * width_; }
+  Colour* row(int y) {
+    return pixels_.data() + static_cast<std::size_t>(y - first_) * width_;
+  }
   const Colour* row(int y) const {
-    return pixels_.data() + static_cast<std::size_t>(y) * width_;
+    return pixels_.data() + static_cast<std::size_t>(y - first_) * width_;
   }
   Colour* data() { return pixels_.data(); }
   const Colour* data() const { return pixels_.data(); }
@@ -83,6 +89,8 @@ class Bitmap {
  private:
   int width_ = 0;
   int height_ = 0;
+  int first_ = 0;  // the first row held
+  int count_ = 0;  // the rows held
   std::vector<Colour, AllocateurPages<Colour>> pixels_;
 };
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <climits>
 #include <cstdint>
 #include <vector>
 
@@ -31,24 +32,40 @@ struct Brush {
 
 // The one drawing surface: a bitmap with a pen, a brush and a current position.
 // Pen and brush stay as the last operation set them. Every operation records the
-// rectangle it may have changed, so the screen converts only that part.
+// rectangle it may have changed, so the screen converts only that part. Painting keeps to
+// a band of rows, the whole height unless told otherwise; what a shape looks like never
+// depends on the band, only which of its rows are painted.
 class Canvas {
  public:
   Canvas() = default;
   Canvas(int width, int height, Colour fill = 0);
   // Filled and then drawn under the watch.
   Canvas(int width, int height, Colour fill, Veille* veille);
+  // Paints on `shared`, which the caller keeps, in rows [top, bottom) only: one band of a
+  // picture that several threads draw at once, each band on its own canvas.
+  Canvas(Bitmap& shared, int top, int bottom, Veille* veille);
 
   Pen pen;
   Brush brush;
   // Watches a re-drawing's long operations, row by row; none on the screen.
   Veille* veille = nullptr;
 
-  int width() const { return bitmap_.width(); }
-  int height() const { return bitmap_.height(); }
-  const Bitmap& bitmap() const { return bitmap_; }
-  // Direct pixel access; the caller marks what it changed with markDirty.
-  Bitmap& bitmap() { return bitmap_; }
+  int width() const { return target().width(); }
+  int height() const { return target().height(); }
+  const Bitmap& bitmap() const { return target(); }
+  // Direct pixel access; the caller keeps to clip() and marks what it changed with
+  // markDirty.
+  Bitmap& bitmap() { return target(); }
+
+  // Paints rows [top, bottom) only from now on.
+  void clipRows(int top, int bottom) {
+    clipTop_ = top;
+    clipBottom_ = bottom;
+  }
+  // The pixels painting may change: the band's rows within the bitmap.
+  Rect clip() const {
+    return Rect{0, clipTop_, width(), clipBottom_}.intersected(target().bounds());
+  }
 
   Point position() const { return position_; }
   void MoveTo(int x, int y) { position_ = {x, y}; }
@@ -77,10 +94,11 @@ class Canvas {
   void FillRect(int l, int t, int r, int b);
 
   // CLR_INVALID outside the bitmap.
-  Colour Pixels(int x, int y) const { return bitmap_.pixel(x, y); }
+  Colour Pixels(int x, int y) const { return target().pixel(x, y); }
 
   // 4-connected flood fill with the brush colour. Surface: the area of colour c around
-  // (x, y); Border: everything up to pixels of colour c.
+  // (x, y); Border: everything up to pixels of colour c. It reads and paints the whole
+  // bitmap, whatever the band: a fill is drawn alone.
   void FloodFill(int x, int y, Colour c, FloodFillType type);
 
   // Copies a bitmap at its own size with its top-left corner at (x, y), clipped.
@@ -93,8 +111,13 @@ class Canvas {
  private:
   void thinLine(Point from, Point to);
   void wideLine(Point from, Point to);
+  Bitmap& target() { return shared_ != nullptr ? *shared_ : bitmap_; }
+  const Bitmap& target() const { return shared_ != nullptr ? *shared_ : bitmap_; }
 
   Bitmap bitmap_;
+  Bitmap* shared_ = nullptr;  // painted instead of bitmap_ when set
+  int clipTop_ = 0;
+  int clipBottom_ = INT_MAX;
   Point position_;
   Rect dirty_;
   RowSpans spans_;  // reused by every wide line, to spare an allocation per call

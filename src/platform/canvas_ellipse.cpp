@@ -37,14 +37,15 @@ void Canvas::Ellipse(int l, int t, int r, int b) {
   const EllipseRows outer(left, top, right, bottom, 0.0);
   const EllipseRows inner(left, top, right, bottom, penWidth);
 
-  const std::int64_t firstRow = std::max<std::int64_t>(top, 0);
-  const std::int64_t endRow = std::min<std::int64_t>(bottom, bitmap_.height());
+  const Rect band = clip();
+  const std::int64_t firstRow = std::max<std::int64_t>(top, band.top);
+  const std::int64_t endRow = std::min<std::int64_t>(bottom, band.bottom);
   for (std::int64_t y = firstRow; y < endRow; ++y) {
     const Span shape = outer.row(y);
     if (isEmpty(shape)) continue;
     veiller_pixels(veille, std::int64_t{shape.right} - shape.left);
     if (!outlined) {
-      paintRun(bitmap_, y, shape.left, shape.right, brushOp);
+      paintRun(target(), y, shape.left, shape.right, brushOp);
       continue;
     }
     // The outline holds at least every pixel of the shape with a 4-neighbour outside it,
@@ -59,20 +60,20 @@ void Canvas::Ellipse(int l, int t, int r, int b) {
       interior = {std::max(interior.left, shrunk.left), std::min(interior.right, shrunk.right)};
       if (isEmpty(shrunk)) interior = {};
       // A wide pen paints each pixel once: the brush inside, the pen on the band.
-      if (filled) paintRun(bitmap_, y, interior.left, interior.right, brushOp);
+      if (filled) paintRun(target(), y, interior.left, interior.right, brushOp);
     } else if (filled) {
       // A one-pixel pen draws its outline over the filled shape.
-      paintRun(bitmap_, y, shape.left, shape.right, brushOp);
+      paintRun(target(), y, shape.left, shape.right, brushOp);
     }
     if (isEmpty(interior)) {
-      paintRun(bitmap_, y, shape.left, shape.right, penOp);
+      paintRun(target(), y, shape.left, shape.right, penOp);
     } else {
-      paintRun(bitmap_, y, shape.left, interior.left, penOp);
-      paintRun(bitmap_, y, interior.right, shape.right, penOp);
+      paintRun(target(), y, shape.left, interior.left, penOp);
+      paintRun(target(), y, interior.right, shape.right, penOp);
     }
   }
   markDirty({static_cast<int>(std::max<std::int64_t>(left, 0)), static_cast<int>(firstRow),
-             static_cast<int>(std::min<std::int64_t>(right, bitmap_.width())),
+             static_cast<int>(std::min<std::int64_t>(right, width())),
              static_cast<int>(endRow)});
 }
 

@@ -24,10 +24,10 @@ void Canvas::LineTo(int x, int y) {
 }
 
 void Canvas::thinLine(Point from, Point to) {
-  const ThinRun run = clipThinLine(from, to, bitmap_.bounds());
+  const ThinRun run = clipThinLine(from, to, clip());
   if (run.count == 0) return;
   const MixOp op = MixOp::of(pen.mode, pen.color);
-  withPainter(op, [&](const auto& painter) { paintThinRun(bitmap_, run, painter); });
+  withPainter(op, [&](const auto& painter) { paintThinRun(target(), run, painter); });
   if (op.isNop()) return;
   dirty_.unite({std::min(run.first.x, run.last.x), std::min(run.first.y, run.last.y),
                 std::max(run.first.x, run.last.x) + 1, std::max(run.first.y, run.last.y) + 1});
@@ -36,8 +36,8 @@ void Canvas::thinLine(Point from, Point to) {
 void Canvas::wideLine(Point from, Point to) {
   const MixOp op = MixOp::of(pen.mode, pen.color);
   if (op.isNop()) return;
-  capsuleSpans(from, to, pen.width, bitmap_.bounds(), spans_);
-  withPainter(op, [&](const auto& painter) { paintSpans(bitmap_, spans_, painter, veille); });
+  capsuleSpans(from, to, pen.width, clip(), spans_);
+  withPainter(op, [&](const auto& painter) { paintSpans(target(), spans_, painter, veille); });
   dirty_.unite(spans_.bounds());
 }
 
@@ -45,10 +45,11 @@ void Canvas::paintMoved(const RowSpans& shape, std::int64_t dx, std::int64_t dy)
   const MixOp op = MixOp::of(pen.mode, pen.color);
   if (op.isNop() || shape.bounds().empty()) return;
   const Rect& b = shape.bounds();
-  const std::int64_t w = width(), h = height();
-  // Rows and columns of the moved shape that fall on the bitmap.
-  const std::int64_t first = std::max<std::int64_t>(b.top, -dy);
-  const std::int64_t last = std::min<std::int64_t>(b.bottom, h - dy);
+  const std::int64_t w = width();
+  const Rect band = clip();
+  // Rows and columns of the moved shape that fall on the band.
+  const std::int64_t first = std::max<std::int64_t>(b.top, band.top - dy);
+  const std::int64_t last = std::min<std::int64_t>(b.bottom, band.bottom - dy);
   if (first >= last || b.left + dx >= w || b.right + dx <= 0) return;
   const std::vector<Span>& rows = shape.rows();
   Rect touched{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
@@ -58,7 +59,7 @@ void Canvas::paintMoved(const RowSpans& shape, std::int64_t dx, std::int64_t dy)
       const std::int64_t l = std::max<std::int64_t>(s.left + dx, 0);
       const std::int64_t r = std::min<std::int64_t>(s.right + dx, w);
       if (l >= r) continue;
-      painter.span(bitmap_.row(static_cast<int>(y + dy)) + l, static_cast<int>(r - l));
+      painter.span(target().row(static_cast<int>(y + dy)) + l, static_cast<int>(r - l));
       veiller_pixels(veille, r - l);
       touched.left = std::min(touched.left, static_cast<int>(l));
       touched.right = std::max(touched.right, static_cast<int>(r));
@@ -76,8 +77,9 @@ void Canvas::paintMovedRow(const RowSpans& shape, const std::vector<std::int64_t
   const MixOp twice{once.keep, (once.flip & once.keep) ^ once.flip};
   const std::int64_t w = width();
   const Rect& b = shape.bounds();
-  const int first = std::max(b.top, 0);
-  const int last = std::min(b.bottom, height());
+  const Rect band = clip();
+  const int first = std::max(b.top, band.top);
+  const int last = std::min(b.bottom, band.bottom);
   const std::size_t n = dx.size();
   Rect touched{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
   auto paint = [&](Colour* row, std::int64_t l, std::int64_t r, std::size_t m) {
@@ -94,7 +96,7 @@ void Canvas::paintMovedRow(const RowSpans& shape, const std::vector<std::int64_t
   for (int y = first; y < last; ++y) {
     const Span& s = shape.rows()[static_cast<std::size_t>(y - shape.top())];
     if (s.right <= s.left) continue;
-    Colour* row = bitmap_.row(y);
+    Colour* row = target().row(y);
     // Starts and ends both ascend with dx: walk them together, counting the shapes over
     // each stretch of the row.
     std::size_t starts = 0, ends = 0;
@@ -121,8 +123,9 @@ void Canvas::paintMovedRow(const RowSpans& shape, const std::vector<std::int64_t
 
 void Canvas::paintComposed(const ComposedShape& shape, const std::vector<std::int64_t>& dx) {
   const std::int64_t w = width();
-  const int first = std::max(shape.top(), 0);
-  const int last = std::min(shape.top() + static_cast<int>(shape.rows().size()), height());
+  const Rect band = clip();
+  const int first = std::max(shape.top(), band.top);
+  const int last = std::min(shape.top() + static_cast<int>(shape.rows().size()), band.bottom);
   const Colour* keep = shape.keep().data();
   const Colour* flip = shape.flip().data();
   Rect touched{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
@@ -131,7 +134,7 @@ void Canvas::paintComposed(const ComposedShape& shape, const std::vector<std::in
   for (int y = first; y < last; ++y) {
     const ComposedShape::Row& r = shape.rows()[static_cast<std::size_t>(y - shape.top())];
     if (r.left >= r.right) continue;
-    Colour* row = bitmap_.row(y);
+    Colour* row = target().row(y);
     for (const std::int64_t d : dx) {
       const std::int64_t l = std::max<std::int64_t>(r.left + d, 0);
       const std::int64_t e = std::min<std::int64_t>(r.right + d, w);

@@ -19,14 +19,19 @@ int moyenne(std::uint32_t somme, std::uint32_t nombre) {
 
 Bitmap reduire_par_moyenne(const Bitmap& source, int facteur, Veille* veille) {
   if (facteur <= 1) return source;
-  const int largeur = source.width() / facteur;
-  const int hauteur = source.height() / facteur;
-  Bitmap resultat(largeur, hauteur);
+  Bitmap resultat(source.width() / facteur, source.height() / facteur);
+  reduire_lignes_par_moyenne(source, facteur, resultat, 0, resultat.height(), veille);
+  return resultat;
+}
+
+void reduire_lignes_par_moyenne(const Bitmap& source, int facteur, Bitmap& resultat,
+                                int premiere, int derniere, Veille* veille) {
+  const int largeur = resultat.width();
   const auto nombre = static_cast<std::uint32_t>(facteur * facteur);
   // The sums of one row of blocks, three channels side by side; read row by row, the
   // source is walked once in memory order.
   std::vector<std::uint32_t> sommes(static_cast<std::size_t>(largeur) * 3);
-  for (int y = 0; y < hauteur; ++y) {
+  for (int y = premiere; y < derniere; ++y) {
     std::fill(sommes.begin(), sommes.end(), 0u);
     for (int dy = 0; dy < facteur; ++dy) {
       const Colour* ligne = source.row(y * facteur + dy);
@@ -47,7 +52,6 @@ Bitmap reduire_par_moyenne(const Bitmap& source, int facteur, Veille* veille) {
     }
     veiller_pixels(veille, std::int64_t{largeur} * nombre);
   }
-  return resultat;
 }
 
 }  // namespace orvane

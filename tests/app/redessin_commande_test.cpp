@@ -16,6 +16,7 @@
 #include "app/fin_par_signal.h"
 #include "app/ligne_de_commande.h"
 #include "app/redessin_commande.h"
+#include "journal/redessin.h"
 #include "persistence/ecriture_atomique.h"
 #include "persistence/erreur_fichier.h"
 #include "persistence/image_qt.h"
@@ -35,11 +36,27 @@ struct CasRendu {
 TEST(LigneDeCommandeRendu, TheOptionsOfARedrawingOrOneSentenceForTheirMistake) {
   const char* j = "fig.orvane";
   const std::vector<CasRendu> cas = {
-      {{"--render", j, "--scale", "4", "--output", "a.png"}, DemandeRendu{j, "a.png", 4, false}, ""},
+      {{"--render", j, "--scale", "4", "--output", "a.png"},
+       DemandeRendu{j, "a.png", 4, false, fils_par_defaut()}, ""},
       {{"--output=b c.JPG", "--smooth", "--scale=16", "--render=x"},
-       DemandeRendu{"x", "b c.JPG", 16, true}, ""},
+       DemandeRendu{"x", "b c.JPG", 16, true, fils_par_defaut()}, ""},
       {{"-platform", "offscreen", "--render", j, "--scale", "1", "--output", "a.bmp"},
-       DemandeRendu{j, "a.bmp", 1, false}, ""},
+       DemandeRendu{j, "a.bmp", 1, false, fils_par_defaut()}, ""},
+      {{"--render", j, "--threads", "1", "--scale", "2", "--output", "a.png"},
+       DemandeRendu{j, "a.png", 2, false, 1}, ""},
+      {{"--render", j, "--scale", "2", "--output", "a.png", "--threads=256"},
+       DemandeRendu{j, "a.png", 2, false, 256}, ""},
+      {{"--render", j, "--scale", "2", "--output", "a.png", "--threads", "0"}, std::nullopt,
+       "orvane : Le nombre de fils « 0 » n'est pas un entier de 1 à 256.\n"},
+      {{"--render", j, "--scale", "2", "--output", "a.png", "--threads", "257"}, std::nullopt,
+       "orvane : Le nombre de fils « 257 » n'est pas un entier de 1 à 256.\n"},
+      {{"--render", j, "--scale", "2", "--output", "a.png", "--threads=deux"}, std::nullopt,
+       "orvane : Le nombre de fils « deux » n'est pas un entier de 1 à 256.\n"},
+      {{"--render", j, "--scale", "2", "--output", "a.png", "--threads"}, std::nullopt,
+       "orvane : L'option « --threads » attend une valeur.\n"},
+      {{"--threads", "2", "image.bmp"}, std::nullopt,
+       "orvane : Les options --scale, --output, --smooth et --threads ne servent qu'avec "
+       "--render JOURNAL.orvane.\n"},
       {{"--render", j, "--scale", "17", "--output", "a.png"}, std::nullopt,
        "orvane : L'échelle « 17 » n'est pas un entier de 1 à 16.\n"},
       {{"--render", j, "--scale", "0", "--output", "a.png"}, std::nullopt,
@@ -53,11 +70,11 @@ TEST(LigneDeCommandeRendu, TheOptionsOfARedrawingOrOneSentenceForTheirMistake) {
       {{"--render", j, "--scale", "2"}, std::nullopt,
        "orvane : Il manque l'image à écrire : --output IMAGE.\n"},
       {{"--scale", "2", "--output", "a.png"}, std::nullopt,
-       "orvane : Les options --scale, --output et --smooth ne servent qu'avec --render "
-       "JOURNAL.orvane.\n"},
+       "orvane : Les options --scale, --output, --smooth et --threads ne servent qu'avec "
+       "--render JOURNAL.orvane.\n"},
       {{"image.bmp", "--smooth"}, std::nullopt,
-       "orvane : Les options --scale, --output et --smooth ne servent qu'avec --render "
-       "JOURNAL.orvane.\n"},
+       "orvane : Les options --scale, --output, --smooth et --threads ne servent qu'avec "
+       "--render JOURNAL.orvane.\n"},
       {{"--render", j, "--scale", "2", "--output"}, std::nullopt,
        "orvane : L'option « --output » attend une valeur.\n"},
       {{"--render", j, "--scale", "2", "--output", "a.png", "autre.bmp"}, std::nullopt,
@@ -79,6 +96,7 @@ TEST(LigneDeCommandeRendu, TheOptionsOfARedrawingOrOneSentenceForTheirMistake) {
     EXPECT_EQ(demande.rendu->sortie, c.rendu->sortie);
     EXPECT_EQ(demande.rendu->echelle, c.rendu->echelle);
     EXPECT_EQ(demande.rendu->lisse, c.rendu->lisse);
+    EXPECT_EQ(demande.rendu->fils, c.rendu->fils) << qui;
     EXPECT_TRUE(demande.image.empty());
   }
 }

@@ -39,11 +39,14 @@ TEST(LigneDeCommandeVignette, AJournalAnOutputAndASizeOrOneSentenceForTheirMista
        "orvane : L'option « --thumbnail » attend le journal, la vignette à écrire et sa "
        "taille.\n"},
       {{"--thumbnail", "j.orvane", "v.png", "64", "--smooth"}, std::nullopt,
-       "orvane : Les options --render, --scale, --output et --smooth ne servent pas avec "
-       "--thumbnail.\n"},
+       "orvane : Les options --render, --scale, --output, --smooth et --threads ne servent "
+       "pas avec --thumbnail.\n"},
       {{"--render", "j.orvane", "--thumbnail", "j.orvane", "v.png", "64"}, std::nullopt,
-       "orvane : Les options --render, --scale, --output et --smooth ne servent pas avec "
-       "--thumbnail.\n"},
+       "orvane : Les options --render, --scale, --output, --smooth et --threads ne servent "
+       "pas avec --thumbnail.\n"},
+      {{"--thumbnail", "j.orvane", "v.png", "64", "--threads", "2"}, std::nullopt,
+       "orvane : Les options --render, --scale, --output, --smooth et --threads ne servent "
+       "pas avec --thumbnail.\n"},
       {{"autre.png", "--thumbnail", "j.orvane", "v.png", "64"}, std::nullopt,
        "orvane : Avec --thumbnail, « autre.png » est de trop.\n"},
   };

@@ -1,0 +1,154 @@
+#include "journal/redessin_en_bandes.h"
+
+#include <algorithm>
+#include <variant>
+
+#include "journal/mise_a_l_echelle.h"
+#include "journal/remplissage_echelle.h"
+
+namespace orvane {
+
+namespace {
+
+// Whether the entry makes the picture or reads it across bands.
+bool dessinee_seule(const Entree& entree) {
+  return std::holds_alternative<EntreeToile>(entree) || est_remplissage(entree);
+}
+
+}  // namespace
+
+RedessinEnBandes::RedessinEnBandes(int echelle, int fils) : echelle_(echelle) {
+  const int n = std::clamp(fils, 1, kFilsMax);
+  for (int b = 0; b < n; ++b)
+    bandes_.push_back(std::make_unique<Redessin>(echelle, image_, b, n));
+  if (echelle > 1) temoin_ = std::make_unique<TemoinEchelleUn>();
+}
+
+RedessinEnBandes::~RedessinEnBandes() {
+  if (fils_.empty()) return;
+  fin_ = true;
+  rendez_vous_->arrive_and_wait();
+  for (std::thread& f : fils_) f.join();
+}
+
+void RedessinEnBandes::surveiller(const ProgresRedessin& progres,
+                                  std::span<const Entree> entrees) {
+  const int n = static_cast<int>(bandes_.size());
+  progres_.emplace(progres, n);
+  rapports_.reserve(static_cast<std::size_t>(n));
+  for (int b = 0; b < n; ++b) {
+    rapports_.push_back([this, b](std::int64_t fait, std::int64_t total) {
+      return progres_->rapporter(b, fait, total);
+    });
+    veilles_.push_back(std::make_unique<VeilleRedessin>(rapports_.back(), entrees));
+    bandes_[static_cast<std::size_t>(b)]->surveiller(veilles_.back().get());
+  }
+  if (temoin_) temoin_->surveiller(veilles_.front().get());
+}
+
+void RedessinEnBandes::appliquer(std::span<const Entree> entrees, bool derniers) {
+  // The witness only serves fills: with no entry to come, it stops at the last one.
+  std::size_t fin_temoin = entrees.size();
+  if (derniers)
+    while (fin_temoin > 0 && !est_remplissage(entrees[fin_temoin - 1])) --fin_temoin;
+  std::size_t debut = 0;
+  for (std::size_t i = 0; i < entrees.size(); ++i) {
+    if (!dessinee_seule(entrees[i])) continue;
+    peindre(entrees.subspan(debut, i - debut), true);
+    seul(entrees[i]);
+    debut = i + 1;
+  }
+  peindre(entrees.subspan(debut), debut < fin_temoin);
+}
+
+void RedessinEnBandes::finir() {
+  for (const auto& veille : veilles_) veille->finir();
+  if (progres_) progres_->finir();
+}
+
+void RedessinEnBandes::dessiner_bande(std::size_t bande, std::span<const Entree> lot) {
+  Redessin& redessin = *bandes_[bande];
+  VeilleRedessin* veille = veilles_.empty() ? nullptr : veilles_[bande].get();
+  for (const Entree& entree : lot) {
+    if (veille != nullptr) veille->entree(entree);
+    redessin.appliquer(entree);
+  }
+}
+
+void RedessinEnBandes::peindre(std::span<const Entree> lot, bool suivre) {
+  if (lot.empty()) return;
+  if (bandes_.size() == 1) {
+    if (temoin_ && suivre)
+      for (const Entree& entree : lot) temoin_->suivre(entree);
+    dessiner_bande(0, lot);
+    return;
+  }
+  lancer_fils();
+  lot_ = lot;
+  rendez_vous_->arrive_and_wait();
+  // The witness draws at scale 1 meanwhile: it never reads the bands' picture.
+  try {
+    if (temoin_ && suivre)
+      for (const Entree& entree : lot) temoin_->suivre(entree);
+  } catch (...) {
+    const std::lock_guard<std::mutex> verrou(erreur_mutex_);
+    if (!erreur_) erreur_ = std::current_exception();
+    if (progres_) progres_->arreter();
+  }
+  rendez_vous_->arrive_and_wait();
+  if (erreur_) std::rethrow_exception(erreur_);
+  if (progres_ && progres_->arrete()) throw DessinInterrompu{};
+}
+
+void RedessinEnBandes::seul(const Entree& entree) {
+  for (const auto& veille : veilles_) veille->entree(entree);
+  Veille* veille = veilles_.empty() ? nullptr : veilles_.front().get();
+  if (const auto* toile = std::get_if<EntreeToile>(&entree)) {
+    image_ = Bitmap();
+    image_ = Bitmap(bord_a_l_echelle(toile->largeur, echelle_),
+                    bord_a_l_echelle(toile->hauteur, echelle_), toile->couleur, veille);
+    for (const auto& bande : bandes_) bande->appliquer(entree);
+    if (temoin_) temoin_->suivre(entree);
+    return;
+  }
+  // A stroke of fills. Above scale 1 the witness fills, the one opaque step drawn alone
+  // here, watched as the first band; the bands leave the stroke alone.
+  if (temoin_) {
+    temoin_->remplir(std::get<EntreeTrait>(entree), image_, echelle_);
+    return;
+  }
+  // At scale 1 the fill is the stroke itself, drawn by the first band on every row.
+  Redessin& premiere = *bandes_.front();
+  Canvas& toile = premiere.toile();
+  const Rect bande = toile.clip();
+  toile.clipRows(0, toile.height());
+  premiere.appliquer(entree);
+  toile.clipRows(bande.top, bande.bottom);
+  for (std::size_t b = 1; b < bandes_.size(); ++b) bandes_[b]->reprendre_etat(premiere);
+}
+
+void RedessinEnBandes::travailler(std::size_t bande) {
+  for (;;) {
+    rendez_vous_->arrive_and_wait();
+    if (fin_) return;
+    try {
+      dessiner_bande(bande, lot_);
+    } catch (const DessinInterrompu&) {
+      // The report that asked it already stopped every band.
+    } catch (...) {
+      const std::lock_guard<std::mutex> verrou(erreur_mutex_);
+      if (!erreur_) erreur_ = std::current_exception();
+      if (progres_) progres_->arreter();
+    }
+    rendez_vous_->arrive_and_wait();
+  }
+}
+
+void RedessinEnBandes::lancer_fils() {
+  if (!fils_.empty()) return;
+  rendez_vous_.emplace(static_cast<std::ptrdiff_t>(bandes_.size() + 1));
+  for (std::size_t b = 0; b < bandes_.size(); ++b)
+    fils_.emplace_back([this, b] { travailler(b); });
+}
+
+}  // namespace orvane

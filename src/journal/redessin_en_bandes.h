@@ -1,0 +1,73 @@
+#pragma once
+
+#include <barrier>
+#include <cstdint>
+#include <exception>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <span>
+#include <thread>
+#include <vector>
+
+#include "journal/entrees.h"
+#include "journal/progres_bandes.h"
+#include "journal/redessin.h"
+#include "journal/temoin_echelle_un.h"
+#include "journal/veille_redessin.h"
+#include "platform/bitmap.h"
+
+namespace orvane {
+
+// Draws entries at a scale on `fils` threads, one band of rows each. Every band draws every
+// entry clipped to its rows, in order, so each pixel sees the same paints in the same order
+// as on one thread and the picture is the same bit for bit. A fill reads across bands: the
+// bands meet, it is drawn alone on the whole picture, then they go on. Above scale 1 the
+// witness at scale 1 that tells the fills their regions draws alongside the bands.
+class RedessinEnBandes {
+ public:
+  RedessinEnBandes(int echelle, int fils);
+  ~RedessinEnBandes();
+  RedessinEnBandes(const RedessinEnBandes&) = delete;
+  RedessinEnBandes& operator=(const RedessinEnBandes&) = delete;
+
+  // Watches the drawing of `entrees`, given afterwards to appliquer in one or more parts,
+  // reporting to `progres` (kept by the caller), which may stop it.
+  void surveiller(const ProgresRedessin& progres, std::span<const Entree> entrees);
+  // Draws the entries after those drawn before; `derniers` when no entry will follow them.
+  // Throws DessinInterrompu when the watch asked to stop, leaving the picture half drawn.
+  void appliquer(std::span<const Entree> entrees, bool derniers = false);
+  // Tells the watch that every entry is drawn.
+  void finir();
+
+  Bitmap& image() { return image_; }
+
+ private:
+  // Draws entries that only paint, every band at once; the witness follows them when
+  // `suivre`.
+  void peindre(std::span<const Entree> lot, bool suivre);
+  // Draws an entry that reads the picture across bands, or makes it, alone.
+  void seul(const Entree& entree);
+  void dessiner_bande(std::size_t bande, std::span<const Entree> lot);
+  void travailler(std::size_t bande);
+  void lancer_fils();
+
+  int echelle_;
+  Bitmap image_;
+  std::vector<std::unique_ptr<Redessin>> bandes_;
+  std::unique_ptr<TemoinEchelleUn> temoin_;  // above scale 1 only
+
+  std::optional<ProgresBandes> progres_;
+  std::vector<ProgresRedessin> rapports_;  // one per band, into progres_
+  std::vector<std::unique_ptr<VeilleRedessin>> veilles_;
+
+  // The band threads wait at the barrier for a lot, draw it and meet there again.
+  std::vector<std::thread> fils_;
+  std::optional<std::barrier<>> rendez_vous_;
+  std::span<const Entree> lot_;
+  bool fin_ = false;
+  std::mutex erreur_mutex_;
+  std::exception_ptr erreur_;
+};
+
+}  // namespace orvane
