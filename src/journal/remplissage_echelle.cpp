@@ -108,9 +108,9 @@ void zone_remplie(const EntreeTrait& trait, const Bitmap& avant, const Bitmap& a
   for (int y = peint.top; y < peint.bottom; ++y) {
     const Colour* a = avant.row(y);
     const Colour* b = apres.row(y);
-    std::uint8_t* c = zone.cellules.data() + zone.indice(0, y);
+    std::uint8_t* c = zone.cellules.data() + zone.indice(cadre.left, y);
     for (int x = peint.left; x < peint.right; ++x)
-      c[x] = a[x] != b[x] ? ZoneRemplissage::kRegion : ZoneRemplissage::kHors;
+      c[x - cadre.left] = a[x] != b[x] ? ZoneRemplissage::kRegion : ZoneRemplissage::kHors;
   }
   if (zone.bordure) etendre_bordure(zone, peint);
 
