@@ -5,6 +5,7 @@
 #include <new>
 #include <utility>
 
+#include "app/dialogue_progres.h"
 #include "film/faire_film.h"
 #include "persistence/erreur_fichier.h"
 #include "persistence/sortie_redessin.h"
@@ -30,13 +31,7 @@ FilmEnFond::FilmEnFond(QWidget* fenetre, Journal journal, const ReglagesFilm& re
           .arg(journal_.largeur() * k)
           .arg(journal_.hauteur() * k)
           .arg(reglages_.duree + kSecondesTenue);
-  dialogue_ = new QProgressDialog(texte, QStringLiteral("Annuler"), 0, kGraduations, fenetre);
-  dialogue_->setWindowTitle(QStringLiteral("Film"));
-  dialogue_->setWindowModality(Qt::WindowModal);
-  dialogue_->setMinimumDuration(0);
-  dialogue_->setAutoClose(false);
-  dialogue_->setAutoReset(false);
-  dialogue_->setAttribute(Qt::WA_DeleteOnClose);
+  dialogue_ = dialogue_de_progres(fenetre, texte, QStringLiteral("Film"), kGraduations);
   connect(dialogue_, &QProgressDialog::canceled, this, [this] { arret_ = true; });
   connect(&minuterie_, &QTimer::timeout, this, &FilmEnFond::montrer_progres);
   minuterie_.start(kRafraichissementMs);

@@ -5,6 +5,7 @@
 #include <new>
 #include <utility>
 
+#include "app/dialogue_progres.h"
 #include "persistence/erreur_fichier.h"
 #include "persistence/sortie_redessin.h"
 
@@ -34,13 +35,7 @@ RedessinEnFond::RedessinEnFond(QWidget* fenetre, Dessin dessin, const QString& t
 }
 
 void RedessinEnFond::demarrer(QWidget* fenetre, const QString& texte) {
-  dialogue_ = new QProgressDialog(texte, QStringLiteral("Annuler"), 0, kGraduations, fenetre);
-  dialogue_->setWindowTitle(QStringLiteral("Redessin"));
-  dialogue_->setWindowModality(Qt::WindowModal);
-  dialogue_->setMinimumDuration(0);
-  dialogue_->setAutoClose(false);
-  dialogue_->setAutoReset(false);
-  dialogue_->setAttribute(Qt::WA_DeleteOnClose);
+  dialogue_ = dialogue_de_progres(fenetre, texte, QStringLiteral("Redessin"), kGraduations);
   connect(dialogue_, &QProgressDialog::canceled, this, [this] { arret_ = true; });
   connect(&minuterie_, &QTimer::timeout, this, &RedessinEnFond::montrer_progres);
   minuterie_.start(kRafraichissementMs);
