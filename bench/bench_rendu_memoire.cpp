@@ -12,66 +12,33 @@
 #include <QTemporaryDir>
 #include <random>
 
-#include "drawing/trace_symetrique.h"
-#include "journal/journal_courant.h"
+#include "common/journal_lourd.h"
 #include "persistence/fichier_journal.h"
 
 namespace {
 
 using namespace orvane;
 
-constexpr int kLargeur = 1920, kHauteur = 1080;
+using namespace orvane::banc;
 
 // 40 heavy strokes (24 petals, a spiral, a shadow) and `remplissages` fills, drawn and
 // recorded as the window does.
 Journal journal_de_figure(int remplissages) {
-  Canvas toile(kLargeur, kHauteur, 0);
-  JournalCourant journal;
-  journal.ajouter(EntreeToile{kLargeur, kHauteur, 0});
-  Aleatoire aleatoire(1);
-  EtatTrace etat;
-  etat.centre_x = kLargeur / 2;
-  etat.centre_y = kHauteur / 2;
-  ReglagesTrace r;
-  r.nb_petales = 24;
-  r.epaisseur = 10;
-  r.spirale = true;
-  r.tours = 20;
-  r.facteur_milliemes = 975;
-  r.ombre_1 = true;
-  r.largeur_ombre = 12;
-  r.largeur_ecran = kLargeur;
+  Dessinateur d;
   std::mt19937 hasard(9);
-  const auto trace = [&](const ReglagesTrace& reglages, Point a, Point b, Colour couleur) {
-    toile.pen.mode = R2_COPYPEN;
-    toile.pen.color = couleur;
-    toile.pen.width = reglages.epaisseur;
-    EntreeTrait e{a, b, R2_COPYPEN, couleur, toile.pen.width, reglages,
-                  {etat.centre_x, etat.centre_y}, etat.couleur_crayon, etat.couleur_peinture, {}};
-    const TirageTrait tirage = journal.tirage(aleatoire);
-    const std::uint64_t pas = aleatoire.pas();
-    trace_copies(toile, reglages, aleatoire, etat, a, b, couleur);
-    if (aleatoire.pas() != pas) e.tirage = tirage;
-    journal.ajouter(std::move(e));
-  };
-  for (int t = 0; t < 40; ++t) {
-    Point p{static_cast<int>(hasard() % kLargeur), static_cast<int>(hasard() % kHauteur)};
-    for (int s = 0; s < 10; ++s) {
-      const Point q{p.x + static_cast<int>(hasard() % 17) - 8,
-                    p.y + static_cast<int>(hasard() % 17) - 8};
-      trace(r, p, q, 0x40A0FF + static_cast<Colour>(t * 977));
-      p = q;
-    }
-  }
+  const ReglagesTrace r = reglages_lourds();
+  traits(hasard, 40, 10, [&](int t, Point a, Point b) {
+    d.trace(r, a, b, R2_COPYPEN, 0x40A0FF + static_cast<Colour>(t * 977));
+  });
   ReglagesTrace remplir = r;
   remplir.peindre_dessiner = 1;
   remplir.spirale = false;
   for (int i = 0; i < remplissages; ++i) {
-    etat.couleur_peinture = static_cast<Colour>(hasard() & 0xFFFFFF);
+    d.etat.couleur_peinture = static_cast<Colour>(hasard() & 0xFFFFFF);
     const Point p{static_cast<int>(hasard() % kLargeur), static_cast<int>(hasard() % kHauteur)};
-    trace(remplir, p, p, 0x40A0FF);
+    d.trace(remplir, p, p, R2_COPYPEN, 0x40A0FF);
   }
-  return journal.journal();
+  return d.journal.journal();
 }
 
 void BM_RenduMemoire(benchmark::State& state, const char* extension, int echelle,
