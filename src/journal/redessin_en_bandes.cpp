@@ -83,21 +83,34 @@ void RedessinEnBandes::peindre(std::span<const Entree> lot, bool suivre) {
     dessiner_bande(0, lot);
     return;
   }
-  lancer_fils();
-  lot_ = lot;
-  rendez_vous_->arrive_and_wait();
   // The witness draws at scale 1 meanwhile: it never reads the bands' picture.
+  en_bandes([&](std::size_t bande) { dessiner_bande(bande, lot); },
+            [&] {
+              if (temoin_ && suivre)
+                for (const Entree& entree : lot) temoin_->suivre(entree);
+            });
+}
+
+void RedessinEnBandes::en_bandes(const std::function<void(std::size_t)>& tache,
+                                 const std::function<void()>& pendant) {
+  lancer_fils();
+  tache_ = &tache;
+  rendez_vous_->arrive_and_wait();
   try {
-    if (temoin_ && suivre)
-      for (const Entree& entree : lot) temoin_->suivre(entree);
+    pendant();
   } catch (...) {
-    const std::lock_guard<std::mutex> verrou(erreur_mutex_);
-    if (!erreur_) erreur_ = std::current_exception();
-    if (progres_) progres_->arreter();
+    noter_erreur();
   }
   rendez_vous_->arrive_and_wait();
+  tache_ = nullptr;
   if (erreur_) std::rethrow_exception(erreur_);
   if (progres_ && progres_->arrete()) throw DessinInterrompu{};
+}
+
+void RedessinEnBandes::noter_erreur() {
+  const std::lock_guard<std::mutex> verrou(erreur_mutex_);
+  if (!erreur_) erreur_ = std::current_exception();
+  if (progres_) progres_->arreter();
 }
 
 void RedessinEnBandes::seul(const Entree& entree) {
@@ -111,10 +124,44 @@ void RedessinEnBandes::seul(const Entree& entree) {
     if (temoin_) temoin_->suivre(entree);
     return;
   }
-  // A stroke of fills. Above scale 1 the witness fills, the one opaque step drawn alone
-  // here, watched as the first band; the bands leave the stroke alone.
+  // A stroke of fills. Above scale 1 the witness tells what it filled at scale 1; every
+  // band floods the seams of its rows, the floods go on across the bands' edges alone,
+  // then every band paints its rows. The bands' own drawings leave the stroke alone.
   if (temoin_) {
-    temoin_->remplir(std::get<EntreeTrait>(entree), image_, echelle_);
+    const ZoneRemplissage& zone = temoin_->zone(std::get<EntreeTrait>(entree));
+    const std::int64_t blocs = (std::int64_t{image_.height()} + echelle_ - 1) / echelle_;
+    const auto n = static_cast<std::int64_t>(bandes_.size());
+    // A band's rows, whole blocks of them.
+    const auto haut = [&](std::size_t b) {
+      return static_cast<int>(blocs * static_cast<std::int64_t>(b) / n);
+    };
+    const auto veille = [&](std::size_t b) {
+      return veilles_.empty() ? nullptr : veilles_[b].get();
+    };
+    prises_.resize(bandes_.size());
+    bords_.resize(bandes_.size());
+    const auto inonder = [&](std::size_t b) {
+      inonder_coutures(image_, echelle_, zone, haut(b), haut(b + 1), prises_[b], bords_[b],
+                       veille(b));
+    };
+    const auto peindre = [&](std::size_t b) {
+      peindre_region(image_, echelle_, zone, haut(b) * echelle_, haut(b + 1) * echelle_,
+                     veille(b));
+      peindre_coutures(image_, zone, prises_[b]);
+    };
+    const auto en_parallele = [&](const std::function<void(std::size_t)>& tache) {
+      if (n == 1) {
+        tache(0);
+      } else {
+        en_bandes(tache, [] {});
+      }
+    };
+    en_parallele(inonder);
+    bord_.clear();
+    for (const auto& bord : bords_) bord_.insert(bord_.end(), bord.begin(), bord.end());
+    inonder_bords(image_, echelle_, zone, bord_, prises_bords_);
+    en_parallele(peindre);
+    peindre_coutures(image_, zone, prises_bords_);
     return;
   }
   // At scale 1 the fill is the stroke itself, drawn by the first band on every row.
@@ -132,13 +179,11 @@ void RedessinEnBandes::travailler(std::size_t bande) {
     rendez_vous_->arrive_and_wait();
     if (fin_) return;
     try {
-      dessiner_bande(bande, lot_);
+      (*tache_)(bande);
     } catch (const DessinInterrompu&) {
       // The report that asked it already stopped every band.
     } catch (...) {
-      const std::lock_guard<std::mutex> verrou(erreur_mutex_);
-      if (!erreur_) erreur_ = std::current_exception();
-      if (progres_) progres_->arreter();
+      noter_erreur();
     }
     rendez_vous_->arrive_and_wait();
   }

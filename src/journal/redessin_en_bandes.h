@@ -3,6 +3,7 @@
 #include <barrier>
 #include <cstdint>
 #include <exception>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -12,6 +13,7 @@
 
 #include "journal/entrees.h"
 #include "journal/progres_bandes.h"
+#include "journal/remplissage_echelle.h"
 #include "journal/redessin.h"
 #include "journal/temoin_echelle_un.h"
 #include "journal/veille_redessin.h"
@@ -22,7 +24,7 @@ namespace orvane {
 // Draws entries at a scale on `fils` threads, one band of rows each. Every band draws every
 // entry clipped to its rows, in order, so each pixel sees the same paints in the same order
 // as on one thread and the picture is the same bit for bit. A fill reads across bands: the
-// bands meet, it is drawn alone on the whole picture, then they go on. Above scale 1 the
+// bands meet, its seams are taken alone, then each band paints its rows of the region. Above scale 1 the
 // witness at scale 1 that tells the fills their regions draws alongside the bands.
 class RedessinEnBandes {
  public:
@@ -49,6 +51,12 @@ class RedessinEnBandes {
   // Draws an entry that reads the picture across bands, or makes it, alone.
   void seul(const Entree& entree);
   void dessiner_bande(std::size_t bande, std::span<const Entree> lot);
+  // Runs `tache` for every band on its thread, and `pendant` on this one meanwhile; throws
+  // what any of them threw, or DessinInterrompu when the watch asked to stop.
+  void en_bandes(const std::function<void(std::size_t bande)>& tache,
+                 const std::function<void()>& pendant);
+  // Under a catch: keeps the first error and stops every band.
+  void noter_erreur();
   void travailler(std::size_t bande);
   void lancer_fils();
 
@@ -61,10 +69,15 @@ class RedessinEnBandes {
   std::vector<ProgresRedessin> rapports_;  // one per band, into progres_
   std::vector<std::unique_ptr<VeilleRedessin>> veilles_;
 
-  // The band threads wait at the barrier for a lot, draw it and meet there again.
+  // A fill's seams taken by each band, the steps its flood left at the bands' edges, and
+  // what the flood took across them; kept from one fill to the next.
+  std::vector<std::vector<PriseCouture>> prises_, bords_;
+  std::vector<PriseCouture> bord_, prises_bords_;
+
+  // The band threads wait at the barrier for a task, run it and meet there again.
   std::vector<std::thread> fils_;
   std::optional<std::barrier<>> rendez_vous_;
-  std::span<const Entree> lot_;
+  const std::function<void(std::size_t)>* tache_ = nullptr;
   bool fin_ = false;
   std::mutex erreur_mutex_;
   std::exception_ptr erreur_;

@@ -149,90 +149,150 @@ void zone_remplie(const EntreeTrait& trait, const Bitmap& avant, const Bitmap& a
   }
 }
 
-Rect remplir_a_l_echelle(Bitmap& image, int k, const ZoneRemplissage& zone, Veille* veille) {
-  if (zone.region.empty()) return {};
-  // The seams: from the region's blocks into the blocks around, as a flood that marks what
-  // it takes and reads only the seams' blocks. Each pixel taken goes with its block.
-  struct Prise {
-    Point pixel, bloc;
-  };
-  std::vector<Prise> prises;
-  const auto prendre_couture = [&](Point p, Point bloc) {
-    if (!image.contains(p.x, p.y)) return;
+namespace {
+
+// A seam's flood over the scale-K picture, kept to the pixel rows from `haut` to `bas`
+// excluded: a step out of them is left in `bord`, for a flood that crosses rows later.
+class Inondation {
+ public:
+  Inondation(Bitmap& image, int k, const ZoneRemplissage& zone, int haut, int bas,
+             std::vector<PriseCouture>& prises, std::vector<PriseCouture>* bord)
+      : image_(image), k_(k), zone_(zone), haut_(haut), bas_(bas), prises_(prises),
+        bord_(bord) {}
+
+  // Pixel p, from a pixel taken in block `bloc`, joins the seam it lies in.
+  void prendre(Point p, Point bloc) {
+    if (!image_.contains(p.x, p.y)) return;
+    if (p.y < haut_ || p.y >= bas_) {
+      bord_->push_back({p, bloc});
+      return;
+    }
     // Along the block's sides only, the pixel lies in the block beside.
-    if (p.x < bloc.x * k) --bloc.x;
-    else if (p.x >= bloc.x * k + k) ++bloc.x;
-    if (p.y < bloc.y * k) --bloc.y;
-    else if (p.y >= bloc.y * k + k) ++bloc.y;
-    if (zone.cellule(bloc.x, bloc.y) != ZoneRemplissage::kCouture) return;
-    Colour& c = image.row(p.y)[p.x];
-    if (!pris(zone, c, zone.surfaces[zone.indice(bloc.x, bloc.y)])) return;
+    if (p.x < bloc.x * k_) --bloc.x;
+    else if (p.x >= bloc.x * k_ + k_) ++bloc.x;
+    if (p.y < bloc.y * k_) --bloc.y;
+    else if (p.y >= bloc.y * k_ + k_) ++bloc.y;
+    if (zone_.cellule(bloc.x, bloc.y) != ZoneRemplissage::kCouture) return;
+    Colour& c = image_.row(p.y)[p.x];
+    if (!pris(zone_, c, zone_.surfaces[zone_.indice(bloc.x, bloc.y)])) return;
     c = kMarque;
-    prises.push_back({p, bloc});
-  };
-  // Nothing inside a seam's block is taken yet: the flood enters it across its sides, from
-  // pixels taken in the block beside, which for a region's block must not be painted yet.
-  const auto entrer = [&](Point c) {
-    const int x0 = c.x * k, y0 = c.y * k;
-    const Colour surface_couture = zone.surfaces[zone.indice(c.x, c.y)];
+    prises_.push_back({p, bloc});
+  }
+
+  // Nothing inside a seam's block is taken yet: the flood enters it across its sides from
+  // a region's block, not painted yet. (From a seam beside, the flood of that seam takes
+  // what entering would.) Reads pixels of the blocks beside, never writes them.
+  void entrer(Point c, Veille* veille) {
+    const int x0 = c.x * k_, y0 = c.y * k_;
+    const Colour surface_couture = zone_.surfaces[zone_.indice(c.x, c.y)];
     for (const Point d : voisins({0, 0})) {
-      const std::uint8_t cote = zone.cellule(c.x + d.x, c.y + d.y);
-      if (cote == ZoneRemplissage::kHors) continue;
-      const Colour s = cote == ZoneRemplissage::kRegion
-                           ? zone.surfaces[zone.indice(c.x + d.x, c.y + d.y)]
-                           : 0;
+      if (zone_.cellule(c.x + d.x, c.y + d.y) != ZoneRemplissage::kRegion) continue;
+      const Colour s = zone_.surfaces[zone_.indice(c.x + d.x, c.y + d.y)];
       // The side's first pixel inside, and the step along it.
-      const Point dedans{d.x > 0 ? x0 + k - 1 : x0, d.y > 0 ? y0 + k - 1 : y0};
+      const Point dedans{d.x > 0 ? x0 + k_ - 1 : x0, d.y > 0 ? y0 + k_ - 1 : y0};
       const Point pas{d.x == 0 ? 1 : 0, d.y == 0 ? 1 : 0};
-      for (int i = 0; i < k; ++i) {
+      for (int i = 0; i < k_; ++i) {
         const Point p{dedans.x + i * pas.x, dedans.y + i * pas.y};
         const Point dehors{p.x + d.x, p.y + d.y};
-        if (!image.contains(p.x, p.y) || !image.contains(dehors.x, dehors.y)) continue;
-        Colour& pixel = image.row(p.y)[p.x];
-        if (!pris(zone, pixel, surface_couture)) continue;
-        const Colour v = image.row(dehors.y)[dehors.x];
-        if (cote == ZoneRemplissage::kRegion ? pris(zone, v, s) : v == kMarque) {
+        if (!image_.contains(p.x, p.y) || !image_.contains(dehors.x, dehors.y)) continue;
+        Colour& pixel = image_.row(p.y)[p.x];
+        if (!pris(zone_, pixel, surface_couture)) continue;
+        if (pris(zone_, image_.row(dehors.y)[dehors.x], s)) {
           pixel = kMarque;
-          prises.push_back({p, c});
+          prises_.push_back({p, c});
         }
       }
     }
-    veiller_pixels(veille, std::int64_t{4} * k);
-  };
+    veiller_pixels(veille, std::int64_t{4} * k_);
+  }
 
-  // The region's blocks: whatever the fill takes there, joined or not at scale K.
-  const std::int64_t w = image.width(), h = image.height();
+  // Floods from the pixels taken since the last call.
+  void etendre() {
+    for (; suivie_ < prises_.size(); ++suivie_) {
+      const PriseCouture prise = prises_[suivie_];
+      for (const Point v : voisins(prise.pixel)) prendre(v, prise.bloc);
+    }
+  }
+
+ private:
+  Bitmap& image_;
+  int k_;
+  const ZoneRemplissage& zone_;
+  int haut_, bas_;
+  std::vector<PriseCouture>& prises_;
+  std::vector<PriseCouture>* bord_;
+  std::size_t suivie_ = 0;
+};
+
+}  // namespace
+
+void inonder_coutures(Bitmap& image, int k, const ZoneRemplissage& zone, int haut, int bas,
+                      std::vector<PriseCouture>& prises, std::vector<PriseCouture>& bord,
+                      Veille* veille) {
+  prises.clear();
+  bord.clear();
+  if (zone.region.empty()) return;
+  Inondation inondation(image, k, zone, static_cast<int>(std::int64_t{haut} * k),
+                        static_cast<int>(std::min<std::int64_t>(std::int64_t{bas} * k,
+                                                                image.height())),
+                        prises, &bord);
+  // What the flood takes depends only on the seams' pixels, not on the order it goes in.
+  auto c = std::lower_bound(zone.coutures.begin(), zone.coutures.end(), haut,
+                            [](Point p, int y) { return p.y < y; });
+  for (; c != zone.coutures.end() && c->y < bas; ++c) {
+    inondation.entrer(*c, veille);
+    inondation.etendre();
+  }
+}
+
+void inonder_bords(Bitmap& image, int k, const ZoneRemplissage& zone,
+                   std::span<const PriseCouture> bord, std::vector<PriseCouture>& prises) {
+  prises.clear();
+  Inondation inondation(image, k, zone, 0, image.height(), prises, nullptr);
+  for (const PriseCouture& prise : bord) inondation.prendre(prise.pixel, prise.bloc);
+  inondation.etendre();
+}
+
+void peindre_region(Bitmap& image, int k, const ZoneRemplissage& zone, int haut, int bas,
+                    Veille* veille) {
+  if (zone.region.empty()) return;
+  // Whatever the fill takes in the region's blocks, joined or not at scale K.
+  const std::int64_t w = image.width();
+  haut = std::max(haut, 0);
+  bas = std::min(bas, image.height());
   const Colour peinture = zone.peinture;
-  const auto peindre = [&](const ZoneRemplissage::Troncon& t) {
-    const int x0 = static_cast<int>(std::min<std::int64_t>(std::int64_t{t.gauche} * k, w));
-    const int x1 = static_cast<int>(std::min<std::int64_t>(std::int64_t{t.droite} * k, w));
-    const int y0 = static_cast<int>(std::min<std::int64_t>(std::int64_t{t.y} * k, h));
-    const int y1 = static_cast<int>(std::min<std::int64_t>(std::int64_t{t.y} * k + k, h));
+  // The runs are in rows, top to bottom: the first whose blocks reach row `haut`.
+  auto t = std::lower_bound(
+      zone.region.begin(), zone.region.end(), haut / k,
+      [](const ZoneRemplissage::Troncon& r, int y) { return r.y < y; });
+  for (; t != zone.region.end() && std::int64_t{t->y} * k < bas; ++t) {
+    const int x0 = static_cast<int>(std::min<std::int64_t>(std::int64_t{t->gauche} * k, w));
+    const int x1 = static_cast<int>(std::min<std::int64_t>(std::int64_t{t->droite} * k, w));
+    const int y0 = static_cast<int>(std::max<std::int64_t>(std::int64_t{t->y} * k, haut));
+    const int y1 = static_cast<int>(std::min<std::int64_t>(std::int64_t{t->y} * k + k, bas));
     for (int y = y0; y < y1; ++y) {
       if (zone.bordure) {
         peindre_ligne<true>(image.row(y) + x0, x1 - x0, zone.bord, peinture);
       } else {
-        peindre_ligne<false>(image.row(y) + x0, x1 - x0, t.surface, peinture);
+        peindre_ligne<false>(image.row(y) + x0, x1 - x0, t->surface, peinture);
       }
       veiller_pixels(veille, x1 - x0);
     }
-  };
-
-  // Row by row, so that the picture is gone over once: a region's row is painted as soon
-  // as the seams of the row below have been entered from it.
-  const Rect& cadre = zone.cadre;
-  std::size_t couture = 0, troncon = 0, inondee = 0;
-  for (int y = cadre.top; y <= cadre.bottom; ++y) {
-    for (; couture < zone.coutures.size() && zone.coutures[couture].y <= y; ++couture)
-      entrer(zone.coutures[couture]);
-    for (; inondee < prises.size(); ++inondee) {
-      const Prise prise = prises[inondee];
-      for (const Point v : voisins(prise.pixel)) prendre_couture(v, prise.bloc);
-    }
-    for (; troncon < zone.region.size() && zone.region[troncon].y < y; ++troncon)
-      peindre(zone.region[troncon]);
   }
-  for (const Prise& p : prises) image.row(p.pixel.y)[p.pixel.x] = peinture;
+}
+
+void peindre_coutures(Bitmap& image, const ZoneRemplissage& zone,
+                      std::span<const PriseCouture> prises) {
+  for (const PriseCouture& p : prises) image.row(p.pixel.y)[p.pixel.x] = zone.peinture;
+}
+
+Rect remplir_a_l_echelle(Bitmap& image, int k, const ZoneRemplissage& zone, Veille* veille) {
+  if (zone.region.empty()) return {};
+  std::vector<PriseCouture> prises, bord;
+  const Rect& cadre = zone.cadre;
+  inonder_coutures(image, k, zone, cadre.top, cadre.bottom, prises, bord, veille);
+  peindre_region(image, k, zone, 0, image.height(), veille);
+  peindre_coutures(image, zone, prises);
   return Rect{cadre.left * k, cadre.top * k, cadre.right * k, cadre.bottom * k}.intersected(
       image.bounds());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "journal/entrees.h"
@@ -68,8 +69,31 @@ void zone_remplie(const EntreeTrait& trait, const Bitmap& avant, const Bitmap& a
 
 // Paints the zone at scale `k` on `image`, the scale-K picture drawn up to the stroke, and
 // tells `veille` of the pixels it goes over. Returns the scale-K rectangle it may have
-// changed.
+// changed. The three steps it takes follow, for a fill shared out in bands of rows.
 Rect remplir_a_l_echelle(Bitmap& image, int k, const ZoneRemplissage& zone,
                          Veille* veille = nullptr);
+
+// A seam's pixel the fill takes, and the scale-1 block it was reached from.
+struct PriseCouture {
+  Point pixel, bloc;
+};
+
+// First: marks the pixels the fill takes in the seams of the scale-1 rows from `haut` to
+// `bas` excluded, reached from the region's blocks through those rows only; `prises` gets
+// them, `bord` the steps left at the rows' edges. Reads the region's blocks, which must not
+// be painted yet, and writes only its rows: bands of rows may be flooded at once.
+void inonder_coutures(Bitmap& image, int k, const ZoneRemplissage& zone, int haut, int bas,
+                      std::vector<PriseCouture>& prises, std::vector<PriseCouture>& bord,
+                      Veille* veille = nullptr);
+// Then, alone: the flood goes on across the bands' edges from the steps left there.
+void inonder_bords(Bitmap& image, int k, const ZoneRemplissage& zone,
+                   std::span<const PriseCouture> bord, std::vector<PriseCouture>& prises);
+// Then the region's blocks on the scale-K rows from `haut` to `bas` excluded: bands of rows
+// may be painted at once.
+void peindre_region(Bitmap& image, int k, const ZoneRemplissage& zone, int haut, int bas,
+                    Veille* veille = nullptr);
+// Last: paints the marked seams.
+void peindre_coutures(Bitmap& image, const ZoneRemplissage& zone,
+                      std::span<const PriseCouture> prises);
 
 }  // namespace orvane

@@ -17,6 +17,10 @@ void TemoinEchelleUn::suivre(const Entree& entree) {
 }
 
 Rect TemoinEchelleUn::remplir(const EntreeTrait& trait, Bitmap& image, int k) {
+  return remplir_a_l_echelle(image, k, zone(trait), veille_);
+}
+
+const ZoneRemplissage& TemoinEchelleUn::zone(const EntreeTrait& trait) {
   Canvas& toile = redessin_.toile();
   // Only what changed since the last fill is copied.
   const Bitmap& canevas = toile.bitmap();
@@ -32,7 +36,7 @@ Rect TemoinEchelleUn::remplir(const EntreeTrait& trait, Bitmap& image, int k) {
   redessin_.surveiller(nullptr);
   a_recopier_ = toile.takeDirty().intersected(canevas.bounds());
   zone_remplie(trait, avant_, canevas, a_recopier_, zone_);
-  return remplir_a_l_echelle(image, k, zone_, veille_);
+  return zone_;
 }
 
 }  // namespace orvane

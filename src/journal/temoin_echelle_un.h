@@ -20,6 +20,10 @@ class TemoinEchelleUn {
   // pixels to the watch, the scale-K drawing drawing nothing of it. Returns the scale-K
   // rectangle it may have changed.
   Rect remplir(const EntreeTrait& trait, Bitmap& image, int k);
+  // The same stroke drawn at scale 1 only: what it filled there, for a caller that paints
+  // it at scale K in parts.
+  const ZoneRemplissage& zone(const EntreeTrait& trait);
+  Veille* veille() const { return veille_; }
   void surveiller(Veille* veille) { veille_ = veille; }
 
  private:
