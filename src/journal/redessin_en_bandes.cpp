@@ -91,6 +91,16 @@ void RedessinEnBandes::peindre(std::span<const Entree> lot, bool suivre) {
             });
 }
 
+PourChaqueBande RedessinEnBandes::en_parallele() {
+  PourChaqueBande bandes{static_cast<int>(bandes_.size()), {}};
+  if (bandes_.size() > 1) {
+    bandes.lancer = [this](const std::function<void(int)>& tache) {
+      en_bandes([&tache](std::size_t b) { tache(static_cast<int>(b)); }, [] {});
+    };
+  }
+  return bandes;
+}
+
 void RedessinEnBandes::en_bandes(const std::function<void(std::size_t)>& tache,
                                  const std::function<void()>& pendant) {
   lancer_fils();
@@ -128,39 +138,29 @@ void RedessinEnBandes::seul(const Entree& entree) {
   // band floods the seams of its rows, the floods go on across the bands' edges alone,
   // then every band paints its rows. The bands' own drawings leave the stroke alone.
   if (temoin_) {
-    const ZoneRemplissage& zone = temoin_->zone(std::get<EntreeTrait>(entree));
+    const PourChaqueBande bandes = en_parallele();
+    const ZoneRemplissage& zone = temoin_->zone(std::get<EntreeTrait>(entree), bandes);
     const std::int64_t blocs = (std::int64_t{image_.height()} + echelle_ - 1) / echelle_;
-    const auto n = static_cast<std::int64_t>(bandes_.size());
     // A band's rows, whole blocks of them.
-    const auto haut = [&](std::size_t b) {
-      return static_cast<int>(blocs * static_cast<std::int64_t>(b) / n);
-    };
-    const auto veille = [&](std::size_t b) {
-      return veilles_.empty() ? nullptr : veilles_[b].get();
+    const auto haut = [&](int b) { return static_cast<int>(blocs * b / bandes.bandes); };
+    const auto veille = [&](int b) {
+      return veilles_.empty() ? nullptr : veilles_[static_cast<std::size_t>(b)].get();
     };
     prises_.resize(bandes_.size());
     bords_.resize(bandes_.size());
-    const auto inonder = [&](std::size_t b) {
-      inonder_coutures(image_, echelle_, zone, haut(b), haut(b + 1), prises_[b], bords_[b],
+    bandes([&](int b) {
+      const auto i = static_cast<std::size_t>(b);
+      inonder_coutures(image_, echelle_, zone, haut(b), haut(b + 1), prises_[i], bords_[i],
                        veille(b));
-    };
-    const auto peindre = [&](std::size_t b) {
-      peindre_region(image_, echelle_, zone, haut(b) * echelle_, haut(b + 1) * echelle_,
-                     veille(b));
-      peindre_coutures(image_, zone, prises_[b]);
-    };
-    const auto en_parallele = [&](const std::function<void(std::size_t)>& tache) {
-      if (n == 1) {
-        tache(0);
-      } else {
-        en_bandes(tache, [] {});
-      }
-    };
-    en_parallele(inonder);
+    });
     bord_.clear();
     for (const auto& bord : bords_) bord_.insert(bord_.end(), bord.begin(), bord.end());
     inonder_bords(image_, echelle_, zone, bord_, prises_bords_);
-    en_parallele(peindre);
+    bandes([&](int b) {
+      peindre_region(image_, echelle_, zone, haut(b) * echelle_, haut(b + 1) * echelle_,
+                     veille(b));
+      peindre_coutures(image_, zone, prises_[static_cast<std::size_t>(b)]);
+    });
     peindre_coutures(image_, zone, prises_bords_);
     return;
   }

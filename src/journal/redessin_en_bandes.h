@@ -55,6 +55,8 @@ class RedessinEnBandes {
   // what any of them threw, or DessinInterrompu when the watch asked to stop.
   void en_bandes(const std::function<void(std::size_t bande)>& tache,
                  const std::function<void()>& pendant);
+  // The bands, for a step that runs a task on each, at once.
+  PourChaqueBande en_parallele();
   // Under a catch: keeps the first error and stops every band.
   void noter_erreur();
   void travailler(std::size_t bande);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -45,6 +46,9 @@ struct ZoneRemplissage {
   // not its frame's.
   std::vector<Troncon> region;
   std::vector<Point> coutures;
+  // The runs and the seam found by each band of rows, before they are joined.
+  std::vector<std::vector<Troncon>> troncons_des_bandes;
+  std::vector<std::vector<Point>> coutures_des_bandes;
   bool bordure = false;  // a Border fill, which takes everything but `bord`
   Colour bord = 0;
   Colour peinture = 0;
@@ -62,10 +66,21 @@ struct ZoneRemplissage {
 // Whether the entry is a stroke of fills.
 bool est_remplissage(const Entree& entree);
 
+// Bands of rows a step is shared out in, and how they run.
+struct PourChaqueBande {
+  int bandes = 1;
+  // Runs a task for every band, maybe at once, and returns when all are done; when empty,
+  // they run in turn on the caller's thread.
+  std::function<void(const std::function<void(int bande)>&)> lancer;
+
+  void operator()(const std::function<void(int bande)>& tache) const;
+};
+
 // Makes `zone` the zone of a stroke of fills (`trait`), from the scale-1 canvas before and
-// after it, `change` holding every pixel it painted.
+// after it, `change` holding every pixel it painted; in bands of rows given by `bandes`.
 void zone_remplie(const EntreeTrait& trait, const Bitmap& avant, const Bitmap& apres,
-                  const Rect& change, ZoneRemplissage& zone);
+                  const Rect& change, ZoneRemplissage& zone,
+                  const PourChaqueBande& bandes = {});
 
 // Paints the zone at scale `k` on `image`, the scale-K picture drawn up to the stroke, and
 // tells `veille` of the pixels it goes over. Returns the scale-K rectangle it may have

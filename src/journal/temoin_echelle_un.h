@@ -22,7 +22,7 @@ class TemoinEchelleUn {
   Rect remplir(const EntreeTrait& trait, Bitmap& image, int k);
   // The same stroke drawn at scale 1 only: what it filled there, for a caller that paints
   // it at scale K in parts.
-  const ZoneRemplissage& zone(const EntreeTrait& trait);
+  const ZoneRemplissage& zone(const EntreeTrait& trait, const PourChaqueBande& bandes = {});
   Veille* veille() const { return veille_; }
   void surveiller(Veille* veille) { veille_ = veille; }
 
