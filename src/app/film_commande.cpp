@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/progres_terminal.h"
-#include "film/faire_film.h"
+#include "film/module_film.h"
 #include "persistence/ecritures_interrompues.h"
 #include "persistence/erreur_fichier.h"
 #include "persistence/sortie_redessin.h"
@@ -57,7 +57,7 @@ int filmer_en_commande(const DemandeFilm& demande, const LectureJournal& lire,
       }};
   IssueFilm issue = IssueFilm::Arrete;
   try {
-    issue = faire_film(journal, sortie, reglages, progres);
+    issue = filmer(journal, sortie, reglages, progres);
   } catch (const ErreurFichier& e) {
     mesure.terminer();
     images.terminer();

@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "app/dialogue_progres.h"
-#include "film/faire_film.h"
+#include "film/module_film.h"
 #include "persistence/erreur_fichier.h"
 #include "persistence/sortie_redessin.h"
 
@@ -59,7 +59,7 @@ void FilmEnFond::travailler() {
     };
   };
   try {
-    switch (faire_film(journal_, chemin_, reglages_, {suivre(true), suivre(false)})) {
+    switch (filmer(journal_, chemin_, reglages_, {suivre(true), suivre(false)})) {
       case IssueFilm::Fait: issue_ = IssueFilmFond::Ecrit; break;
       case IssueFilm::Vide: issue_ = IssueFilmFond::Vide; break;
       case IssueFilm::Arrete: issue_ = IssueFilmFond::Annule; break;

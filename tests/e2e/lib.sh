@@ -56,7 +56,11 @@ demarrer_x() {
 # a path, from that path as it stands.
 demarrer_orvane() {
   local programme=${1:-$TRAVAIL/orvane}
-  [ -n "${1:-}" ] || cp "$ORVANE_BIN" "$programme"
+  if [ -z "${1:-}" ]; then
+    cp "$ORVANE_BIN" "$programme"
+    # Films come from the module beside the program.
+    cp "$(dirname "$ORVANE_BIN")/orvane_module_film.so" "$TRAVAIL/"
+  fi
   "$programme" >"$TRAVAIL/orvane.log" 2>&1 &
   ORVANE_PID=$!
   attendre 20 xdotool search --onlyvisible --name '^Orvane$' || echec "no Orvane window"

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installed into a prefix of its own, Orvane has a valid desktop entry, icon and metainfo,
-# manual page, answers --help and --version without a display, and, started from the prefix,
+# manual page, answers --help and --version and makes a film without a display, and, started from the prefix,
 # writes its snapshots in the user's data directory and its settings in the configuration
 # directory, never beside the binary. Qt's own dialogs speak the user's language.
 source "$(dirname "$0")/lib.sh"
@@ -22,6 +22,13 @@ version=$("${sans_ecran[@]}" "$prefixe/bin/orvane" --version) || echec "--versio
 [[ "$version" =~ ^Orvane\ [0-9]+\.[0-9]+ ]] || echec "--version printed '$version'"
 aide=$("${sans_ecran[@]}" "$prefixe/bin/orvane" --help) || echec "--help failed"
 grep -q '^Usage : orvane' <<<"$aide" || echec "--help printed '$aide'"
+
+# Films come from the module installed with the program.
+"${JOURNAL_LOURD:-$ORVANE_BUILD/tests/e2e/journal_lourd}" "$TRAVAIL/petit.orvane" 64 48 1 || echec "no journal to film"
+"${sans_ecran[@]}" "$prefixe/bin/orvane" --film "$TRAVAIL/petit.orvane" --duration 1 \
+  --output "$TRAVAIL/petit.mp4" >"$TRAVAIL/film.log" 2>&1 ||
+  echec "the installed program makes no film: $(cat "$TRAVAIL/film.log")"
+[ -s "$TRAVAIL/petit.mp4" ] || echec "the installed program wrote no film"
 
 MANPATH="$prefixe/share/man" man -P cat orvane 2>/dev/null | grep -q '^NOM' ||
   echec "man orvane does not show the installed manual page"

@@ -35,6 +35,19 @@ done
 
 demarrer_x
 cp "$ORVANE_BIN" "$TRAVAIL/orvane"
+
+# A copy of the program without its film module still starts; a film then says why it
+# cannot be made, and writes nothing.
+"${JOURNAL_LOURD:-$ORVANE_BUILD/tests/e2e/journal_lourd}" "$TRAVAIL/petit.orvane" 64 48 1 ||
+  echec "no journal to film"
+statut=0
+erreurs=$("$TRAVAIL/orvane" --film "$TRAVAIL/petit.orvane" --output "$TRAVAIL/petit.mp4" 2>&1) ||
+  statut=$?
+[ "$statut" -eq 1 ] || echec "a film without the module: status $statut: $erreurs"
+grep -q "^orvane : Les films ne peuvent pas être faits : le module « orvane_module_film.so » est introuvable.$" <<<"$erreurs" ||
+  echec "a film without the module: $erreurs"
+[ -z "$(find "$TRAVAIL" -name '*petit.mp4*')" ] || echec "a film without the module left a file"
+
 mkdir "$TRAVAIL/mes images"
 image="$TRAVAIL/mes images/dessin du soir.png"
 convert -size 200x120 'xc:rgb(10,200,30)' "$image"
