@@ -26,7 +26,7 @@ int filmer_en_commande(const DemandeFilm& demande, const LectureJournal& lire,
                        std::ostream& erreurs, bool terminal) {
   const QString sortie = QFile::decodeName(demande.sortie.c_str());
   const ReglagesFilm reglages{demande.echelle, demande.lisse, demande.duree,
-                              demande.images_par_seconde};
+                              demande.images_par_seconde, demande.fils};
   Journal journal;
   try {
     journal = lire(QFile::decodeName(demande.journal.c_str()));

@@ -17,7 +17,7 @@ constexpr std::string_view kUsage =
     "        orvane --render JOURNAL.orvane --scale K --output IMAGE [--smooth]\n"
     "               [--threads N]\n"
     "        orvane --film JOURNAL.orvane --output FILM [--scale K] [--duration S] [--fps N]\n"
-    "               [--smooth]\n"
+    "               [--smooth] [--threads N]\n"
     "        orvane --thumbnail JOURNAL.orvane VIGNETTE.png TAILLE\n";
 
 constexpr std::string_view kAide =
@@ -47,6 +47,8 @@ constexpr std::string_view kAide =
     "                    de 3 secondes de l'image finie\n"
     "  --fps N           les images par seconde, de 1 à 60 (30 par défaut)\n"
     "  --smooth          lisse les bords, comme pour --render\n"
+    "  --threads N       code sur N fils, de 1 à 256 (par défaut, un par cœur) ; les images\n"
+    "                    sont dessinées sur un fil de plus\n"
     "\n"
     "  --thumbnail JOURNAL VIGNETTE TAILLE\n"
     "                    écrit en PNG l'image du journal réduite à TAILLE x TAILLE pixels\n"
@@ -124,6 +126,15 @@ std::optional<int> entier_lu(std::string_view texte, int min, int max) {
   return valeur;
 }
 
+std::optional<int> nombre_de_fils(std::string_view texte) {
+  return entier_lu(texte, kFilsMin, kFilsMax);
+}
+
+std::string refus_fils(const std::string& texte) {
+  return "Le nombre de fils « " + texte + " » n'est pas un entier de " +
+         std::to_string(kFilsMin) + " à " + std::to_string(kFilsMax) + ".";
+}
+
 // The re-drawing asked for, once every option is read.
 DemandeLigne demande_rendu(const DemandeLigne& lue, const std::optional<std::string>& journal,
                            const std::optional<std::string>& echelle,
@@ -141,11 +152,8 @@ DemandeLigne demande_rendu(const DemandeLigne& lue, const std::optional<std::str
   const std::optional<int> k = entier_lu(*echelle, kEchelleMin, kEchelleMax);
   if (!k)
     return erreur_rendu(erreurs, "L'échelle « " + *echelle + " » n'est pas un entier de 1 à 16.");
-  const std::optional<int> n = fils ? entier_lu(*fils, kFilsMin, kFilsMax) : fils_par_defaut();
-  if (!n)
-    return erreur_rendu(erreurs, "Le nombre de fils « " + *fils + " » n'est pas un entier de " +
-                                     std::to_string(kFilsMin) + " à " +
-                                     std::to_string(kFilsMax) + ".");
+  const std::optional<int> n = fils ? nombre_de_fils(*fils) : fils_par_defaut();
+  if (!n) return erreur_rendu(erreurs, refus_fils(*fils));
   DemandeLigne demande;
   demande.rendu = DemandeRendu{*journal, *sortie, *k, lisse, *n};
   return demande;
@@ -157,7 +165,7 @@ DemandeLigne demande_film(const DemandeLigne& lue, const std::string& journal,
                           const std::optional<std::string>& sortie,
                           const std::optional<std::string>& duree,
                           const std::optional<std::string>& images, bool lisse,
-                          std::ostream& erreurs) {
+                          const std::optional<std::string>& fils, std::ostream& erreurs) {
   if (!sortie) return erreur_rendu(erreurs, "Il manque le film à écrire : --output FILM.");
   if (!lue.image.empty())
     return erreur_rendu(erreurs, "Avec --film, « " + lue.image + " » est de trop.");
@@ -185,6 +193,11 @@ DemandeLigne demande_film(const DemandeLigne& lue, const std::string& journal,
                                        std::to_string(kImagesParSecondeMin) + " à " +
                                        std::to_string(kImagesParSecondeMax) + ".");
     film.images_par_seconde = *n;
+  }
+  if (fils) {
+    const std::optional<int> n = nombre_de_fils(*fils);
+    if (!n) return erreur_rendu(erreurs, refus_fils(*fils));
+    film.fils = *n;
   }
   DemandeLigne demande;
   demande.film = film;
@@ -283,12 +296,11 @@ DemandeLigne lire_ligne_de_commande(int argc, const char* const* argv, std::ostr
   if (film || duree || images) {
     if (vignette || journal)
       return erreur_rendu(erreurs, "L'option --film ne va ni avec --render ni avec --thumbnail.");
-    // A film is drawn frame after frame on one thread.
-    if (fils) return erreur_rendu(erreurs, "L'option --threads ne sert qu'avec --render.");
     if (!film)
       return erreur_rendu(erreurs, "Les options --duration et --fps ne servent qu'avec --film "
                                    "JOURNAL.orvane.");
-    return demande_film(demande, *film, echelle, image_sortie, duree, images, lisse, erreurs);
+    return demande_film(demande, *film, echelle, image_sortie, duree, images, lisse, fils,
+                        erreurs);
   }
   if (vignette) return demande_vignette(demande, *vignette, taille_vignette, rendu, erreurs);
   if (rendu)

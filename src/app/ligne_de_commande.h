@@ -25,6 +25,7 @@ struct DemandeFilm {
   int duree = kDureeFilmDefaut;
   int images_par_seconde = kImagesParSecondeDefaut;
   bool lisse = false;
+  int fils = 0;  // threads the encoder takes: 0, one per core, unless --threads says
 };
 
 // A journal's picture reduced to fit a square of `taille` pixels, written as PNG: what a

@@ -103,7 +103,8 @@ struct EncodeurFilm::Etat {
 };
 
 EncodeurFilm::EncodeurFilm(const QString& chemin, FormatFilm format, int largeur, int hauteur,
-                           int images_par_seconde, Colour fond, const Bitmap& image_finie)
+                           int images_par_seconde, Colour fond, const Bitmap& image_finie,
+                           int fils)
     : etat_(std::make_unique<Etat>(chemin, format)) {
   // Failures are told in the program's own sentences, not in the libraries' log.
   av_log_set_level(AV_LOG_QUIET);
@@ -131,6 +132,7 @@ EncodeurFilm::EncodeurFilm(const QString& chemin, FormatFilm format, int largeur
   k.time_base = {1, images_par_seconde};
   k.framerate = {images_par_seconde, 1};
   k.sample_aspect_ratio = {1, 1};
+  k.thread_count = fils;
   if (c.pixels == AV_PIX_FMT_YUV420P) {
     // RGB to BT.709 studio range, said in the stream so that players convert back alike.
     k.colorspace = AVCOL_SPC_BT709;

@@ -33,9 +33,10 @@ class TrameFilm {
 class EncodeurFilm {
  public:
   // Frames of `largeur` x `hauteur` pixels (the sides cote_code gives), `images_par_seconde`;
-  // smaller pictures are padded with `fond`. `image_finie` gives a GIF its palette.
+  // smaller pictures are padded with `fond`. `image_finie` gives a GIF its palette. The codec
+  // takes `fils` threads, one per core for 0.
   EncodeurFilm(const QString& chemin, FormatFilm format, int largeur, int hauteur,
-               int images_par_seconde, Colour fond, const Bitmap& image_finie);
+               int images_par_seconde, Colour fond, const Bitmap& image_finie, int fils = 0);
   ~EncodeurFilm();
   EncodeurFilm(const EncodeurFilm&) = delete;
   EncodeurFilm& operator=(const EncodeurFilm&) = delete;

@@ -44,7 +44,7 @@ IssueFilm faire_film(const Journal& journal, const QString& sortie, const Reglag
   const int hauteur = static_cast<int>(cote_code(*format, images.hauteur()));
   const Colour fond = couleur_toile(journal);
   EncodeurFilm encodeur(sortie, *format, largeur, hauteur, reglages.images_par_seconde, fond,
-                        images.prendre_image_finie());
+                        images.prendre_image_finie(), reglages.fils_codage);
 
   const std::int64_t total = reglages.images_dessin() + reglages.images_tenue();
   std::atomic<std::int64_t> encodees{0};

@@ -16,7 +16,7 @@ struct ModuleFilm {
   IssueFilm (*faire)(const Journal& journal, const QString& sortie, const ReglagesFilm& reglages,
                      const ProgresFilm& progres);
 };
-inline constexpr int kVersionModuleFilm = 1;
+inline constexpr int kVersionModuleFilm = 2;
 // The module's file, and the function it gives itself by.
 inline constexpr char kFichierModuleFilm[] = "orvane_module_film.so";
 inline constexpr char kEntreeModuleFilm[] = "orvane_module_film";

@@ -19,6 +19,8 @@ struct ReglagesFilm {
   bool lisse = false;
   int duree = kDureeFilmDefaut;  // seconds of drawing, before the hold
   int images_par_seconde = kImagesParSecondeDefaut;
+  // Threads the encoder takes; 0, one per core. The frames are drawn on one more.
+  int fils_codage = 0;
 
   std::int64_t images_dessin() const { return std::int64_t{duree} * images_par_seconde; }
   std::int64_t images_tenue() const { return std::int64_t{kSecondesTenue} * images_par_seconde; }

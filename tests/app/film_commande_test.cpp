@@ -33,6 +33,10 @@ TEST(LigneDeCommandeFilm, TheOptionsOfAFilmWithTheirDefaultsOrOneSentenceForThei
       {{"--film", j, "--output", "a.mp4"}, DemandeFilm{j, "a.mp4", 1, 20, 30, false}, ""},
       {{"--film=x", "--output=b.webm", "--scale", "3", "--duration=5", "--fps", "12", "--smooth"},
        DemandeFilm{"x", "b.webm", 3, 5, 12, true}, ""},
+      {{"--film", j, "--output", "a.mp4", "--threads", "3"},
+       DemandeFilm{j, "a.mp4", 1, 20, 30, false, 3}, ""},
+      {{"--film", j, "--output", "a.mp4", "--threads=0"}, std::nullopt,
+       "orvane : Le nombre de fils « 0 » n'est pas un entier de 1 à 256.\n"},
       {{"--film", j, "--output", "a.mp4", "--duration", "0"}, std::nullopt,
        "orvane : La durée « 0 » n'est pas un entier de 1 à 600 secondes.\n"},
       {{"--film", j, "--output", "a.mp4", "--duration", "601"}, std::nullopt,
@@ -70,6 +74,7 @@ TEST(LigneDeCommandeFilm, TheOptionsOfAFilmWithTheirDefaultsOrOneSentenceForThei
     EXPECT_EQ(demande.film->duree, c.film->duree);
     EXPECT_EQ(demande.film->images_par_seconde, c.film->images_par_seconde);
     EXPECT_EQ(demande.film->lisse, c.film->lisse);
+    EXPECT_EQ(demande.film->fils, c.film->fils);
   }
 }
 
