@@ -5,6 +5,7 @@
 #include <new>
 #include <string>
 
+#include "app/bibliotheques_muettes.h"
 #include "app/progres_terminal.h"
 #include "film/module_film.h"
 #include "persistence/ecritures_interrompues.h"
@@ -57,6 +58,7 @@ int filmer_en_commande(const DemandeFilm& demande, const LectureJournal& lire,
       }};
   IssueFilm issue = IssueFilm::Arrete;
   try {
+    const BibliothequesMuettes muettes;
     issue = filmer(journal, sortie, reglages, progres);
   } catch (const ErreurFichier& e) {
     mesure.terminer();

@@ -7,9 +7,11 @@ extern "C" {
 #include <libswscale/swscale.h>
 }
 
+#include <cerrno>
 #include <cstring>
-#include <utility>
+#include <new>
 #include <optional>
+#include <utility>
 
 #include "film/palette_gif.h"
 #include "film/sortie_avio.h"
@@ -61,10 +63,12 @@ struct EncodeurFilm::Etat {
     throw ErreurFichier(
         QStringLiteral("Impossible d'écrire le film « %1 » : %2.").arg(chemin, cause).toStdString());
   }
-  // The file's cause when the bytes could not be written, else the codec's failure.
+  // The file's cause when the bytes could not be written, std::bad_alloc when memory ran
+  // short, else the codec's failure. x264 and libvpx out of memory say only that they
+  // failed: the errno their allocation left tells it, each step clearing it first.
   [[noreturn]] void echouer_codage(int code) const {
     if (!fichier.cause().isEmpty()) echouer(fichier.cause());
-    if (code == AVERROR(ENOMEM)) echouer(QStringLiteral("la mémoire manque"));
+    if (code == AVERROR(ENOMEM) || errno == ENOMEM) throw std::bad_alloc();
     char texte[AV_ERROR_MAX_STRING_SIZE] = {};
     av_strerror(code, texte, sizeof texte);
     echouer(QStringLiteral("le codage %1 a échoué (%2)")
@@ -108,6 +112,7 @@ EncodeurFilm::EncodeurFilm(const QString& chemin, FormatFilm format, int largeur
     : etat_(std::make_unique<Etat>(chemin, format)) {
   // Failures are told in the program's own sentences, not in the libraries' log.
   av_log_set_level(AV_LOG_QUIET);
+  errno = 0;
   Etat& e = *etat_;
   if (!e.fichier.cause().isEmpty()) e.echouer(e.fichier.cause());
   if (e.sortie.contexte() == nullptr) e.echouer_codage(AVERROR(ENOMEM));
@@ -181,6 +186,7 @@ EncodeurFilm::~EncodeurFilm() = default;
 
 TrameFilm EncodeurFilm::convertir(const Bitmap& image) {
   Etat& e = *etat_;
+  errno = 0;
   TrameFilm film(av_frame_alloc());
   AVFrame* trame = film.trame();
   if (trame == nullptr) e.echouer_codage(AVERROR(ENOMEM));
@@ -212,6 +218,7 @@ bool EncodeurFilm::ajouter(const TrameFilm& trame, std::int64_t fois,
                            const std::function<bool()>& continuer) {
   Etat& e = *etat_;
   for (std::int64_t i = 0; i < fois; ++i) {
+    errno = 0;
     trame.trame()->pts = e.suivante++;
     e.envoyer(trame.trame());
     if (continuer && !continuer()) return false;
@@ -221,6 +228,7 @@ bool EncodeurFilm::ajouter(const TrameFilm& trame, std::int64_t fois,
 
 void EncodeurFilm::finir() {
   Etat& e = *etat_;
+  errno = 0;
   e.envoyer(nullptr);
   e.verifier(av_write_trailer(e.conteneur));
   avio_flush(e.conteneur->pb);

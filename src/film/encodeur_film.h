@@ -29,7 +29,8 @@ class TrameFilm {
 // A film file written with FFmpeg's libraries: H.264 in MP4 (4:2:0, index first, for
 // browsers and phones), VP9 in WebM, or a GIF whose palette comes from the finished
 // picture. The file appears only when finir succeeds: a failure, a stop or a kill leaves
-// nothing, not even a hidden file. Failures throw ErreurFichier with a French sentence.
+// nothing, not even a hidden file. Failures throw ErreurFichier with a French sentence,
+// std::bad_alloc when memory runs short.
 class EncodeurFilm {
  public:
   // Frames of `largeur` x `hauteur` pixels (the sides cote_code gives), `images_par_seconde`;

@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 
 #include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -12,6 +14,7 @@
 
 #include "app/film_commande.h"
 #include "app/ligne_de_commande.h"
+#include "espace_adresses.h"
 #include "film/journal_exemple.h"
 #include "persistence/erreur_fichier.h"
 
@@ -195,6 +198,63 @@ TEST_F(FilmCommande, AFullDiskOrAReadOnlyFolderGivesItsSentenceAndLeavesNothing)
   EXPECT_THAT(texte_lecture, MatchesRegex("orvane : Impossible d'écrire le film « .*/a\\.webm » : "
                                           "le répertoire « .*/lecture » n'est pas accessible en "
                                           "écriture\\.\n"));
+}
+
+
+// Films in a child process whose address space may grow by `marge` bytes past what it
+// holds once the journal is read. Its status; in `erreurs`, all it wrote on its standard
+// error: the libraries' own lines first, then the program's.
+int film_limite(const DemandeFilm& demande, const Journal& journal, rlim_t marge,
+                std::string& erreurs) {
+  int tube[2];
+  if (pipe(tube) != 0) return -1;
+  const pid_t enfant = fork();
+  if (enfant == 0) {
+    ::close(tube[0]);
+    ::dup2(tube[1], STDERR_FILENO);
+    std::ostringstream flux;
+    const int statut = filmer_en_commande(
+        demande,
+        [&](const QString&) {
+          const rlim_t limite = test::espace_utilise() + marge;
+          const rlimit espace{limite, limite};
+          setrlimit(RLIMIT_AS, &espace);
+          return journal;
+        },
+        flux, false);
+    const std::string texte = flux.str();
+    [[maybe_unused]] const ssize_t n = ::write(STDERR_FILENO, texte.data(), texte.size());
+    _exit(statut);
+  }
+  ::close(tube[1]);
+  erreurs.clear();
+  char morceau[4096];
+  for (ssize_t n; (n = ::read(tube[0], morceau, sizeof morceau)) > 0;) erreurs.append(morceau, n);
+  ::close(tube[0]);
+  int etat = 0;
+  waitpid(enfant, &etat, 0);
+  return WIFEXITED(etat) ? WEXITSTATUS(etat) : 128 + WTERMSIG(etat);
+}
+
+TEST_F(FilmCommande, MemoryShortInTheCodecGivesTheMemorySentenceAloneStatusOneAndNoFile) {
+  // A 1920 x 1080 canvas at scale 2: the frames fit in 300 MB, x264's and libvpx's
+  // buffers for them do not. Both then say only that they failed, and x264 prints a line.
+  Journal journal;
+  journal.ajouter(EntreeToile{1920, 1080, 0});
+  journal.ajouter(test::segment({900, 500}, {1000, 540}, RGB(250, 220, 40), 6, 7));
+  for (const char* nom : {"a.mp4", "a.webm"}) {
+    std::string texte;
+    EXPECT_EQ(film_limite({"j.orvane", chemin(nom), 2, 1, 5, false}, journal,
+                          rlim_t{300} << 20, texte),
+              1)
+        << nom << "\n" << texte;
+    EXPECT_THAT(texte, MatchesRegex("(Mesure du dessin à l'échelle 2 : [0-9]+ %\n|"
+                                    "Film « .* » : [0-9]+ %\n)*"
+                                    "orvane : La mémoire manque pour une image de 3840 x 2160 "
+                                    "pixels : essayez une échelle plus petite\\.\n"))
+        << nom;
+    seuls(repertoire.path(), {});
+  }
 }
 
 }  // namespace

@@ -10,7 +10,6 @@
 #include <QFile>
 #include <QImageReader>
 #include <QTemporaryDir>
-#include <fstream>
 #include <sstream>
 
 #include "app/fin_par_signal.h"
@@ -20,6 +19,7 @@
 #include "persistence/ecriture_atomique.h"
 #include "persistence/erreur_fichier.h"
 #include "persistence/image_qt.h"
+#include "espace_adresses.h"
 
 namespace orvane {
 namespace {
@@ -221,15 +221,6 @@ TEST_F(RedessinCommande, ABadJournalScaleOrOutputGivesOneSentenceAndWritesNothin
   EXPECT_EQ(ancien.readAll(), "garde");
 }
 
-// The process's address space now, in bytes.
-rlim_t espace_utilise() {
-  std::ifstream statut("/proc/self/status");
-  std::string ligne;
-  while (std::getline(statut, ligne))
-    if (ligne.rfind("VmSize:", 0) == 0) return std::stoull(ligne.substr(7)) * 1024;
-  return 0;
-}
-
 // Runs the re-drawing in a child process whose address space may grow by `marge` bytes
 // past what it holds when the drawing is read; its status, and its standard error in
 // `erreurs`. (Memory short while writing: the encoders' own tests.)
@@ -244,7 +235,7 @@ int rendu_limite(const DemandeRendu& demande, const Dessin& dessin, rlim_t marge
     const int statut = redessiner_en_commande(
         demande,
         [&](const QString&) {
-          const rlimit espace{espace_utilise() + marge, espace_utilise() + marge};
+          const rlimit espace{test::espace_utilise() + marge, test::espace_utilise() + marge};
           setrlimit(RLIMIT_AS, &espace);
           return dessin;
         },

@@ -11,7 +11,6 @@
 #include <QImageReader>
 #include <QTemporaryDir>
 #include <optional>
-#include <fstream>
 #include <new>
 #include <string>
 
@@ -19,6 +18,7 @@
 #include "persistence/erreur_fichier.h"
 #include "persistence/image_qt.h"
 #include "persistence/sortie_redessin.h"
+#include "espace_adresses.h"
 
 namespace orvane {
 namespace {
@@ -95,20 +95,11 @@ TEST(SortieRedessin, AStopWhileEncodingGivesUpAtThatRowAndWritesNothing) {
   EXPECT_THROW(ecrire_redessin(repertoire.filePath("a.gif"), image, kToujours), ErreurFichier);
 }
 
-// The process's address space now, in bytes.
-rlim_t espace_utilise() {
-  std::ifstream statut("/proc/self/status");
-  std::string ligne;
-  while (std::getline(statut, ligne))
-    if (ligne.rfind("VmSize:", 0) == 0) return std::stoull(ligne.substr(7)) * 1024;
-  return 0;
-}
-
 // In a child process: the address space capped where it stands, as on a machine out of
 // memory. The child is a fresh run of this program, so the allocator's free space is small
 // beside a row of the pictures written here.
 void plafonner_l_espace() {
-  const rlim_t limite = espace_utilise();
+  const rlim_t limite = test::espace_utilise();
   const rlimit espace{limite, limite};
   setrlimit(RLIMIT_AS, &espace);
 }
