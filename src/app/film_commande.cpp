@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/bibliotheques_muettes.h"
+#include "app/echec_commande.h"
 #include "app/progres_terminal.h"
 #include "film/module_film.h"
 #include "persistence/ecritures_interrompues.h"
@@ -13,15 +14,6 @@
 #include "persistence/sortie_redessin.h"
 
 namespace orvane {
-
-namespace {
-
-int echec(std::ostream& erreurs, const std::string& phrase) {
-  erreurs << "orvane : " << phrase << "\n";
-  return 1;
-}
-
-}  // namespace
 
 int filmer_en_commande(const DemandeFilm& demande, const LectureJournal& lire,
                        std::ostream& erreurs, bool terminal) {
@@ -32,13 +24,15 @@ int filmer_en_commande(const DemandeFilm& demande, const LectureJournal& lire,
   try {
     journal = lire(QFile::decodeName(demande.journal.c_str()));
   } catch (const ErreurFichier& e) {
-    return echec(erreurs, e.what());
+    return echec_commande(erreurs, e.what());
   } catch (const std::bad_alloc&) {
-    return echec(erreurs, "La mémoire manque pour lire le journal « " + demande.journal + " ».");
+    return echec_commande(erreurs,
+                          "La mémoire manque pour lire le journal « " + demande.journal + " ».");
   }
   const std::string refus = refus_film(sortie, journal.largeur(), journal.hauteur(), reglages);
-  if (!refus.empty()) return echec(erreurs, refus);
-  if (sans_dessin(journal)) return echec(erreurs, journal_sans_dessin(demande.journal));
+  if (!refus.empty()) return echec_commande(erreurs, refus);
+  if (sans_dessin(journal))
+    return echec_commande(erreurs, journal_sans_dessin(demande.journal));
   const std::int64_t largeur = std::int64_t{journal.largeur()} * demande.echelle;
   const std::int64_t hauteur = std::int64_t{journal.hauteur()} * demande.echelle;
 
@@ -63,16 +57,18 @@ int filmer_en_commande(const DemandeFilm& demande, const LectureJournal& lire,
   } catch (const ErreurFichier& e) {
     mesure.terminer();
     images.terminer();
-    return echec(erreurs, e.what());
+    return echec_commande(erreurs, e.what());
   } catch (const std::bad_alloc&) {
     mesure.terminer();
     images.terminer();
-    return echec(erreurs, memoire_manquante_redessin(largeur, hauteur).toStdString());
+    return echec_commande(erreurs, memoire_manquante_redessin(largeur, hauteur).toStdString());
   }
   mesure.terminer();
   images.terminer();
-  if (issue == IssueFilm::Vide) return echec(erreurs, journal_sans_dessin(demande.journal));
-  if (issue == IssueFilm::Arrete) return echec(erreurs, "Le film s'est arrêté avant la fin.");
+  if (issue == IssueFilm::Vide)
+    return echec_commande(erreurs, journal_sans_dessin(demande.journal));
+  if (issue == IssueFilm::Arrete)
+    return echec_commande(erreurs, "Le film s'est arrêté avant la fin.");
   erreurs << "Film de " << largeur << " x " << hauteur << " pixels, "
           << reglages.duree + kSecondesTenue << " secondes à " << reglages.images_par_seconde
           << " images par seconde, écrit dans « " << demande.sortie << " ».\n";

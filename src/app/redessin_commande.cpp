@@ -5,21 +5,13 @@
 #include <new>
 #include <string>
 
+#include "app/echec_commande.h"
 #include "app/progres_terminal.h"
 #include "persistence/ecritures_interrompues.h"
 #include "persistence/erreur_fichier.h"
 #include "persistence/sortie_redessin.h"
 
 namespace orvane {
-
-namespace {
-
-int echec(std::ostream& erreurs, const std::string& phrase) {
-  erreurs << "orvane : " << phrase << "\n";
-  return 1;
-}
-
-}  // namespace
 
 int redessiner_en_commande(const DemandeRendu& demande, const LectureDessin& lire,
                            std::ostream& erreurs, bool terminal) {
@@ -28,15 +20,15 @@ int redessiner_en_commande(const DemandeRendu& demande, const LectureDessin& lir
   try {
     dessin = lire(QFile::decodeName(demande.journal.c_str()));
   } catch (const ErreurFichier& e) {
-    return echec(erreurs, e.what());
+    return echec_commande(erreurs, e.what());
   }
   const int echelle = demande.echelle;
   const std::string refus = refus_echelle(dessin.largeur, dessin.hauteur, echelle, demande.lisse);
-  if (!refus.empty()) return echec(erreurs, refus);
+  if (!refus.empty()) return echec_commande(erreurs, refus);
   const std::int64_t largeur = std::int64_t{dessin.largeur} * echelle;
   const std::int64_t hauteur = std::int64_t{dessin.hauteur} * echelle;
   const QString refus_sortie = refus_sortie_redessin(sortie, largeur, hauteur);
-  if (!refus_sortie.isEmpty()) return echec(erreurs, refus_sortie.toStdString());
+  if (!refus_sortie.isEmpty()) return echec_commande(erreurs, refus_sortie.toStdString());
 
   // What a killed write of an earlier run left there.
   supprimer_ecritures_interrompues(QFileInfo(sortie).absolutePath());
@@ -49,7 +41,7 @@ int redessiner_en_commande(const DemandeRendu& demande, const LectureDessin& lir
         dessin, echelle, demande.lisse,
         [&progres](std::int64_t fait, std::int64_t total) { return progres(fait, total); });
     progres.terminer();
-    if (!image) return echec(erreurs, "Le redessin s'est arrêté avant la fin.");
+    if (!image) return echec_commande(erreurs, "Le redessin s'est arrêté avant la fin.");
     dessin = Dessin();  // the journal's pictures are no longer needed
     ecrire_redessin(sortie, *image, [&progres_ecriture](std::int64_t fait, std::int64_t total) {
       return progres_ecriture(fait, total);
@@ -58,15 +50,15 @@ int redessiner_en_commande(const DemandeRendu& demande, const LectureDessin& lir
   } catch (const ErreurFichier& e) {
     progres.terminer();
     progres_ecriture.terminer();
-    return echec(erreurs, e.what());
+    return echec_commande(erreurs, e.what());
   } catch (const std::bad_alloc&) {
     progres.terminer();
     progres_ecriture.terminer();
-    return echec(erreurs, memoire_manquante_redessin(largeur, hauteur).toStdString());
+    return echec_commande(erreurs, memoire_manquante_redessin(largeur, hauteur).toStdString());
   } catch (const std::exception& e) {
     progres.terminer();
     progres_ecriture.terminer();
-    return echec(erreurs, std::string("Le redessin a échoué : ") + e.what());
+    return echec_commande(erreurs, std::string("Le redessin a échoué : ") + e.what());
   }
   erreurs << "Image de " << largeur << " x " << hauteur << " pixels écrite dans « "
           << demande.sortie << " ».\n";

@@ -7,17 +7,13 @@
 #include <new>
 #include <string>
 
+#include "app/echec_commande.h"
 #include "persistence/ecriture_atomique.h"
 #include "persistence/erreur_fichier.h"
 
 namespace orvane {
 
 namespace {
-
-int echec(std::ostream& erreurs, const std::string& phrase) {
-  erreurs << "orvane : " << phrase << "\n";
-  return 1;
-}
 
 QString chemin_local(const std::string& nom) {
   const QString chemin = QFile::decodeName(nom.c_str());
@@ -43,7 +39,7 @@ int vignette_en_commande(const DemandeVignette& demande, const LectureDessin& li
   try {
     const Dessin dessin = lire(chemin_local(demande.journal));
     const std::optional<Bitmap> image = rendre(dessin, 1, false, {});
-    if (!image) return echec(erreurs, "Le redessin s'est arrêté avant la fin.");
+    if (!image) return echec_commande(erreurs, "Le redessin s'est arrêté avant la fin.");
     const QImage petite = vignette_de(*image, demande.taille);
     if (petite.isNull()) throw std::bad_alloc();
     QByteArray png;
@@ -51,15 +47,15 @@ int vignette_en_commande(const DemandeVignette& demande, const LectureDessin& li
     tampon.open(QIODevice::WriteOnly);
     QImageWriter ecrivain(&tampon, "png");
     if (!ecrivain.write(petite))
-      return echec(erreurs, "La vignette n'a pas pu être codée en PNG.");
+      return echec_commande(erreurs, "La vignette n'a pas pu être codée en PNG.");
     const QString raison = ecrire_atomiquement(sortie, png);
-    if (!raison.isEmpty()) return echec(erreurs, raison.toStdString());
+    if (!raison.isEmpty()) return echec_commande(erreurs, raison.toStdString());
   } catch (const ErreurFichier& e) {
-    return echec(erreurs, e.what());
+    return echec_commande(erreurs, e.what());
   } catch (const std::bad_alloc&) {
-    return echec(erreurs, "La mémoire manque pour redessiner ce journal.");
+    return echec_commande(erreurs, "La mémoire manque pour redessiner ce journal.");
   } catch (const std::exception& e) {
-    return echec(erreurs, std::string("Le redessin a échoué : ") + e.what());
+    return echec_commande(erreurs, std::string("Le redessin a échoué : ") + e.what());
   }
   return 0;
 }
