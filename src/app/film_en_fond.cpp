@@ -1,7 +1,6 @@
 #include "app/film_en_fond.h"
 
 #include <QProgressDialog>
-#include <QThread>
 #include <new>
 #include <utility>
 
@@ -38,14 +37,15 @@ FilmEnFond::FilmEnFond(QWidget* fenetre, Journal journal, const ReglagesFilm& re
   dialogue_->setValue(0);
   dialogue_->show();
 
-  fil_.reset(QThread::create([this] { travailler(); }));
-  connect(fil_.get(), &QThread::finished, this, &FilmEnFond::finir);
-  fil_->start();
+  fil_ = std::thread([this] {
+    travailler();
+    QMetaObject::invokeMethod(this, &FilmEnFond::finir, Qt::QueuedConnection);
+  });
 }
 
 FilmEnFond::~FilmEnFond() {
   arret_ = true;
-  fil_->wait();
+  fil_.join();
   if (dialogue_) dialogue_->close();
 }
 

@@ -1,7 +1,6 @@
 #include "app/redessin_en_fond.h"
 
 #include <QProgressDialog>
-#include <QThread>
 #include <new>
 #include <utility>
 
@@ -42,14 +41,15 @@ void RedessinEnFond::demarrer(QWidget* fenetre, const QString& texte) {
   dialogue_->setValue(0);
   dialogue_->show();
 
-  fil_.reset(QThread::create([this] { travailler(); }));
-  connect(fil_.get(), &QThread::finished, this, &RedessinEnFond::finir);
-  fil_->start();
+  fil_ = std::thread([this] {
+    travailler();
+    QMetaObject::invokeMethod(this, &RedessinEnFond::finir, Qt::QueuedConnection);
+  });
 }
 
 RedessinEnFond::~RedessinEnFond() {
   arret_ = true;
-  fil_->wait();
+  fil_.join();
   if (dialogue_) dialogue_->close();
 }
 

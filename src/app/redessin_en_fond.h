@@ -7,12 +7,11 @@
 #include <QTimer>
 #include <atomic>
 #include <cstdint>
-#include <memory>
+#include <thread>
 
 #include "app/systeme.h"
 #include "journal/rendu_echelle.h"
 
-class QThread;
 class QWidget;
 
 namespace orvane {
@@ -64,7 +63,9 @@ class RedessinEnFond : public QObject {
   Bitmap image_;
   QPointer<QProgressDialog> dialogue_;
   QTimer minuterie_;
-  std::unique_ptr<QThread> fil_;
+  // Joined, not a QThread waited for: QThread::wait synchronises through Qt's own mutex, which
+  // ThreadSanitizer cannot see, and it would take the members' destruction for a race.
+  std::thread fil_;
 };
 
 }  // namespace orvane
