@@ -23,7 +23,7 @@ declare -A filtres=(
   [journal_tests]='RedessinEnBandes*:RedessinReduit.*:RenduEchelle.*:RemplissageEchelle.*'
   [persistence_tests]='Historique.*:AnneauEncombre.*:Causes.*:DisquePlein.*'
   [film_tests]='Film.*:ImagesDuDessin.*'
-  [app_tests]='Souris.*:JournalFenetre.*:RedessinFenetre.*:RedessinDuJournal.*:OuvertureEnFond.*:FilmFenetre.*:FilmCommande.*:RedessinCommande.*-RedessinCommande.MemoryShort*:RedessinCommande.ASignal*'
+  [app_tests]='Souris.*:JournalFenetre.*:RedessinFenetre.*:RedessinDuJournal.*:OuvertureEnFond.*:FilmFenetre.*:FilmCommande.*:RedessinCommande.*-RedessinCommande.MemoryShort*:RedessinCommande.ASignal*:FilmCommande.MemoryShort*'
 )
 programmes=(journal_tests persistence_tests film_tests app_tests)
 nice cmake --build "$build" -j "$(nproc)" --target "${programmes[@]}"
