@@ -80,8 +80,9 @@ EntreeArc a_l_echelle(const EntreeArc& e, int k) {
   r.b = point_a_l_echelle(e.b, k);
   r.c = point_a_l_echelle(e.c, k);
   r.largeur = largeur_a_l_echelle(e.largeur, k);
-  // Dots of a one-pixel pen leave nothing: so it stays at every scale.
-  if (e.ombre.largeur > 1) r.ombre.largeur = borne_32(fois(e.ombre.largeur, k));
+  // The shadow's w dots, each K times as wide and K pixels further, keep the w shades of
+  // scale 1 (one-pixel dots leave nothing at any scale).
+  r.ombre.echelle = k;
   return r;
 }
 
