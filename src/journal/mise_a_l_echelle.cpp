@@ -55,16 +55,18 @@ EntreeTrait a_l_echelle(const EntreeTrait& e, int k) {
   r.reglages.epaisseur_ombre = largeur_a_l_echelle(e.reglages.epaisseur_ombre, k);
   r.reglages.pas_ombre = borne_32(fois(std::max(e.reglages.pas_ombre, 1), k));
   r.reglages.largeur_ecran = borne_32(fois(e.reglages.largeur_ecran, k));
-  // A fill starts from the middle of the block of the pixel it started from at scale 1,
-  // K times its place: a copy rounded otherwise could fall beside a thin line instead of
-  // on it.
-  r.reglages.echelle_remplissage = k;
+  // Copies fall where scale 1 rounds them, K times further: a fill copy rounded otherwise
+  // could fall beside a thin line instead of on it, and lines in the mix modes would
+  // overlap elsewhere.
+  r.reglages.echelle_grille = k;
+  r.reglages.origine_grille = point_a_l_echelle(0, k);
   if (e.reglages.peindre_dessiner == 0) {
     const bool ombre = e.reglages.ombre_1 || e.reglages.ombre_2;
     const int d = decalage_pair(ombre ? e.reglages.epaisseur_ombre : e.largeur, k);
     r.a = decale(r.a, d);
     r.b = decale(r.b, d);
     r.centre = decale(r.centre, d);
+    r.reglages.origine_grille += d;
   }
   return r;
 }

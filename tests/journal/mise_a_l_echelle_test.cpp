@@ -56,6 +56,11 @@ TEST(MiseALEchelle, StrokesOfEvenWidthsCoverTheBlocksOfTheirScaleOnePixels) {
       {"ombre en ou exclusif", trait({12, 60}, {60, 20}, R2_XORPEN, 1, 9)},
       {"rosace de traits de 4 en ou exclusif",
        en_rosace(trait({30, 33}, {62, 20}, R2_XORPEN, 4), 6)},
+      // Copies a rotation leaves between pixels, rounded at scale 1.
+      {"rosace de 27 traits fins en inversion",
+       en_rosace(trait({38, 30}, {62, 8}, R2_NOT, 1), 27)},
+      {"rosace de 27 traits de 3 en inversion",
+       en_rosace(trait({38, 30}, {62, 8}, R2_NOT, 3), 27)},
   };
   for (const Cas& c : cas) {
     const Journal journal({EntreeToile{72, 72, kGris}, c.entree});
