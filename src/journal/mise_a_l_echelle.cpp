@@ -54,7 +54,6 @@ EntreeTrait a_l_echelle(const EntreeTrait& e, int k) {
   // shades), each 2 K wide and K pixels further.
   r.reglages.epaisseur_ombre = largeur_a_l_echelle(e.reglages.epaisseur_ombre, k);
   r.reglages.pas_ombre = borne_32(fois(std::max(e.reglages.pas_ombre, 1), k));
-  r.reglages.largeur_ecran = borne_32(fois(e.reglages.largeur_ecran, k));
   // Copies fall where scale 1 rounds them, K times further: a fill copy rounded otherwise
   // could fall beside a thin line instead of on it, and lines in the mix modes would
   // overlap elsewhere.

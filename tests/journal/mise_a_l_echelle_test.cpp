@@ -45,6 +45,13 @@ EntreeTrait en_rosace(EntreeTrait t, int n) {
   return t;
 }
 
+// n clones, spaced by a screen W pixels wide.
+EntreeTrait en_clones(EntreeTrait t, int n, int w) {
+  t.reglages.nombre_clones = n;
+  t.reglages.largeur_ecran = w;
+  return t;
+}
+
 struct Cas {
   std::string nom;
   Entree entree;
@@ -61,6 +68,9 @@ TEST(MiseALEchelle, StrokesOfEvenWidthsCoverTheBlocksOfTheirScaleOnePixels) {
        en_rosace(trait({38, 30}, {62, 8}, R2_NOT, 1), 27)},
       {"rosace de 27 traits de 3 en inversion",
        en_rosace(trait({38, 30}, {62, 8}, R2_NOT, 3), 27)},
+      // Spaced by W / 10 = 10.9, rounded down at scale 1: 10 pixels, 30 at scale 3.
+      {"clones en ou exclusif sur un écran de 109",
+       en_clones(trait({36, 10}, {36, 60}, R2_XORPEN, 12), 9, 109)},
   };
   for (const Cas& c : cas) {
     const Journal journal({EntreeToile{72, 72, kGris}, c.entree});
