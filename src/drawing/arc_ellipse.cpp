@@ -1,5 +1,7 @@
 #include "drawing/arc_ellipse.h"
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
 #include <vector>
 
@@ -14,6 +16,11 @@ void construire_tables_quart(TableQuart& sinus, TableQuart& cosinus) {
     sinus[static_cast<std::size_t>(i)] = std::sin(x);
     cosinus[static_cast<std::size_t>(i)] = std::cos(x);
   }
+}
+
+int OmbreArc::largeur_point() const {
+  return static_cast<int>(std::clamp<std::int64_t>(std::int64_t{largeur} * std::max(echelle, 1),
+                                                   INT_MIN, INT_MAX));
 }
 
 void trace_ligne(Canvas& canvas, Point a, Point b, int mode, Colour couleur, int largeur) {
@@ -49,7 +56,7 @@ void trace_arc_ellipse(Canvas& canvas, const TableQuart& sinus, const TableQuart
     return;
   }
   if (ombre.largeur < 1) return;
-  canvas.pen.width = ombre.largeur;
+  canvas.pen.width = ombre.largeur_point();
   std::vector<Point> points;
   points.reserve(kPointsArc);
   points_arc(sinus, cosinus, a, b, c, [&](int x, int y) { points.push_back({x, y}); });

@@ -20,7 +20,12 @@ struct OmbreArc {
   bool ombre_1 = false;
   bool ombre_2 = false;
   int largeur = 12;
+  // A re-drawing at scale K: each of the w dots is K times as wide and K pixels further
+  // than the last, so that the run keeps its w shades.
+  int echelle = 1;
   bool active() const { return ombre_1 || ombre_2; }
+  // The width of each dot.
+  int largeur_point() const;
 };
 
 // Calls f(x, y) for each of the 182 points of the quarter ellipse from a to c whose

@@ -16,18 +16,25 @@ using Entier = std::int64_t;
 struct Etendue {
   Entier debut, fin;
 };
-Etendue etendue_run(const Canvas& canvas, int w, int x, int y) {
-  const Entier marge = w / 2 + 1;
-  return {std::max<Entier>({0, -marge - x, -marge - y}),
-          std::min<Entier>({w, canvas.width() + marge - x, canvas.height() + marge - y})};
+
+// a / b rounded up, for b > 0.
+Entier div_haut(Entier a, Entier b) { return a >= 0 ? (a + b - 1) / b : -((-a) / b); }
+
+Etendue etendue_run(const Canvas& canvas, const OmbreArc& ombre, int x, int y) {
+  const Entier pas = std::max(ombre.echelle, 1);
+  const Entier marge = ombre.largeur_point() / 2 + 1;
+  return {std::max<Entier>({0, div_haut(-marge - x, pas), div_haut(-marge - y, pas)}),
+          std::min<Entier>({ombre.largeur, div_haut(canvas.width() + marge - x, pas),
+                            div_haut(canvas.height() + marge - y, pas)})};
 }
 
 // The run of w dots from (x, y), dot after dot through the pen.
 void run_point_par_point(Canvas& canvas, const OmbreArc& ombre, Colour couleur, int x, int y) {
-  const Etendue e = etendue_run(canvas, ombre.largeur, x, y);
+  const Etendue e = etendue_run(canvas, ombre, x, y);
+  const Entier pas = std::max(ombre.echelle, 1);
   for (Entier s = e.debut; s < e.fin; ++s) {
     canvas.pen.color = teinte_ombre(ombre, couleur, static_cast<int>(s));
-    point_du_crayon(canvas, static_cast<int>(x + s), static_cast<int>(y + s));
+    point_du_crayon(canvas, static_cast<int>(x + s * pas), static_cast<int>(y + s * pas));
   }
 }
 
@@ -86,27 +93,30 @@ void ajouter(Intervalles& pris, Intervalle n) {
 
 // The dots' pixels are the wide pen's (capsule.h): on row j, dot s of a run from (x, y)
 // covers the columns whose centres lie within h = sqrt(r^2 - v^2) of its centre, with
-// v = j - (y + s) and the centre moved by half a pixel for an even w. The same arithmetic
-// here gives the same pixels.
+// v = j - (y + s pas) and the centre moved by half a pixel for an even width. The same
+// arithmetic here gives the same pixels.
 struct Run {
   double x0, y0, r;
   Entier largeur;
+  Entier pas;
 
   // Columns of row `base` = j - y0 under dot s, clipped; empty when a > b.
   Intervalle corde(double base, Entier s) const {
-    const double v = base - static_cast<double>(s);
+    const double decalage = static_cast<double>(s * pas);
+    const double v = base - decalage;
     if (std::abs(v) > r) return {0, -1};
     const double h = std::sqrt(r * r - v * v);
-    const double centre = x0 + static_cast<double>(s);
+    const double centre = x0 + decalage;
     return {std::max<Entier>(0, static_cast<Entier>(std::ceil(std::max(centre - h, -1.0)))),
             std::min<Entier>(largeur - 1,
                              static_cast<Entier>(std::floor(std::min(centre + h, largeur + 1.0))))};
   }
   // The dots over pixel column p (relative to x0) of the row lie between these two values
-  // of s: (p - s)^2 + (base - s)^2 <= r^2.
+  // of s: (p - s pas)^2 + (base - s pas)^2 <= r^2.
   double s_extreme(double base, double p, double signe) const {
     const double d = p - base;
-    return (p + base + signe * std::sqrt(std::max(0.0, 2 * r * r - d * d))) / 2;
+    return (p + base + signe * std::sqrt(std::max(0.0, 2 * r * r - d * d))) / 2 /
+           static_cast<double>(pas);
   }
   // The greatest s over some pixel of columns [a, b] of the row, and the least, with a
   // margin of rounding.
@@ -126,7 +136,9 @@ struct Run {
 // under later ones costs a few steps per row.
 void runs_copie(Canvas& canvas, const OmbreArc& ombre, Colour couleur,
                 const std::vector<Point>& points) {
-  const int w = ombre.largeur;
+  const int w = ombre.largeur_point();
+  const Entier pas = std::max(ombre.echelle, 1);
+  const double pas_reel = static_cast<double>(pas);
   const Teintes teintes(ombre, couleur);
   const double r = w / 2.0;
   const double decalage = w % 2 == 0 ? 0.5 : 0.0;
@@ -137,25 +149,28 @@ void runs_copie(Canvas& canvas, const OmbreArc& ombre, Colour couleur,
   const Rect bande = canvas.clip();
   Rect change;
   for (auto point = points.rbegin(); point != points.rend(); ++point) {
-    const Etendue e = etendue_run(canvas, w, point->x, point->y);
+    const Etendue e = etendue_run(canvas, ombre, point->x, point->y);
     if (e.debut >= e.fin) continue;
-    const Run run{point->x + decalage, point->y + decalage, r, largeur};
+    const Run run{point->x + decalage, point->y + decalage, r, largeur, pas};
     const Entier premiere = std::max<Entier>(
-        bande.top, static_cast<Entier>(std::ceil(run.y0 + static_cast<double>(e.debut) - r)));
+        bande.top,
+        static_cast<Entier>(std::ceil(run.y0 + static_cast<double>(e.debut * pas) - r)));
     const Entier derniere = std::min<Entier>(
         bande.bottom - 1,
-        static_cast<Entier>(std::floor(run.y0 + static_cast<double>(e.fin - 1) + r)));
+        static_cast<Entier>(std::floor(run.y0 + static_cast<double>((e.fin - 1) * pas) + r)));
     for (Entier j = premiere; j <= derniere; ++j) {
       const double base = static_cast<double>(j) - run.y0;
-      const Entier s_min = std::max(e.debut, static_cast<Entier>(std::ceil(base - r)));
-      const Entier s_max = std::min(e.fin - 1, static_cast<Entier>(std::floor(base + r)));
+      const Entier s_min =
+          std::max(e.debut, static_cast<Entier>(std::ceil((base - r) / pas_reel)));
+      const Entier s_max =
+          std::min(e.fin - 1, static_cast<Entier>(std::floor((base + r) / pas_reel)));
       if (s_min > s_max) continue;
       // The run's columns on this row: one interval, whose ends come from the dots where
       // centre - h is least and centre + h greatest (v = r / sqrt 2 and -r / sqrt 2).
       Entier gauche = largeur, droite = -1;
       for (double optimum : {base - r / std::sqrt(2.0), base + r / std::sqrt(2.0)}) {
-        const double o =
-            std::clamp(optimum, static_cast<double>(s_min), static_cast<double>(s_max));
+        const double o = std::clamp(optimum / pas_reel, static_cast<double>(s_min),
+                                    static_cast<double>(s_max));
         for (Entier s : {static_cast<Entier>(std::floor(o)), static_cast<Entier>(std::ceil(o))}) {
           const Intervalle c = run.corde(base, s);
           if (c.a > c.b) continue;

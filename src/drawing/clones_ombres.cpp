@@ -307,7 +307,8 @@ void appliquer_ombres(Canvas& canvas, OmbresCumulees& cumul) {
 
 std::int64_t espacement_clones(const ReglagesTrace& reglages) {
   const std::int64_t h0 = (static_cast<std::int64_t>(reglages.nombre_clones) + 1) / 2;
-  return h0 < 1 ? 0 : reglages.largeur_ecran / (2 * h0);
+  // At scale K, K times the spacing scale 1 rounded.
+  return h0 < 1 ? 0 : reglages.largeur_ecran / (2 * h0) * std::max(1, reglages.echelle_grille);
 }
 
 std::optional<Point> position_apres_copie(const ReglagesTrace& reglages, const Copie& copie) {

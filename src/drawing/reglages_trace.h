@@ -22,9 +22,12 @@ struct ReglagesTrace {
   int largeur_ombre = 12;    // number in Edit7, read only with a shadow
   int epaisseur_ombre = 2;   // the pen width of each shadow line (wider in a re-drawing)
   int pas_ombre = 1;         // pixels from one shadow line to the next, both ways
-  // A re-drawing at scale K fills from the middle of the K x K block of the pixel the fill
-  // started from at scale 1, so that it finds the same region.
-  int echelle_remplissage = 1;
+  // A re-drawing at scale K: the copies' end points fall where scale 1 rounds them, on the
+  // points K p + `origine_grille` of the scale-1 pixels p (the middle of p's block; K / 2
+  // further for a line of even width), so that a fill starts from the block of the pixel it
+  // started from at scale 1 and lines cover the blocks of the pixels they covered.
+  int echelle_grille = 1;
+  int origine_grille = 0;
   int nombre_clones = 1;
   int largeur_ecran = 1920;  // W: the screen's width, not the picture's
   bool operator==(const ReglagesTrace&) const = default;

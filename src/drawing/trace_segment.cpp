@@ -16,8 +16,8 @@ void remplissage_copie(Canvas& canvas, const ReglagesTrace& reglages, const Etat
   canvas.pen.color = etat.couleur_peinture;
   canvas.brush.color = canvas.pen.color;
   std::int64_t px = 0, py = 0;
-  const int k = std::max(1, reglages.echelle_remplissage);
-  const double milieu = (k - 1) / 2;
+  const int k = std::max(1, reglages.echelle_grille);
+  const double milieu = reglages.origine_grille;
   if (!arrondi_64((copie.x2 - milieu) / k, px) || !arrondi_64((copie.y2 - milieu) / k, py)) {
     return;  // far outside the picture: there is nothing to fill
   }

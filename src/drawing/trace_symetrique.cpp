@@ -7,6 +7,7 @@
 
 #include "drawing/clones_ombres.h"
 #include "drawing/copies_symetriques.h"
+#include "drawing/arrondi.h"
 #include "drawing/doublons_copies.h"
 #include "drawing/repetitions_copies.h"
 #include "drawing/trace_segment.h"
@@ -21,6 +22,18 @@ int largeur_au_hasard(Aleatoire& aleatoire, int w, int actuelle) {
   const std::int64_t etendue = static_cast<std::int64_t>(w) + actuelle;
   return aleatoire.Random(static_cast<int>(
       std::clamp<std::int64_t>(etendue, 0, std::numeric_limits<int>::max())));
+}
+
+// The copy's end points where scale 1 rounds them, in a re-drawing at scale K.
+Copie sur_la_grille(const ReglagesTrace& reglages, const Copie& c) {
+  const int k = reglages.echelle_grille;
+  if (k <= 1) return c;
+  const double o = reglages.origine_grille;
+  const auto place = [&](double v) {
+    std::int64_t p = 0;
+    return arrondi_64((v - o) / k, p) ? static_cast<double>(p) * k + o : v;
+  };
+  return {place(c.x1), place(c.y1), place(c.x2), place(c.y2)};
 }
 
 }  // namespace
@@ -65,7 +78,8 @@ void trace_copies(Canvas& canvas, const ReglagesTrace& reglages, Aleatoire& alea
   Colour couleur_segment = couleur;
   // Where the last line drawn one by one would end: spared copies draw none.
   std::optional<Point> position;
-  copies_symetriques(reglages, {etat.centre_x, etat.centre_y}, a, b, [&](const Copie& c) {
+  copies_symetriques(reglages, {etat.centre_x, etat.centre_y}, a, b, [&](const Copie& sur) {
+    const Copie c = sur_la_grille(reglages, sur);
     derniere = couleur_copie(reglages, aleatoire, etat, couleur_segment);
     une_copie = true;
     if (!remplissage) {

@@ -14,6 +14,15 @@ int borne_32(std::int64_t v) {
 
 std::int64_t fois(int v, int k) { return static_cast<std::int64_t>(v) * k; }
 
+// A pen of even width w covers, at scale 1, the pixels around its points moved by half a
+// pixel right and down; K w wide at scale K it moves by half a pixel only. Its points go
+// K / 2 further right and down, so that its lines cover the blocks of those pixels.
+int decalage_pair(int largeur, int k) { return largeur >= 2 && largeur % 2 == 0 ? k / 2 : 0; }
+
+Point decale(Point p, int d) {
+  return {borne_32(std::int64_t{p.x} + d), borne_32(std::int64_t{p.y} + d)};
+}
+
 }  // namespace
 
 int point_a_l_echelle(int v, int k) {
@@ -45,11 +54,19 @@ EntreeTrait a_l_echelle(const EntreeTrait& e, int k) {
   // shades), each 2 K wide and K pixels further.
   r.reglages.epaisseur_ombre = largeur_a_l_echelle(e.reglages.epaisseur_ombre, k);
   r.reglages.pas_ombre = borne_32(fois(std::max(e.reglages.pas_ombre, 1), k));
-  r.reglages.largeur_ecran = borne_32(fois(e.reglages.largeur_ecran, k));
-  // A fill starts from the middle of the block of the pixel it started from at scale 1,
-  // K times its place: a copy rounded otherwise could fall beside a thin line instead of
-  // on it.
-  r.reglages.echelle_remplissage = k;
+  // Copies fall where scale 1 rounds them, K times further: a fill copy rounded otherwise
+  // could fall beside a thin line instead of on it, and lines in the mix modes would
+  // overlap elsewhere.
+  r.reglages.echelle_grille = k;
+  r.reglages.origine_grille = point_a_l_echelle(0, k);
+  if (e.reglages.peindre_dessiner == 0) {
+    const bool ombre = e.reglages.ombre_1 || e.reglages.ombre_2;
+    const int d = decalage_pair(ombre ? e.reglages.epaisseur_ombre : e.largeur, k);
+    r.a = decale(r.a, d);
+    r.b = decale(r.b, d);
+    r.centre = decale(r.centre, d);
+    r.reglages.origine_grille += d;
+  }
   return r;
 }
 
@@ -70,6 +87,9 @@ EntreeLigne a_l_echelle(const EntreeLigne& e, int k) {
   r.a = point_a_l_echelle(e.a, k);
   r.b = point_a_l_echelle(e.b, k);
   r.largeur = largeur_a_l_echelle(e.largeur, k);
+  const int d = decalage_pair(e.largeur, k);
+  r.a = decale(r.a, d);
+  r.b = decale(r.b, d);
   return r;
 }
 
@@ -80,8 +100,15 @@ EntreeArc a_l_echelle(const EntreeArc& e, int k) {
   r.b = point_a_l_echelle(e.b, k);
   r.c = point_a_l_echelle(e.c, k);
   r.largeur = largeur_a_l_echelle(e.largeur, k);
-  // Dots of a one-pixel pen leave nothing: so it stays at every scale.
-  if (e.ombre.largeur > 1) r.ombre.largeur = borne_32(fois(e.ombre.largeur, k));
+  // The shadow's w dots, each K times as wide and K pixels further, keep the w shades of
+  // scale 1 (one-pixel dots leave nothing at any scale).
+  r.ombre.echelle = k;
+  // A shaded arc (not in XOR) draws dots of the shadow's width, any other its pen's.
+  const bool ombre = e.mode != R2_XORPEN && e.ombre.active();
+  const int d = decalage_pair(ombre ? e.ombre.largeur : e.largeur, k);
+  r.a = decale(r.a, d);
+  r.b = decale(r.b, d);
+  r.c = decale(r.c, d);
   return r;
 }
 

@@ -10,9 +10,10 @@ namespace orvane {
 // What drawing a journal at scale K means. Canvas pixel p becomes the K x K block whose
 // top-left pixel is K p; a point (a pixel's centre) goes to the middle of its block, and the
 // symmetry centre with it, so every vector between points is K times as long. Every width
-// (pen, shadow lines and the step between them, the elliptic tool's shadow, random widths,
-// already drawn) is K times as wide, the clones' W is K times as wide, a fill starts from K
-// times its place, and an embedded picture is enlarged by repeating each pixel K x K times.
+// (pen, shadow lines and the step between them, the elliptic tool's shadow dots and the
+// step between them, random widths, already drawn) is K times as wide, the clones' spacing
+// is K times as wide, a fill starts from K times its place, and an embedded picture is
+// enlarged by repeating each pixel K x K times.
 // What draws nothing at scale 1 (a point of a one-pixel pen) draws nothing at any scale. At
 // scale 1 every entry is left as it is.
 

@@ -149,10 +149,12 @@ TEST_F(ArcEllipse, ShadedArcRunsDarkenAsTheShadowCurveSays) {
   }
 }
 
-// The shaded arc as written down: for each point, w dots of width w one after the other.
+// The shaded arc as written down: for each point, w dots of width w one after the other
+// (K w wide and K pixels apart at scale K).
 Canvas arc_ombre_point_par_point(Canvas canvas, const std::vector<Point>& points,
                                  const OmbreArc& ombre, Colour couleur) {
-  canvas.pen.width = ombre.largeur;
+  if (ombre.largeur <= 1) return canvas;  // one-pixel dots, which leave nothing at any scale
+  canvas.pen.width = ombre.largeur * ombre.echelle;
   canvas.pen.mode = R2_COPYPEN;
   for (Point p : points) {
     for (int s = 0; s < ombre.largeur; ++s) {
@@ -162,8 +164,9 @@ Canvas arc_ombre_point_par_point(Canvas canvas, const std::vector<Point>& points
       canvas.pen.color = RGB(static_cast<int>(std::nearbyint(rouge(couleur) * f)),
                              static_cast<int>(std::nearbyint(vert(couleur) * f)),
                              static_cast<int>(std::nearbyint(bleu(couleur) * f)));
-      canvas.MoveTo(p.x + s, p.y + s);
-      canvas.LineTo(p.x + s, p.y + s);
+      const int d = s * ombre.echelle;
+      canvas.MoveTo(p.x + d, p.y + d);
+      canvas.LineTo(p.x + d, p.y + d);
     }
   }
   return canvas;
@@ -180,7 +183,8 @@ TEST_F(ArcEllipse, ShadedArcsMatchTheirDotByDotDrawing) {
         c{tirage(-80, 200), tirage(-80, 170)};
     const int choix = tirage(0, 2);
     const OmbreArc ombre{choix != 1, choix != 0,
-                         essai % 30 == 0 ? tirage(100, 200) : tirage(1, 40)};
+                         essai % 30 == 0 ? tirage(100, 200) : tirage(1, 40),
+                         essai % 3 == 0 ? tirage(2, 4) : 1};
     const Colour couleur = static_cast<Colour>(hasard()) & 0xFFFFFF;
     Canvas canvas = fond;
     arc(canvas, a, b, c, R2_COPYPEN, couleur, 3, ombre);
@@ -189,7 +193,7 @@ TEST_F(ArcEllipse, ShadedArcsMatchTheirDotByDotDrawing) {
     ASSERT_TRUE(
         memes_images(canvas.bitmap(), attendu.bitmap(), "arc_ombre_" + std::to_string(essai)))
         << "A " << a.x << "," << a.y << " B " << b.x << "," << b.y << " C " << c.x << "," << c.y
-        << " w " << ombre.largeur;
+        << " w " << ombre.largeur << " at scale " << ombre.echelle;
   }
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "drawing/arc_ombre.h"
 #include "drawing/trace_symetrique.h"
 #include "fidelite_echelle.h"
 #include "journal/mise_a_l_echelle.h"
@@ -191,6 +192,32 @@ TEST(RemplissageEchelle, TheSeamTakesThePixelsTheFillStoppedAtAndNoOtherRegion) 
     for (int y = 0; y < apres.height(); ++y)
       for (int x = 0; x < apres.width(); ++x)
         EXPECT_EQ(zone.cellule(x, y) == ZoneRemplissage::kRegion, apres.pixel(x, y) == kBleu);
+  }
+}
+
+// A shaded arc of the elliptic tool, its last and darkest shade filled: at scale K the run
+// keeps its w shades (w dots, K times as wide and K pixels apart), so that the fill finds
+// the shade it took at scale 1 in the blocks of its region.
+TEST(RemplissageEchelle, AFilledShadeOfAShadedArcIsFilledAtScaleK) {
+  EntreeArc arc;
+  arc.a = {20, 80};
+  arc.b = {20, 20};
+  arc.c = {80, 20};
+  arc.couleur = RGB(188, 98, 4);
+  arc.largeur = 10;
+  arc.ombre = OmbreArc{false, true, 13};
+  const Journal sans({EntreeToile{120, 100, kNoir}, arc});
+  const Bitmap toile_sans = a_l_echelle_de(sans, 1);
+  const Point sombre{53, 53};  // on the band's inner side, the last dot's
+  ASSERT_EQ(toile_sans.pixel(sombre.x, sombre.y), teinte_ombre(arc.ombre, arc.couleur, 12));
+  Journal journal = sans;
+  journal.ajouter(remplissage(sombre, 1));
+  const Bitmap toile = a_l_echelle_de(journal, 1);
+  for (int k : {2, 3, 4}) {
+    SCOPED_TRACE("scale " + std::to_string(k));
+    EXPECT_TRUE(fidelite::regions_manquees(journal, k).empty());
+    EXPECT_EQ(fidelite::ecarts(toile, fidelite::reduite(a_l_echelle_de(journal, k), k)).size(),
+              fidelite::ecarts(toile_sans, fidelite::reduite(a_l_echelle_de(sans, k), k)).size());
   }
 }
 
