@@ -19,6 +19,7 @@
 #include "journal/redessin.h"
 #include "journal/redessin_lisse.h"
 #include "journal/temoin_en_avance.h"
+#include "journal/trait_enregistre.h"
 #include "platform/reduction_moyenne.h"
 
 namespace orvane {
@@ -49,13 +50,7 @@ struct Enregistreur {
     toile.pen.color = couleur;
     toile.pen.width =
         epaisseur_du_trait(aleatoire, r.epaisseur_aleatoire, r.epaisseur, toile.pen.width);
-    EntreeTrait e{a, b, mode, couleur, toile.pen.width, r, {etat.centre_x, etat.centre_y},
-                  etat.couleur_crayon, etat.couleur_peinture, {}};
-    const TirageTrait tirage = journal.tirage(aleatoire);
-    const std::uint64_t pas = aleatoire.pas();
-    trace_copies(toile, r, aleatoire, etat, a, b, couleur);
-    if (aleatoire.pas() != pas) e.tirage = tirage;
-    journal.ajouter(std::move(e));
+    tracer_et_enregistrer(toile, journal, aleatoire, etat, r, a, b, couleur);
   }
 
   void remplir(Point p, int peindre_dessiner, Colour peinture) {
