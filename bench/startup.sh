@@ -28,8 +28,7 @@ for n in $(seq 150 190); do
 done
 until xdpyinfo >/dev/null 2>&1; do sleep 0.05; done
 
-cc -O2 -o "$travail/pixel_ecran" "$(dirname "$0")/pixel_ecran.c" -lX11
-pixel() { "$travail/pixel_ecran" "$1" "$2" 2>/dev/null; }
+cc -O2 -o "$travail/premiere_image" "$(dirname "$0")/premiere_image.c" -lX11
 
 mesures=()
 memoires=()
@@ -37,20 +36,22 @@ for i in $(seq 1 "$essais"); do
   cp "$binaire" "$travail/orvane"
   rm -f "$travail/orvane.prm"
   [ -z "${ORVANE_REGLAGES:-}" ] || cp --sparse=always "$ORVANE_REGLAGES" "$travail/orvane.prm"
-  debut=$(date +%s%N)
-  QT_SCALE_FACTOR=$echelle "$travail/orvane" >/dev/null 2>&1 &
-  pid=$!
-  until [ "$(pixel "$palette_x" "$palette_y")" = "255,128,64" ] && [ "$(pixel 10 10)" = "0,0,0" ]; do
-    [ $(( $(date +%s%N) - debut )) -lt 20000000000 ] || { echo "no frame after 20 s" >&2; exit 1; }
-  done
-  fin=$(date +%s%N)
+  read -r ms pid < <(QT_SCALE_FACTOR=$echelle "$travail/premiere_image" \
+    "$palette_x" "$palette_y" 255,128,64 10 10 0,0,0 20000 "$travail/orvane")
+  if [ "${ms:-0}" = 0 ]; then
+    kill "${pid:-0}" 2>/dev/null || true
+    exit 1
+  fi
   mo=$(( $(awk '/^VmHWM:/ { print $2 }' "/proc/$pid/status") / 1024 ))
-  kill "$pid"; wait "$pid" 2>/dev/null || true
-  ms=$(( (fin - debut) / 1000000 ))
+  kill "$pid"
+  # Gone, or a zombie its new parent has not reaped yet.
+  while grep -qv '^State:.*Z' <(grep '^State:' "/proc/$pid/status" 2>/dev/null); do
+    sleep 0.01
+  done
   mesures+=("$ms")
   memoires+=("$mo")
   echo "run $i: $ms ms, peak memory $mo MB"
 done
 mediane() { printf '%s\n' "$@" | sort -n | sed -n "$(( (essais + 1) / 2 ))p"; }
-echo "median start-up to first painted frame: $(mediane "${mesures[@]}") ms (each reading is up to ~30 ms late)"
+echo "median start-up to first painted frame: $(mediane "${mesures[@]}") ms"
 echo "median peak memory at that frame: $(mediane "${memoires[@]}") MB"

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "colour/coloriage_aleatoire.h"
+#include "journal/trait_enregistre.h"
 
 namespace orvane::banc {
 
@@ -31,13 +32,7 @@ void Dessinateur::trace(const ReglagesTrace& r, Point a, Point b, int mode, Colo
   toile.pen.color = couleur;
   toile.pen.width = epaisseur_du_trait(aleatoire, r.epaisseur_aleatoire, r.epaisseur,
                                        toile.pen.width);
-  EntreeTrait e{a, b, mode, couleur, toile.pen.width, r, {etat.centre_x, etat.centre_y},
-                etat.couleur_crayon, etat.couleur_peinture, {}};
-  const TirageTrait tirage = journal.tirage(aleatoire);
-  const std::uint64_t pas = aleatoire.pas();
-  trace_copies(toile, r, aleatoire, etat, a, b, couleur);
-  if (aleatoire.pas() != pas) e.tirage = tirage;
-  journal.ajouter(std::move(e));
+  tracer_et_enregistrer(toile, journal, aleatoire, etat, r, a, b, couleur);
 }
 
 Journal journal_de(const ReglagesTrace& r, int mouvements, bool remplissages) {

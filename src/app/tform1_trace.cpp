@@ -3,6 +3,7 @@
 #include "app/tform1.h"
 #include "colour/coul_aleatoire.h"
 #include "drawing/trace_symetrique.h"
+#include "journal/trait_enregistre.h"
 
 namespace orvane {
 
@@ -58,13 +59,7 @@ void TForm1::trace_symetrique(Point a, Point b, int mode, Colour couleur) {
   etat.rouge_crayon = rouge_crayon;
   etat.vert_crayon = vert_crayon;
   etat.bleu_crayon = bleu_crayon;
-  EntreeTrait entree{a, b, mode, couleur, c.pen.width, reglages, {centre_x, centre_y},
-                     couleur_crayon, couleur_peinture, {}};
-  const TirageTrait tirage = journal.tirage(aleatoire);
-  const std::uint64_t pas = aleatoire.pas();
-  trace_copies(c, reglages, aleatoire, etat, a, b, couleur);
-  if (aleatoire.pas() != pas) entree.tirage = tirage;
-  journal.ajouter(std::move(entree));
+  tracer_et_enregistrer(c, journal, aleatoire, etat, reglages, a, b, couleur);
   rouge_crayon = etat.rouge_crayon;
   vert_crayon = etat.vert_crayon;
   bleu_crayon = etat.bleu_crayon;

@@ -22,9 +22,11 @@ RedessinEnBandes::RedessinEnBandes(int echelle, int fils) : echelle_(echelle) {
   for (int b = 0; b < n; ++b)
     bandes_.push_back(std::make_unique<Redessin>(echelle, image_, b, n));
   if (echelle > 1) temoin_ = std::make_unique<TemoinEchelleUn>();
+  if (temoin_ && n > 1) avance_ = std::make_unique<TemoinEnAvance>(*temoin_);
 }
 
 RedessinEnBandes::~RedessinEnBandes() {
+  avance_.reset();
   if (fils_.empty()) return;
   fin_ = true;
   rendez_vous_->arrive_and_wait();
@@ -43,7 +45,9 @@ void RedessinEnBandes::surveiller(const ProgresRedessin& progres,
     veilles_.push_back(std::make_unique<VeilleRedessin>(rapports_.back(), entrees));
     bandes_[static_cast<std::size_t>(b)]->surveiller(veilles_.back().get());
   }
-  if (temoin_) temoin_->surveiller(veilles_.front().get());
+  // Ahead on its thread, the witness cannot share a band's watch: the bands report the
+  // fills.
+  if (temoin_ && !avance_) temoin_->surveiller(veilles_.front().get());
 }
 
 void RedessinEnBandes::appliquer(std::span<const Entree> entrees, bool derniers) {
@@ -51,14 +55,21 @@ void RedessinEnBandes::appliquer(std::span<const Entree> entrees, bool derniers)
   std::size_t fin_temoin = entrees.size();
   if (derniers)
     while (fin_temoin > 0 && !est_remplissage(entrees[fin_temoin - 1])) --fin_temoin;
-  std::size_t debut = 0;
-  for (std::size_t i = 0; i < entrees.size(); ++i) {
-    if (!dessinee_seule(entrees[i])) continue;
-    peindre(entrees.subspan(debut, i - debut), true);
-    seul(entrees[i]);
-    debut = i + 1;
+  if (avance_) avance_->lancer(entrees.first(fin_temoin));
+  try {
+    std::size_t debut = 0;
+    for (std::size_t i = 0; i < entrees.size(); ++i) {
+      if (!dessinee_seule(entrees[i])) continue;
+      peindre(entrees.subspan(debut, i - debut), true);
+      seul(entrees[i]);
+      debut = i + 1;
+    }
+    peindre(entrees.subspan(debut), debut < fin_temoin);
+  } catch (...) {
+    if (avance_) avance_->arreter();
+    throw;
   }
-  peindre(entrees.subspan(debut), debut < fin_temoin);
+  if (avance_) avance_->finir();
 }
 
 void RedessinEnBandes::finir() {
@@ -78,39 +89,28 @@ void RedessinEnBandes::dessiner_bande(std::size_t bande, std::span<const Entree>
 void RedessinEnBandes::peindre(std::span<const Entree> lot, bool suivre) {
   if (lot.empty()) return;
   if (bandes_.size() == 1) {
-    if (temoin_ && suivre)
+      if (temoin_ && suivre)
       for (const Entree& entree : lot) temoin_->suivre(entree);
     dessiner_bande(0, lot);
     return;
   }
-  // The witness draws at scale 1 meanwhile: it never reads the bands' picture.
-  en_bandes([&](std::size_t bande) { dessiner_bande(bande, lot); },
-            [&] {
-              if (temoin_ && suivre)
-                for (const Entree& entree : lot) temoin_->suivre(entree);
-            });
+  en_bandes([&](std::size_t bande) { dessiner_bande(bande, lot); });
 }
 
 PourChaqueBande RedessinEnBandes::en_parallele() {
   PourChaqueBande bandes{static_cast<int>(bandes_.size()), {}};
   if (bandes_.size() > 1) {
     bandes.lancer = [this](const std::function<void(int)>& tache) {
-      en_bandes([&tache](std::size_t b) { tache(static_cast<int>(b)); }, [] {});
+      en_bandes([&tache](std::size_t b) { tache(static_cast<int>(b)); });
     };
   }
   return bandes;
 }
 
-void RedessinEnBandes::en_bandes(const std::function<void(std::size_t)>& tache,
-                                 const std::function<void()>& pendant) {
+void RedessinEnBandes::en_bandes(const std::function<void(std::size_t)>& tache) {
   lancer_fils();
   tache_ = &tache;
   rendez_vous_->arrive_and_wait();
-  try {
-    pendant();
-  } catch (...) {
-    noter_erreur();
-  }
   rendez_vous_->arrive_and_wait();
   tache_ = nullptr;
   if (erreur_) std::rethrow_exception(erreur_);
@@ -128,10 +128,26 @@ void RedessinEnBandes::seul(const Entree& entree) {
   Veille* veille = veilles_.empty() ? nullptr : veilles_.front().get();
   if (const auto* toile = std::get_if<EntreeToile>(&entree)) {
     image_ = Bitmap();
-    image_ = Bitmap(bord_a_l_echelle(toile->largeur, echelle_),
-                    bord_a_l_echelle(toile->hauteur, echelle_), toile->couleur, veille);
+    const int largeur = bord_a_l_echelle(toile->largeur, echelle_);
+    const int hauteur = bord_a_l_echelle(toile->hauteur, echelle_);
+    if (bandes_.size() == 1) {
+      image_ = Bitmap(largeur, hauteur, toile->couleur, veille);
+    } else {
+      // Each band fills its rows: the first touch of a large picture's memory is most of
+      // the cost.
+      image_ = Bitmap(largeur, hauteur, Bitmap::NonRemplie{});
+      en_bandes([&](std::size_t b) {
+        const std::int64_t n = static_cast<std::int64_t>(bandes_.size());
+        const auto haut = static_cast<int>(hauteur * static_cast<std::int64_t>(b) / n);
+        const auto bas = static_cast<int>(hauteur * static_cast<std::int64_t>(b + 1) / n);
+        for (int y = haut; y < bas; ++y) {
+          std::fill_n(image_.row(y), largeur, toile->couleur & 0xFFFFFFu);
+          veiller_pixels(veilles_.empty() ? nullptr : veilles_[b].get(), largeur);
+        }
+      });
+    }
     for (const auto& bande : bandes_) bande->appliquer(entree);
-    if (temoin_) temoin_->suivre(entree);
+    if (temoin_ && !avance_) temoin_->suivre(entree);
     return;
   }
   // A stroke of fills. Above scale 1 the witness tells what it filled at scale 1; every
@@ -139,7 +155,8 @@ void RedessinEnBandes::seul(const Entree& entree) {
   // then every band paints its rows. The bands' own drawings leave the stroke alone.
   if (temoin_) {
     const PourChaqueBande bandes = en_parallele();
-    const ZoneRemplissage& zone = temoin_->zone(std::get<EntreeTrait>(entree), bandes);
+    if (!avance_) temoin_->zone(std::get<EntreeTrait>(entree), zone_, bandes);
+    const ZoneRemplissage& zone = avance_ ? avance_->zone_suivante() : zone_;
     const std::int64_t blocs = (std::int64_t{image_.height()} + echelle_ - 1) / echelle_;
     // A band's rows, whole blocks of them.
     const auto haut = [&](int b) { return static_cast<int>(blocs * b / bandes.bandes); };
@@ -162,6 +179,7 @@ void RedessinEnBandes::seul(const Entree& entree) {
       peindre_coutures(image_, zone, prises_[static_cast<std::size_t>(b)]);
     });
     peindre_coutures(image_, zone, prises_bords_);
+    if (avance_) avance_->rendre();
     return;
   }
   // At scale 1 the fill is the stroke itself, drawn by the first band on every row.

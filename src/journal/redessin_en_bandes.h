@@ -16,6 +16,7 @@
 #include "journal/remplissage_echelle.h"
 #include "journal/redessin.h"
 #include "journal/temoin_echelle_un.h"
+#include "journal/temoin_en_avance.h"
 #include "journal/veille_redessin.h"
 #include "platform/bitmap.h"
 
@@ -24,8 +25,9 @@ namespace orvane {
 // Draws entries at a scale on `fils` threads, one band of rows each. Every band draws every
 // entry clipped to its rows, in order, so each pixel sees the same paints in the same order
 // as on one thread and the picture is the same bit for bit. A fill reads across bands: the
-// bands meet, its seams are taken alone, then each band paints its rows of the region. Above scale 1 the
-// witness at scale 1 that tells the fills their regions draws alongside the bands.
+// bands meet, its seams are taken alone, then each band paints its rows of the region. Above
+// scale 1 the witness at scale 1 that tells the fills their regions draws alongside the
+// bands, on a thread of its own ahead of them when there are several.
 class RedessinEnBandes {
  public:
   RedessinEnBandes(int echelle, int fils);
@@ -46,15 +48,14 @@ class RedessinEnBandes {
 
  private:
   // Draws entries that only paint, every band at once; the witness follows them when
-  // `suivre`.
+  // `suivre`, unless it is ahead on its own thread.
   void peindre(std::span<const Entree> lot, bool suivre);
   // Draws an entry that reads the picture across bands, or makes it, alone.
   void seul(const Entree& entree);
   void dessiner_bande(std::size_t bande, std::span<const Entree> lot);
-  // Runs `tache` for every band on its thread, and `pendant` on this one meanwhile; throws
-  // what any of them threw, or DessinInterrompu when the watch asked to stop.
-  void en_bandes(const std::function<void(std::size_t bande)>& tache,
-                 const std::function<void()>& pendant);
+  // Runs `tache` for every band on its thread; throws what any of them threw, or
+  // DessinInterrompu when the watch asked to stop.
+  void en_bandes(const std::function<void(std::size_t bande)>& tache);
   // The bands, for a step that runs a task on each, at once.
   PourChaqueBande en_parallele();
   // Under a catch: keeps the first error and stops every band.
@@ -66,6 +67,8 @@ class RedessinEnBandes {
   Bitmap image_;
   std::vector<std::unique_ptr<Redessin>> bandes_;
   std::unique_ptr<TemoinEchelleUn> temoin_;  // above scale 1 only
+  std::unique_ptr<TemoinEnAvance> avance_;   // the witness's thread, with several bands
+  ZoneRemplissage zone_;                     // a fill's zone, with one band
 
   std::optional<ProgresBandes> progres_;
   std::vector<ProgresRedessin> rapports_;  // one per band, into progres_

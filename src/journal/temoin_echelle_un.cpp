@@ -17,11 +17,12 @@ void TemoinEchelleUn::suivre(const Entree& entree) {
 }
 
 Rect TemoinEchelleUn::remplir(const EntreeTrait& trait, Bitmap& image, int k) {
-  return remplir_a_l_echelle(image, k, zone(trait), veille_);
+  zone(trait, zone_);
+  return remplir_a_l_echelle(image, k, zone_, veille_);
 }
 
-const ZoneRemplissage& TemoinEchelleUn::zone(const EntreeTrait& trait,
-                                             const PourChaqueBande& bandes) {
+void TemoinEchelleUn::zone(const EntreeTrait& trait, ZoneRemplissage& zone,
+                           const PourChaqueBande& bandes) {
   Canvas& toile = redessin_.toile();
   // Only what changed since the last fill is copied.
   const Bitmap& canevas = toile.bitmap();
@@ -36,8 +37,7 @@ const ZoneRemplissage& TemoinEchelleUn::zone(const EntreeTrait& trait,
   redessin_.appliquer(trait);
   redessin_.surveiller(nullptr);
   a_recopier_ = toile.takeDirty().intersected(canevas.bounds());
-  zone_remplie(trait, avant_, canevas, a_recopier_, zone_, bandes);
-  return zone_;
+  zone_remplie(trait, avant_, canevas, a_recopier_, zone, bandes);
 }
 
 }  // namespace orvane

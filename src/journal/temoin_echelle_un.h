@@ -20,9 +20,9 @@ class TemoinEchelleUn {
   // pixels to the watch, the scale-K drawing drawing nothing of it. Returns the scale-K
   // rectangle it may have changed.
   Rect remplir(const EntreeTrait& trait, Bitmap& image, int k);
-  // The same stroke drawn at scale 1 only: what it filled there, for a caller that paints
-  // it at scale K in parts.
-  const ZoneRemplissage& zone(const EntreeTrait& trait, const PourChaqueBande& bandes = {});
+  // The same stroke drawn at scale 1 only: what it filled there, in `zone`, for a caller
+  // that paints it at scale K in parts.
+  void zone(const EntreeTrait& trait, ZoneRemplissage& zone, const PourChaqueBande& bandes = {});
   Veille* veille() const { return veille_; }
   void surveiller(Veille* veille) { veille_ = veille; }
 

@@ -73,6 +73,13 @@ Bitmap::Bitmap(int width, int height, Colour fill, Veille* veille)
   }
 }
 
+Bitmap::Bitmap(int width, int height, NonRemplie)
+    : width_(std::max(width, 0)), height_(std::max(height, 0)) {
+  if (width_ == 0 || height_ == 0) width_ = height_ = 0;
+  count_ = height_;
+  pixels_.resize(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_));
+}
+
 Bitmap::Bitmap(int width, int height, int first, int count, Colour fill)
     : Bitmap(width, std::clamp(count, 0, std::max(height - first, 0)), fill) {
   if (width_ == 0) return;

@@ -52,10 +52,16 @@ struct Rect {
 // 32-bit pixels 0x00BBGGRR, rows top to bottom, no padding.
 class Bitmap {
  public:
+  // Asks for a bitmap whose pixels are left as memory gives them.
+  struct NonRemplie {};
+
   Bitmap() = default;
   Bitmap(int width, int height, Colour fill = 0);
   // Filled row by row under the watch: a large bitmap is long to fill.
   Bitmap(int width, int height, Colour fill, Veille* veille);
+  // For a caller that fills every row itself, maybe on several threads, each touching its
+  // rows' memory first.
+  Bitmap(int width, int height, NonRemplie);
   // Only rows [first, first + count) of a picture `height` rows high, filled: a band drawn
   // on its own, whose other rows lie outside it.
   Bitmap(int width, int height, int first, int count, Colour fill);

@@ -4,7 +4,6 @@
 
 #include <sys/mount.h>
 #include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -206,34 +205,17 @@ TEST_F(FilmCommande, AFullDiskOrAReadOnlyFolderGivesItsSentenceAndLeavesNothing)
 // error: the libraries' own lines first, then the program's.
 int film_limite(const DemandeFilm& demande, const Journal& journal, rlim_t marge,
                 std::string& erreurs) {
-  int tube[2];
-  if (pipe(tube) != 0) return -1;
-  const pid_t enfant = fork();
-  if (enfant == 0) {
-    ::close(tube[0]);
-    ::dup2(tube[1], STDERR_FILENO);
-    std::ostringstream flux;
-    const int statut = filmer_en_commande(
-        demande,
-        [&](const QString&) {
-          const rlim_t limite = test::espace_utilise() + marge;
-          const rlimit espace{limite, limite};
-          setrlimit(RLIMIT_AS, &espace);
-          return journal;
-        },
-        flux, false);
-    const std::string texte = flux.str();
-    [[maybe_unused]] const ssize_t n = ::write(STDERR_FILENO, texte.data(), texte.size());
-    _exit(statut);
-  }
-  ::close(tube[1]);
-  erreurs.clear();
-  char morceau[4096];
-  for (ssize_t n; (n = ::read(tube[0], morceau, sizeof morceau)) > 0;) erreurs.append(morceau, n);
-  ::close(tube[0]);
-  int etat = 0;
-  waitpid(enfant, &etat, 0);
-  return WIFEXITED(etat) ? WEXITSTATUS(etat) : 128 + WTERMSIG(etat);
+  return test::dans_un_enfant(
+      [&](std::ostream& flux) {
+        return filmer_en_commande(
+            demande,
+            [&](const QString&) {
+              test::limiter_espace(marge);
+              return journal;
+            },
+            flux, false);
+      },
+      erreurs);
 }
 
 TEST_F(FilmCommande, MemoryShortInTheCodecGivesTheMemorySentenceAloneStatusOneAndNoFile) {

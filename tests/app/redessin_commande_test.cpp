@@ -226,32 +226,17 @@ TEST_F(RedessinCommande, ABadJournalScaleOrOutputGivesOneSentenceAndWritesNothin
 // `erreurs`. (Memory short while writing: the encoders' own tests.)
 int rendu_limite(const DemandeRendu& demande, const Dessin& dessin, rlim_t marge,
                  std::string& erreurs) {
-  int tube[2];
-  if (pipe(tube) != 0) return -1;
-  const pid_t enfant = fork();
-  if (enfant == 0) {
-    ::close(tube[0]);
-    std::ostringstream flux;
-    const int statut = redessiner_en_commande(
-        demande,
-        [&](const QString&) {
-          const rlimit espace{test::espace_utilise() + marge, test::espace_utilise() + marge};
-          setrlimit(RLIMIT_AS, &espace);
-          return dessin;
-        },
-        flux, false);
-    const std::string texte = flux.str();
-    [[maybe_unused]] const ssize_t n = ::write(tube[1], texte.data(), texte.size());
-    _exit(statut);
-  }
-  ::close(tube[1]);
-  erreurs.clear();
-  char morceau[4096];
-  for (ssize_t n; (n = ::read(tube[0], morceau, sizeof morceau)) > 0;) erreurs.append(morceau, n);
-  ::close(tube[0]);
-  int etat = 0;
-  waitpid(enfant, &etat, 0);
-  return WIFEXITED(etat) ? WEXITSTATUS(etat) : 128 + WTERMSIG(etat);
+  return test::dans_un_enfant(
+      [&](std::ostream& flux) {
+        return redessiner_en_commande(
+            demande,
+            [&](const QString&) {
+              test::limiter_espace(marge);
+              return dessin;
+            },
+            flux, false);
+      },
+      erreurs);
 }
 
 TEST_F(RedessinCommande, MemoryShortAtScaleSixteenGivesItsSentenceStatusOneNoFile) {

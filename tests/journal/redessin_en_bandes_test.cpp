@@ -1,12 +1,14 @@
 // A journal drawn in bands on several threads is, bit for bit, the journal drawn entry by
 // entry on one: heavy strokes in every mix mode, fills, the colouring pass, pictures, at
-// scale 1 and above; its progress only grows and a stop ends every band. Smoothed band after
+// scale 1 and above; its progress only grows, a stop ends every band and the scale-1
+// witness's error reaches them. Smoothed band after
 // band, it is the whole picture averaged down.
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <new>
 #include <random>
 #include <string>
 #include <vector>
@@ -16,6 +18,8 @@
 #include "journal/journal_courant.h"
 #include "journal/redessin.h"
 #include "journal/redessin_lisse.h"
+#include "journal/temoin_en_avance.h"
+#include "journal/trait_enregistre.h"
 #include "platform/reduction_moyenne.h"
 
 namespace orvane {
@@ -46,13 +50,7 @@ struct Enregistreur {
     toile.pen.color = couleur;
     toile.pen.width =
         epaisseur_du_trait(aleatoire, r.epaisseur_aleatoire, r.epaisseur, toile.pen.width);
-    EntreeTrait e{a, b, mode, couleur, toile.pen.width, r, {etat.centre_x, etat.centre_y},
-                  etat.couleur_crayon, etat.couleur_peinture, {}};
-    const TirageTrait tirage = journal.tirage(aleatoire);
-    const std::uint64_t pas = aleatoire.pas();
-    trace_copies(toile, r, aleatoire, etat, a, b, couleur);
-    if (aleatoire.pas() != pas) e.tirage = tirage;
-    journal.ajouter(std::move(e));
+    tracer_et_enregistrer(toile, journal, aleatoire, etat, r, a, b, couleur);
   }
 
   void remplir(Point p, int peindre_dessiner, Colour peinture) {
@@ -204,15 +202,30 @@ TEST(RedessinEnBandes, ProgressOnlyGrowsToItsTotalWhateverTheThreads) {
 }
 
 TEST(RedessinEnBandes, AStopAskedInOneBandEndsTheDrawingOnEveryThread) {
-  const Journal journal = tous_les_modes();
-  for (int fils : {2, 8}) {
-    std::atomic<int> appels{0};
-    Bitmap sortie;
-    EXPECT_FALSE(redessiner(
-        journal, 4, sortie, [&](std::int64_t, std::int64_t) { return ++appels < 5; }, fils));
-    // Each band stops at its next look rather than drawing on to the end.
-    EXPECT_LT(appels.load(), 5 + 2 * fils) << fils << " threads";
+  // With fills, the witness ahead of the bands is stopped too, maybe waiting for them.
+  for (const Journal& journal : {tous_les_modes(), remplissages()}) {
+    for (int fils : {2, 8}) {
+      std::atomic<int> appels{0};
+      Bitmap sortie;
+      EXPECT_FALSE(redessiner(
+          journal, 4, sortie, [&](std::int64_t, std::int64_t) { return ++appels < 5; }, fils));
+      // Each band stops at its next look rather than drawing on to the end.
+      EXPECT_LT(appels.load(), 5 + 2 * fils) << fils << " threads";
+    }
   }
+}
+
+TEST(TemoinEnAvanceMemoire, WhatTheWitnessAheadThrowsReachesTheBandsWaitingForItsZone) {
+  // A canvas too large for memory even at scale 1, then a fill the bands wait for.
+  Enregistreur d(0);
+  d.remplir({5, 5}, 1, 0x00FF00);
+  std::vector<Entree> entrees = d.journal.journal().entrees();
+  entrees.front() = EntreeToile{400'000, 400'000, 0};
+  TemoinEchelleUn temoin;
+  TemoinEnAvance avance(temoin);
+  avance.lancer(entrees);
+  EXPECT_THROW(avance.zone_suivante(), std::bad_alloc);
+  EXPECT_THROW(avance.finir(), std::bad_alloc);
 }
 
 Journal sans_remplissage() {

@@ -55,7 +55,12 @@ Point TImage::pixelSous(const QMouseEvent* e) const {
 void TImage::setPicture(Canvas canvas) {
   canvas_ = std::move(canvas);
   has_picture_ = true;
-  display_ = QImage(canvas_.width(), canvas_.height(), QImage::Format_RGB32);
+  display_ = QImage();
+  pixels_affichage_ = Bitmap();
+  pixels_affichage_ = Bitmap(canvas_.width(), canvas_.height(), Bitmap::NonRemplie{});
+  display_ = QImage(reinterpret_cast<uchar*>(pixels_affichage_.data()), pixels_affichage_.width(),
+                    pixels_affichage_.height(), qsizetype{4} * pixels_affichage_.width(),
+                    QImage::Format_RGB32);
   display_.setDevicePixelRatio(devicePixelRatioF());
   canvas_.markDirty(canvas_.bitmap().bounds());
   programmer_rafraichissement();

@@ -51,6 +51,9 @@ class TImage : public QWidget {
   void programmer_rafraichissement();
 
   Canvas canvas_;
+  // The picture as shown, over pixels in large pages: a first touch of the usual small ones
+  // costs more than converting the whole picture.
+  Bitmap pixels_affichage_;
   QImage display_;
   bool has_picture_ = false;
   bool refresh_pending_ = false;
