@@ -115,8 +115,20 @@ class UsageAleatoire : public FenetreTest {
 
   // ---- Events ----
 
+  // The window system gives a window under a modal dialog (a drawing's progress) no input:
+  // the events sent straight to its widgets here must not reach them either.
+  static bool bloque(const QWidget* w) {
+    const QWidget* modal = QApplication::activeModalWidget();
+    return modal != nullptr && modal != w && !modal->isAncestorOf(w);
+  }
+
+  static void cliquer(QWidget* w, QPoint p) {
+    if (!bloque(w)) QTest::mouseClick(w, Qt::LeftButton, {}, p);
+  }
+
   void souris(QWidget* w, QEvent::Type type, QPoint p, Qt::MouseButton bouton,
               Qt::MouseButtons boutons, Qt::KeyboardModifiers shift) {
+    if (bloque(w)) return;
     QMouseEvent e(type, QPointF(p), QPointF(w->mapToGlobal(p)), bouton, boutons, shift);
     QApplication::sendEvent(w, &e);
   }
@@ -188,9 +200,9 @@ class UsageAleatoire : public FenetreTest {
 
   void taper(Qt::Key cle, const QString& texte, Qt::KeyboardModifiers shift) {
     QWidget* cible = QApplication::focusWidget() ? QApplication::focusWidget() : form.get();
-    QTest::sendKeyEvent(QTest::Press, cible, cle, texte, shift);
+    if (!bloque(cible)) QTest::sendKeyEvent(QTest::Press, cible, cle, texte, shift);
     cible = QApplication::focusWidget() ? QApplication::focusWidget() : form.get();
-    QTest::sendKeyEvent(QTest::Release, cible, cle, texte, shift);
+    if (!bloque(cible)) QTest::sendKeyEvent(QTest::Release, cible, cle, texte, shift);
   }
 
   // A number typed into an edit, character by character, as the user would type it. Only
@@ -207,7 +219,7 @@ class UsageAleatoire : public FenetreTest {
     } else {
       texte = QString::number(hasard(fleches_[static_cast<size_t>(i)].confort + 1));
     }
-    etape([&] { QTest::mouseClick(edit, Qt::LeftButton, {}, edit->rect().center()); }, false);
+    etape([&] { cliquer(edit, edit->rect().center()); }, false);
     edit->selectAll();
     for (const QChar c : texte) {
       etape([&] { taper(Qt::Key(c.toUpper().unicode()), QString(c), {}); }, false);
@@ -236,11 +248,12 @@ class UsageAleatoire : public FenetreTest {
       const Fleches& f = fleches_[static_cast<size_t>(hasard(static_cast<int>(fleches_.size())))];
       const bool trop = f.up_down->Position() > f.confort;
       QToolButton* fleche = (trop ? !chance(5) : chance(2)) ? f.bas : f.haut;
-      etape([&] { QTest::mouseClick(fleche, Qt::LeftButton); }, false);
+      etape([&] { cliquer(fleche, fleche->rect().center()); }, false);
     } else if (sorte < 4) {
       const int ligne = hasard(form->ComboBox1->count());
       etape(
           [&] {
+            if (bloque(form->ComboBox1)) return;
             form->ComboBox1->setCurrentIndex(ligne);
             emit form->ComboBox1->activated(ligne);
           },
@@ -256,7 +269,7 @@ class UsageAleatoire : public FenetreTest {
           false);
     } else {
       QWidget* bouton = boutons_[static_cast<size_t>(hasard(static_cast<int>(boutons_.size())))];
-      etape([&] { QTest::mouseClick(bouton, Qt::LeftButton, {}, bouton->rect().center()); }, false);
+      etape([&] { cliquer(bouton, bouton->rect().center()); }, false);
     }
   }
 
