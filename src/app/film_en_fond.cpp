@@ -45,7 +45,7 @@ FilmEnFond::FilmEnFond(QWidget* fenetre, Journal journal, const ReglagesFilm& re
 
 FilmEnFond::~FilmEnFond() {
   arret_ = true;
-  fil_.join();
+  if (fil_.joinable()) fil_.join();
   if (dialogue_) dialogue_->close();
 }
 
@@ -88,6 +88,8 @@ void FilmEnFond::montrer_progres() {
 }
 
 void FilmEnFond::finir() {
+  // The worker has only to return: joined, what it wrote is seen here.
+  fil_.join();
   minuterie_.stop();
   if (dialogue_) dialogue_->close();
   emit termine(issue_, message_);

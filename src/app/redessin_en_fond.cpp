@@ -49,7 +49,7 @@ void RedessinEnFond::demarrer(QWidget* fenetre, const QString& texte) {
 
 RedessinEnFond::~RedessinEnFond() {
   arret_ = true;
-  fil_.join();
+  if (fil_.joinable()) fil_.join();
   if (dialogue_) dialogue_->close();
 }
 
@@ -96,6 +96,8 @@ void RedessinEnFond::montrer_progres() {
 }
 
 void RedessinEnFond::finir() {
+  // The worker has only to return: joined, what it wrote is seen here.
+  fil_.join();
   minuterie_.stop();
   if (dialogue_) dialogue_->close();
   emit terminee(issue_, message_);
