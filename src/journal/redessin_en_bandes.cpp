@@ -155,7 +155,7 @@ void RedessinEnBandes::seul(const Entree& entree) {
   // then every band paints its rows. The bands' own drawings leave the stroke alone.
   if (temoin_) {
     const PourChaqueBande bandes = en_parallele();
-    if (!avance_) temoin_->zone(std::get<EntreeTrait>(entree), zone_, bandes);
+    if (!avance_) temoin_->zone(std::get<EntreeTrait>(entree), zone_);
     const ZoneRemplissage& zone = avance_ ? avance_->zone_suivante() : zone_;
     const std::int64_t blocs = (std::int64_t{image_.height()} + echelle_ - 1) / echelle_;
     // A band's rows, whole blocks of them.

@@ -84,7 +84,7 @@ bool est_remplissage(const Entree& entree) {
 }
 
 void zone_remplie(const EntreeTrait& trait, const Bitmap& avant, const Bitmap& apres,
-                  const Rect& change, ZoneRemplissage& zone, const PourChaqueBande& bandes) {
+                  const Rect& change, ZoneRemplissage& zone) {
   zone.bordure = trait.reglages.peindre_dessiner == 2;
   zone.bord = trait.couleur_crayon;
   zone.peinture = trait.couleur_peinture & 0xFFFFFFu;
@@ -103,85 +103,54 @@ void zone_remplie(const EntreeTrait& trait, const Bitmap& avant, const Bitmap& a
   const std::size_t n = static_cast<std::size_t>(largeur) * cadre.height();
   zone.cellules.resize(n);
   zone.surfaces.resize(n);
-  // Every step below but the Border fill's own goes row by row, in bands of rows at once.
-  const auto rangs = [&](int b) {
-    const std::int64_t h = cadre.height();
-    return std::pair{cadre.top + static_cast<int>(h * b / bandes.bandes),
-                     cadre.top + static_cast<int>(h * (b + 1) / bandes.bandes)};
-  };
-  bandes([&](int b) {
-    const auto [haut, bas] = rangs(b);
-    for (int y = haut; y < bas; ++y) {
-      std::copy_n(avant.row(y) + cadre.left, largeur,
-                  zone.surfaces.data() + zone.indice(cadre.left, y));
-      std::uint8_t* c = zone.cellules.data() + zone.indice(cadre.left, y);
-      std::fill_n(c, largeur, ZoneRemplissage::kHors);
-      if (y < peint.top || y >= peint.bottom) continue;
-      const Colour* a = avant.row(y);
-      const Colour* p = apres.row(y);
-      for (int x = peint.left; x < peint.right; ++x)
-        c[x - cadre.left] = a[x] != p[x] ? ZoneRemplissage::kRegion : ZoneRemplissage::kHors;
-    }
-  });
+  for (int y = cadre.top; y < cadre.bottom; ++y) {
+    std::copy_n(avant.row(y) + cadre.left, largeur,
+                zone.surfaces.data() + zone.indice(cadre.left, y));
+    std::uint8_t* c = zone.cellules.data() + zone.indice(cadre.left, y);
+    std::fill_n(c, largeur, ZoneRemplissage::kHors);
+    if (y < peint.top || y >= peint.bottom) continue;
+    const Colour* a = avant.row(y);
+    const Colour* p = apres.row(y);
+    for (int x = peint.left; x < peint.right; ++x)
+      c[x - cadre.left] = a[x] != p[x] ? ZoneRemplissage::kRegion : ZoneRemplissage::kHors;
+  }
   if (zone.bordure) etendre_bordure(zone, peint);
 
-  // The region in runs of one colour taken, each band's in its own list, then joined in
-  // order.
-  std::vector<std::vector<ZoneRemplissage::Troncon>>& troncons = zone.troncons_des_bandes;
-  std::vector<std::vector<Point>>& coutures = zone.coutures_des_bandes;
-  troncons.resize(static_cast<std::size_t>(bandes.bandes));
-  coutures.resize(static_cast<std::size_t>(bandes.bandes));
-  bandes([&](int b) {
-    const auto [haut, bas] = rangs(b);
-    std::vector<ZoneRemplissage::Troncon>& region = troncons[static_cast<std::size_t>(b)];
-    region.clear();
-    for (int y = std::max(haut, peint.top); y < std::min(bas, peint.bottom); ++y) {
-      const std::uint8_t* c = zone.cellules.data() + zone.indice(cadre.left, y);
-      const Colour* s = zone.surfaces.data() + zone.indice(cadre.left, y);
-      int x = 0;
-      while (x < largeur) {
-        const void* trouve = std::memchr(c + x, ZoneRemplissage::kRegion, largeur - x);
-        if (trouve == nullptr) break;
-        x = static_cast<int>(static_cast<const std::uint8_t*>(trouve) - c);
-        int fin = x + 1;
-        while (fin < largeur && c[fin] == ZoneRemplissage::kRegion && s[fin] == s[x]) ++fin;
-        region.push_back({y, cadre.left + x, cadre.left + fin, s[x]});
-        x = fin;
-      }
+  // The region in runs of one colour taken, row by row.
+  for (int y = peint.top; y < peint.bottom; ++y) {
+    const std::uint8_t* c = zone.cellules.data() + zone.indice(cadre.left, y);
+    const Colour* s = zone.surfaces.data() + zone.indice(cadre.left, y);
+    int x = 0;
+    while (x < largeur) {
+      const void* trouve = std::memchr(c + x, ZoneRemplissage::kRegion, largeur - x);
+      if (trouve == nullptr) break;
+      x = static_cast<int>(static_cast<const std::uint8_t*>(trouve) - c);
+      int fin = x + 1;
+      while (fin < largeur && c[fin] == ZoneRemplissage::kRegion && s[fin] == s[x]) ++fin;
+      zone.region.push_back({y, cadre.left + x, cadre.left + fin, s[x]});
+      x = fin;
     }
-  });
-  for (const auto& region : troncons)
-    zone.region.insert(zone.region.end(), region.begin(), region.end());
+  }
 
   // The seam, row by row: what the runs of the row and of the rows beside stopped at. A
-  // row's seam is written on that row only.
-  bandes([&](int b) {
-    const auto [haut, bas] = rangs(b);
-    std::vector<Point>& couture = coutures[static_cast<std::size_t>(b)];
-    couture.clear();
-    // The first run of the row above.
-    auto premier = std::lower_bound(
-        zone.region.begin(), zone.region.end(), haut - 1,
-        [](const ZoneRemplissage::Troncon& t, int y) { return t.y < y; });
-    for (int y = haut; y < bas; ++y) {
-      while (premier != zone.region.end() && premier->y < y - 1) ++premier;
-      for (auto r = premier; r != zone.region.end() && r->y <= y + 1; ++r) {
-        const ZoneRemplissage::Troncon& t = *r;
-        for (int x = std::max(t.gauche - 1, cadre.left);
-             x <= std::min(t.droite, cadre.right - 1); ++x) {
-          const std::size_t i = zone.indice(x, y);
-          if (zone.cellules[i] != ZoneRemplissage::kHors ||
-              pris(zone, zone.surfaces[i], t.surface))
-            continue;
-          zone.cellules[i] = ZoneRemplissage::kCouture;
-          zone.surfaces[i] = t.surface;
-          couture.push_back({x, y});
-        }
+  // row's seam is written on that row only, so the seam comes out in rows too.
+  auto premier = zone.region.begin();  // the first run of the row above
+  for (int y = cadre.top; y < cadre.bottom; ++y) {
+    while (premier != zone.region.end() && premier->y < y - 1) ++premier;
+    for (auto r = premier; r != zone.region.end() && r->y <= y + 1; ++r) {
+      const ZoneRemplissage::Troncon& t = *r;
+      for (int x = std::max(t.gauche - 1, cadre.left); x <= std::min(t.droite, cadre.right - 1);
+           ++x) {
+        const std::size_t i = zone.indice(x, y);
+        if (zone.cellules[i] != ZoneRemplissage::kHors ||
+            pris(zone, zone.surfaces[i], t.surface))
+          continue;
+        zone.cellules[i] = ZoneRemplissage::kCouture;
+        zone.surfaces[i] = t.surface;
+        zone.coutures.push_back({x, y});
       }
     }
-  });
-  for (const auto& couture : coutures)
-    zone.coutures.insert(zone.coutures.end(), couture.begin(), couture.end());
+  }
 }
 
 void PourChaqueBande::operator()(const std::function<void(int bande)>& tache) const {

@@ -46,9 +46,6 @@ struct ZoneRemplissage {
   // not its frame's.
   std::vector<Troncon> region;
   std::vector<Point> coutures;
-  // The runs and the seam found by each band of rows, before they are joined.
-  std::vector<std::vector<Troncon>> troncons_des_bandes;
-  std::vector<std::vector<Point>> coutures_des_bandes;
   bool bordure = false;  // a Border fill, which takes everything but `bord`
   Colour bord = 0;
   Colour peinture = 0;
@@ -77,10 +74,9 @@ struct PourChaqueBande {
 };
 
 // Makes `zone` the zone of a stroke of fills (`trait`), from the scale-1 canvas before and
-// after it, `change` holding every pixel it painted; in bands of rows given by `bandes`.
+// after it, `change` holding every pixel it painted.
 void zone_remplie(const EntreeTrait& trait, const Bitmap& avant, const Bitmap& apres,
-                  const Rect& change, ZoneRemplissage& zone,
-                  const PourChaqueBande& bandes = {});
+                  const Rect& change, ZoneRemplissage& zone);
 
 // Paints the zone at scale `k` on `image`, the scale-K picture drawn up to the stroke, and
 // tells `veille` of the pixels it goes over. Returns the scale-K rectangle it may have

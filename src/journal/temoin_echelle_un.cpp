@@ -21,8 +21,7 @@ Rect TemoinEchelleUn::remplir(const EntreeTrait& trait, Bitmap& image, int k) {
   return remplir_a_l_echelle(image, k, zone_, veille_);
 }
 
-void TemoinEchelleUn::zone(const EntreeTrait& trait, ZoneRemplissage& zone,
-                           const PourChaqueBande& bandes) {
+void TemoinEchelleUn::zone(const EntreeTrait& trait, ZoneRemplissage& zone) {
   Canvas& toile = redessin_.toile();
   // Only what changed since the last fill is copied.
   const Bitmap& canevas = toile.bitmap();
@@ -37,7 +36,7 @@ void TemoinEchelleUn::zone(const EntreeTrait& trait, ZoneRemplissage& zone,
   redessin_.appliquer(trait);
   redessin_.surveiller(nullptr);
   a_recopier_ = toile.takeDirty().intersected(canevas.bounds());
-  zone_remplie(trait, avant_, canevas, a_recopier_, zone, bandes);
+  zone_remplie(trait, avant_, canevas, a_recopier_, zone);
 }
 
 }  // namespace orvane

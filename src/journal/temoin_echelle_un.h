@@ -22,7 +22,7 @@ class TemoinEchelleUn {
   Rect remplir(const EntreeTrait& trait, Bitmap& image, int k);
   // The same stroke drawn at scale 1 only: what it filled there, in `zone`, for a caller
   // that paints it at scale K in parts.
-  void zone(const EntreeTrait& trait, ZoneRemplissage& zone, const PourChaqueBande& bandes = {});
+  void zone(const EntreeTrait& trait, ZoneRemplissage& zone);
   Veille* veille() const { return veille_; }
   void surveiller(Veille* veille) { veille_ = veille; }
 
