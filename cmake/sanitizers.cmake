@@ -21,6 +21,19 @@ if((ORVANE_SANITIZE OR ORVANE_TSAN) AND NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clan
                       "with -DCMAKE_CXX_COMPILER=clang++-14")
 endif()
 
+# A sanitizer's suppressions (tests/SUPPRESSIONS) and options, from cmake/NAME.cpp.in, built
+# into every program, so that a test, a fuzzer or the program itself reports the same way
+# however it is started. Every target declared afterwards links them; only programs use
+# their definitions.
+function(orvane_options_integrees nom suppressions)
+  file(READ ${CMAKE_SOURCE_DIR}/tests/${suppressions} ORVANE_SUPPRESSIONS)
+  set_property(DIRECTORY APPEND PROPERTY
+               CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${suppressions})
+  configure_file(${CMAKE_SOURCE_DIR}/cmake/${nom}.cpp.in ${CMAKE_BINARY_DIR}/${nom}.cpp @ONLY)
+  add_library(orvane_${nom} OBJECT ${CMAKE_BINARY_DIR}/${nom}.cpp)
+  link_libraries(orvane_${nom})
+endfunction()
+
 if(ORVANE_SANITIZE)
   set(orvane_sanitizers -fsanitize=address,undefined -fno-sanitize-recover=undefined
                         -fno-omit-frame-pointer)
@@ -30,28 +43,12 @@ if(ORVANE_SANITIZE)
     add_compile_options(-fsanitize=fuzzer-no-link)
   endif()
 
-  # The leak suppressions and the sanitizers' options are built into every program, so a
-  # test, a fuzzer or the program itself reports the same way however it is started.
-  file(READ ${CMAKE_SOURCE_DIR}/tests/lsan.supp ORVANE_LSAN_SUPPRESSIONS)
-  set_property(DIRECTORY APPEND PROPERTY
-               CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/lsan.supp)
-  configure_file(${CMAKE_SOURCE_DIR}/cmake/options_sanitizers.cpp.in
-                 ${CMAKE_BINARY_DIR}/options_sanitizers.cpp @ONLY)
-  add_library(orvane_options_sanitizers OBJECT ${CMAKE_BINARY_DIR}/options_sanitizers.cpp)
-  # Every target declared from here on links it; only programs use its definitions.
-  link_libraries(orvane_options_sanitizers)
+  orvane_options_integrees(options_sanitizers lsan.supp)
 endif()
 
 if(ORVANE_TSAN)
   set(orvane_sanitizers -fsanitize=thread -fno-omit-frame-pointer)
   add_compile_options(${orvane_sanitizers})
   add_link_options(${orvane_sanitizers})
-  # As above: the suppressions and options are built into every program.
-  file(READ ${CMAKE_SOURCE_DIR}/tests/tsan.supp ORVANE_TSAN_SUPPRESSIONS)
-  set_property(DIRECTORY APPEND PROPERTY
-               CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/tsan.supp)
-  configure_file(${CMAKE_SOURCE_DIR}/cmake/options_tsan.cpp.in
-                 ${CMAKE_BINARY_DIR}/options_tsan.cpp @ONLY)
-  add_library(orvane_options_tsan OBJECT ${CMAKE_BINARY_DIR}/options_tsan.cpp)
-  link_libraries(orvane_options_tsan)
+  orvane_options_integrees(options_tsan tsan.supp)
 endif()
