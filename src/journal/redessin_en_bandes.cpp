@@ -1,6 +1,8 @@
 #include "journal/redessin_en_bandes.h"
 
 #include <algorithm>
+#include <new>
+#include <system_error>
 #include <variant>
 
 #include "journal/mise_a_l_echelle.h"
@@ -209,9 +211,22 @@ void RedessinEnBandes::travailler(std::size_t bande) {
 
 void RedessinEnBandes::lancer_fils() {
   if (!fils_.empty()) return;
+  fils_.reserve(bandes_.size());
   rendez_vous_.emplace(static_cast<std::ptrdiff_t>(bandes_.size() + 1));
-  for (std::size_t b = 0; b < bandes_.size(); ++b)
-    fils_.emplace_back([this, b] { travailler(b); });
+  try {
+    for (std::size_t b = 0; b < bandes_.size(); ++b)
+      fils_.emplace_back([this, b] { travailler(b); });
+  } catch (const std::system_error&) {
+    // A thread whose stack the memory cannot hold: those started must not wait at the
+    // barrier for it.
+    fin_ = true;
+    for (std::size_t b = fils_.size(); b < bandes_.size(); ++b) rendez_vous_->arrive_and_drop();
+    rendez_vous_->arrive_and_wait();
+    for (std::thread& f : fils_) f.join();
+    fils_.clear();
+    fin_ = false;
+    throw std::bad_alloc();
+  }
 }
 
 }  // namespace orvane

@@ -1,6 +1,8 @@
 #include "journal/temoin_en_avance.h"
 
+#include <new>
 #include <stdexcept>
+#include <system_error>
 #include <variant>
 
 namespace orvane {
@@ -10,7 +12,11 @@ void TemoinEnAvance::lancer(std::span<const Entree> entrees) {
   trouvees_ = donnees_ = rendues_ = 0;
   fin_ = arret_ = false;
   erreur_ = nullptr;
-  fil_ = std::thread([this, entrees] { suivre(entrees); });
+  try {
+    fil_ = std::thread([this, entrees] { suivre(entrees); });
+  } catch (const std::system_error&) {
+    throw std::bad_alloc();  // no memory for its stack
+  }
 }
 
 void TemoinEnAvance::suivre(std::span<const Entree> entrees) {

@@ -3,7 +3,9 @@
 // scale 1 and above; its progress only grows, a stop ends every band and the scale-1
 // witness's error reaches them. Smoothed band after
 // band, it is the whole picture averaged down.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <atomic>
 #include <functional>
@@ -20,6 +22,7 @@
 #include "journal/redessin_lisse.h"
 #include "journal/temoin_en_avance.h"
 #include "journal/trait_enregistre.h"
+#include "espace_adresses.h"
 #include "platform/reduction_moyenne.h"
 
 namespace orvane {
@@ -226,6 +229,30 @@ TEST(TemoinEnAvanceMemoire, WhatTheWitnessAheadThrowsReachesTheBandsWaitingForIt
   avance.lancer(entrees);
   EXPECT_THROW(avance.zone_suivante(), std::bad_alloc);
   EXPECT_THROW(avance.finir(), std::bad_alloc);
+}
+
+TEST(BandesSansMemoire, ThreadsTheMemoryCannotHoldEndTheDrawingWithAMemoryError) {
+  // Room for the picture and a thread's stack or two, not for eight: the threads started
+  // must not wait for the others.
+  const Journal journal = remplissages();
+  std::string sortie;
+  const int statut = test::dans_un_enfant(
+      [&](std::ostream& flux) {
+        alarm(60);  // a drawing that hangs ends the child, and the test fails
+        test::limiter_espace(rlim_t{24} << 20);
+        Bitmap image;
+        try {
+          redessiner(journal, 3, image, {}, 8);
+        } catch (const std::bad_alloc&) {
+          flux << "memoire";
+          return 0;
+        }
+        flux << "dessine";
+        return 1;
+      },
+      sortie);
+  EXPECT_EQ(statut, 0) << sortie;
+  EXPECT_THAT(sortie, testing::EndsWith("memoire"));
 }
 
 Journal sans_remplissage() {
